@@ -1,0 +1,41 @@
+#include <cmath>
+
+#include "core/angle_units.h"
+#include "core/nc_reader.h"
+#include "core/toolpath_database.h"
+
+namespace fendo {
+namespace {
+
+constexpr double kSmallestInterpolatedRadius = 0.01;  // mm; smaller arcs become one move
+
+// How many chords keep the arc within `tolerance`: the chord of a circle of radius R whose
+// sagitta is the tolerance spans 2·acos((R − tolerance)/R).
+int ChordCount(const Arc& arc, double tolerance) {
+  if (!(arc.radius >= kSmallestInterpolatedRadius)) return 1;
+  const double step = 2 * std::acos((arc.radius - tolerance) / arc.radius) / kRadiansPerDegree;
+  const double chords = arc.sweep / step + 1;
+  // A chord count this large cannot be stored anyway; the record limit stops the writing.
+  if (!(chords < ToolpathDatabase::kMaxRecords)) return ToolpathDatabase::kMaxRecords;
+  return static_cast<int>(chords);
+}
+
+}  // namespace
+
+bool InterpolateArc(ToolpathDatabase& db, const Arc& arc, std::int32_t feed, double tolerance) {
+  const int prev = db.PrevMotion(db.recordCount);
+  MoveKind kind = db.recordCount > 0 && db.IsRapid(prev) ? MoveKind::FeedStart : MoveKind::Feed;
+  const int chords = ChordCount(arc, tolerance);
+  for (int k = 1; k <= chords; ++k) {
+    db.cursor = {};
+    db.cursor.SetPosition(ArcChordPoint(arc, k, chords));
+    db.cursor.feed = feed;
+    db.cursor.kind = kind;
+    if (!db.WriteRecord(db.recordCount)) return false;
+    ++db.recordCount;
+    kind = MoveKind::Feed;
+  }
+  return true;
+}
+
+}  // namespace fendo

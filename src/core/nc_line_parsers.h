@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string_view>
+
+namespace fendo {
+
+class ToolpathDatabase;
+struct LayerSlot;
+
+// What reading one line of NC text did.
+enum class LineOutcome {
+  Record,    // the block yields a record, which the cursor holds
+  NoRecord,  // a block without motion (or a blank or comment line)
+  Invalid,   // a word without a number: the block's modal changes stay, its motion is dropped
+  Skipped,   // a feature the reader does not interpret: the line changes nothing
+};
+
+// The two dialects. Both read the line whole and treat its end as the end of the block.
+LineOutcome ParseIsoLine(ToolpathDatabase& db, std::string_view line);
+LineOutcome ParseHeidenhainLine(ToolpathDatabase& db, std::string_view line);
+
+// Appends a comment, given as the text from its opening parenthesis to the end of the line,
+// to the layer's comment as one line.
+void AddCommentLine(LayerSlot& layer, std::string_view fromParenthesis);
+
+// Where a number word's digits start: spaces and tabs between a letter and its number are
+// allowed, as controllers allow them.
+std::size_t SkipBlanks(std::string_view text, std::size_t i);
+// The characters a number of an NC word is made of.
+bool IsNumberChar(char c);
+
+}  // namespace fendo

@@ -1,0 +1,149 @@
+#include "core/nc_reader.h"
+
+#include <optional>
+
+#include "core/line_reader.h"
+#include "core/nc_line_parsers.h"
+#include "core/progress.h"
+#include "core/statistics.h"
+#include "core/toolpath_database.h"
+
+namespace fendo {
+namespace {
+
+constexpr std::string_view kLoadingText = "NCDATA 불러오기";
+constexpr std::int64_t kLinesBetweenReports = 1 << 16;
+
+// Every file starts in absolute mode in the XY plane, with the work layer's header data
+// cleared; the motion mode, feed and position carry on from what was read before.
+void StartFile(ToolpathDatabase& db) {
+  db.reader.incremental = false;
+  db.reader.circleCentre.reset();
+  db.plane = ArcPlane::XY;
+  LayerSlot& layer = db.layers[db.layers.workLayer];
+  layer.comment.clear();
+  layer.spindle = layer.lengthOffset = layer.toolNumber = layer.programNumber = 0;
+}
+
+// The kind of the last motion record stored, None when there is none.
+MoveKind LastStoredMotionKind(ToolpathDatabase& db) {
+  for (int i = db.recordCount - 1; i >= 0; --i) {
+    const ToolpathRecord* r = db.RecordAt(i);
+    if (r && IsMotionKind(r->kind)) return r->kind;
+  }
+  return MoveKind::None;
+}
+
+bool AppendCursor(ToolpathDatabase& db) {
+  if (!db.WriteRecord(db.recordCount)) return false;
+  ++db.recordCount;
+  return true;
+}
+
+// Stores the block the cursor holds: a line as one record, an arc as its end record followed
+// by its centre record (I, J, K with the component normal to the plane zeroed), or, when arcs
+// are turned into lines while reading, as the chords of the arc. A straight feed move starts a
+// path unless it follows one: a G01 block that did not move (or was dropped) must not leave
+// the first cutting move of a path marked as a continuation of the rapid move before it.
+bool StoreBlock(ToolpathDatabase& db) {
+  const MoveKind kind = db.cursor.kind;
+  if (IsLinearFeedKind(kind)) {
+    db.cursor.kind = IsLinearFeedKind(LastStoredMotionKind(db)) ? MoveKind::Feed : MoveKind::FeedStart;
+  }
+  if (!IsArcKind(kind)) return AppendCursor(db);
+  const NcReaderState& reader = db.reader;
+  if (db.options.arcToCutInputChk) {
+    const Arc arc = MeasureArc(reader.blockStart, db.cursor.position(), reader.centreOffset, kind, db.plane);
+    return InterpolateArc(db, arc, db.cursor.feed, db.chordTolerance);
+  }
+  // An arc end record never stands without its centre record.
+  if (db.recordCount > ToolpathDatabase::kMaxRecords - 2) return false;
+  if (!AppendCursor(db)) return false;
+  Point3 offset = reader.centreOffset;
+  offset.*AxesOf(db.plane).normal = 0;
+  db.cursor.SetPosition(offset);
+  db.cursor.kind = CentreKindOf(db.plane);
+  if (AppendCursor(db)) return true;
+  --db.recordCount;
+  return false;
+}
+
+LoadResult ReadLines(ToolpathDatabase& db, LineReader& lines, Progress* progress) {
+  LoadResult result;
+  StartFile(db);
+  std::string_view line;
+  while (lines.Next(line)) {
+    ++result.lines;
+    if (progress && result.lines % kLinesBetweenReports == 0) {
+      progress->Report(kLoadingText, lines.bytesConsumed(), lines.totalBytes());
+    }
+    switch (db.options.heidenhainInputChk ? ParseHeidenhainLine(db, line) : ParseIsoLine(db, line)) {
+      case LineOutcome::Record: break;
+      case LineOutcome::Invalid: ++result.invalidLines; continue;
+      case LineOutcome::Skipped: ++result.skippedLines; continue;
+      case LineOutcome::NoRecord: continue;
+    }
+    if (db.cursor.kind == MoveKind::None) continue;
+    if (!StoreBlock(db)) {
+      result.status = db.memoryOk ? LoadStatus::RecordLimit : LoadStatus::OutOfMemory;
+      break;
+    }
+  }
+  if (result.ok() && !lines.error().empty()) {
+    result.status = LoadStatus::ReadFailed;
+    result.reason = lines.error();
+  }
+  db.lastMotionIndex = db.PrevMotion(db.recordCount);
+  BoundingBox(db);
+  return result;
+}
+
+std::optional<LineReader> OpenProgram(const std::filesystem::path& path, LoadResult& result) {
+  std::optional<LineReader> lines = LineReader::Open(path, result.reason);
+  if (!lines) result.status = LoadStatus::CannotOpen;
+  return lines;
+}
+
+}  // namespace
+
+LoadResult LoadFile(ToolpathDatabase& db, const std::filesystem::path& path, Progress* progress) {
+  LoadResult failure;
+  std::optional<LineReader> lines = OpenProgram(path, failure);
+  if (!lines) return failure;
+  db.Snapshot(SnapshotMode::Push);
+  db.recordCount = 0;
+  db.cursor.kind = MoveKind::None;
+  return ReadLines(db, *lines, progress);
+}
+
+LoadResult AppendFile(ToolpathDatabase& db, const std::filesystem::path& path, Progress* progress) {
+  LoadResult failure;
+  std::optional<LineReader> lines = OpenProgram(path, failure);
+  if (!lines) return failure;
+  return ReadLines(db, *lines, progress);
+}
+
+LoadResult AppendText(ToolpathDatabase& db, std::string_view text) {
+  LineReader lines(text);
+  return ReadLines(db, lines, nullptr);
+}
+
+bool RunAfterLoadSteps(ToolpathDatabase& db, const std::filesystem::path& path) {
+  const bool saved = db.SaveToLayer(db.layers.workLayer);
+  db.layers[db.layers.workLayer].fileName = std::filesystem::absolute(path).string();
+  ComputeStatistics(db);
+  // A program without feed moves (or without rapid moves) gives no feed (or height) to take
+  // over; the created moves keep the ones they had rather than a feed of 0 or a retract at -9999.
+  if (db.statistics.highestFeed > 0) db.workFeed = db.statistics.highestFeed;
+  if (!db.statistics.rapidExtents.empty()) db.safeZ = MaxRapidZ(db);
+  return saved;
+}
+
+int ParseLine(ToolpathDatabase& db, std::string_view line) {
+  if (line.ends_with('\n')) line.remove_suffix(1);
+  if (line.ends_with('\r')) line.remove_suffix(1);
+  const LineOutcome outcome = db.options.heidenhainInputChk ? ParseHeidenhainLine(db, line) : ParseIsoLine(db, line);
+  return outcome == LineOutcome::Record ? 1 : 0;
+}
+
+}  // namespace fendo

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "core/arc_rule.h"
+#include "core/move_kind.h"
+#include "core/point3.h"
+
+namespace fendo {
+
+class Progress;
+class ToolpathDatabase;
+
+enum class LoadStatus {
+  Ok,
+  CannotOpen,   // nothing was read and nothing changed
+  ReadFailed,   // the file stopped being readable; what was read before stays
+  RecordLimit,  // the program has more records than the work buffer holds; reading stopped
+  OutOfMemory,  // the memory for the records could not be had; reading stopped
+};
+
+// What reading an NC program did.
+struct LoadResult {
+  LoadStatus status = LoadStatus::Ok;
+  std::string reason;            // the system's words, for CannotOpen and ReadFailed
+  std::int64_t lines = 0;        // lines read
+  std::int64_t invalidLines = 0; // blocks dropped because a word had no number
+  std::int64_t skippedLines = 0; // lines of features the reader does not interpret (parameters,
+                                 // cycles, functions, polar and machine-coordinate moves)
+
+  bool ok() const { return status == LoadStatus::Ok; }
+};
+
+// Replaces the work buffer by the program in `path`, after pushing it onto the undo ring. A
+// file that cannot be opened changes nothing. Arcs, modal state and the header data of the
+// work layer are read as the reader's options (db.options) say.
+LoadResult LoadFile(ToolpathDatabase& db, const std::filesystem::path& path, Progress* progress = nullptr);
+// Reads the program in `path` behind the records already there; the modal state carries on.
+LoadResult AppendFile(ToolpathDatabase& db, const std::filesystem::path& path, Progress* progress = nullptr);
+// The same for a program held in memory.
+LoadResult AppendText(ToolpathDatabase& db, std::string_view text);
+
+// The steps that follow opening a program: the work layer takes the records and the path, the
+// statistics are computed, and the created moves' feed (workFeed) and retract height (safeZ)
+// are taken from the program. False when the work layer's copy could not be allocated.
+bool RunAfterLoadSteps(ToolpathDatabase& db, const std::filesystem::path& path);
+
+// Reads one line (without its line feed) into the cursor: 1 when the block yields a record.
+// The cursor's kind is None while no motion mode has been programmed yet.
+int ParseLine(ToolpathDatabase& db, std::string_view line);
+
+// The offset (I, J, K) from `start` to the centre of the arc of radius `radius` that ends at
+// `end` in `plane`: the shorter of the two possible arcs for a positive radius, the longer for
+// a negative one. A radius shorter than half the chord centres the arc on the chord.
+Point3 ArcCentreFromRadius(ArcPlane plane, Point3 start, Point3 end, double radius, MoveKind kind);
+
+// Writes `arc` at the end of the work buffer as straight feed moves that stay within
+// `tolerance` (mm) of it, ending exactly at its end point. False when a record could not be
+// stored.
+bool InterpolateArc(ToolpathDatabase& db, const Arc& arc, std::int32_t feed, double tolerance);
+
+}  // namespace fendo

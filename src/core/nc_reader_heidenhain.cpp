@@ -1,0 +1,291 @@
+// The Heidenhain conversational dialect, one line at a time.
+//
+// ";" starts a comment. Lines of the program's frame (BEGIN/END PGM, BLK FORM, TOOL DEF/CALL)
+// yield nothing; lines the reader does not interpret yield nothing and change nothing: Q
+// parameter formulas and assignments, FN functions, CYCL DEF cycles, polar moves (LP, CP),
+// moves in machine coordinates (M91, M92) and axis words that take a Q parameter.
+//
+// Words act in the order they stand. The motion kind starts from the modal kind (continued):
+//   L         a straight move: after an arc it starts a cutting path, with no mode yet a rapid;
+//   F<n>      the feed; a block that is not an arc becomes a cutting move;
+//   FMAX      a rapid move for this block, the feed staying as it was;
+//   G0..G3    as in ISO; G90/G91 absolute or incremental axis words;
+//   DR+ DR-   a counter-clockwise / clockwise arc; the direction carries on to later C blocks;
+//   CC        the circle centre (pole) for the following C blocks; the line yields nothing;
+//   C         an arc about the pole; CR an arc by its radius R (negative: more than half a turn);
+//   CT        a tangential arc, not drawn: the position moves on to its end point.
+// X, Y, Z set a coordinate (one with no number keeps it); IX, IY, IZ add to it. A block yields
+// a record when it moves or when it is an arc; every block read to its end passes its kind on
+// as the modal kind (so "L F100" alone sets up the feed moves that follow).
+#include <array>
+#include <cmath>
+#include <optional>
+
+#include "core/decimal.h"
+#include "core/geometry.h"
+#include "core/nc_line_parsers.h"
+#include "core/nc_reader.h"
+#include "core/toolpath_database.h"
+
+namespace fendo {
+namespace {
+
+constexpr int kMachineCoordinates = 91;  // M91: the block's coordinates are the machine's
+constexpr int kMachineFixedPoint = 92;   // M92: the same, measured from a fixed machine point
+
+struct NumberWord {
+  DecimalPrefix number;
+  std::size_t end = 0;      // where the scan goes on
+  bool parameter = false;   // the word takes a Q parameter instead of a number
+};
+
+NumberWord ReadNumberWord(std::string_view text, std::size_t afterLetter) {
+  const std::size_t start = SkipBlanks(text, afterLetter);
+  std::size_t end = start;
+  while (end < text.size() && IsNumberChar(text[end])) ++end;
+  NumberWord word{ParseDecimalPrefix(text.substr(start, end - start)), end, false};
+  word.parameter = !word.number.hasDigits && end < text.size() && (text[end] == 'Q' || text[end] == 'q');
+  return word;
+}
+
+int AxisIndex(char c) {
+  switch (c) {
+    case 'X': case 'x': return 0;
+    case 'Y': case 'y': return 1;
+    case 'Z': case 'z': return 2;
+    default: return -1;
+  }
+}
+
+bool FollowedBy(std::string_view text, std::size_t i, std::string_view word) {
+  return text.substr(i + 1).starts_with(word);
+}
+
+// A "C" that starts an arc block, not the C of CALL, COOL or the like.
+bool IsCircleWord(std::string_view text, std::size_t i) {
+  if (i + 1 >= text.size()) return true;
+  const char next = text[i + 1];
+  return next == ' ' || next == '\t' || next == 'D' || next == 'I' || AxisIndex(next) >= 0;
+}
+
+// The program's frame: BEGIN PGM, BLK FORM, TOOL DEF/CALL, END PGM.
+bool IsFrameWord(std::string_view text, std::size_t i) {
+  switch (text[i]) {
+    case 'B':
+      return FollowedBy(text, i, "EG") || FollowedBy(text, i, "LK") || FollowedBy(text, i, "OO") ||
+             FollowedBy(text, i, "ND");
+    case 'T': return FollowedBy(text, i, "OO") || FollowedBy(text, i, "ND");
+    case 'E': return FollowedBy(text, i, "ND");
+    default: return false;
+  }
+}
+
+// "Q12 = …": a parameter assignment.
+bool IsParameterAssignment(std::string_view text, std::size_t i) {
+  std::size_t j = i + 1;
+  while (j < text.size() && text[j] >= '0' && text[j] <= '9') ++j;
+  return j > i + 1 && SkipBlanks(text, j) < text.size() && text[SkipBlanks(text, j)] == '=';
+}
+
+MoveKind AfterGCode(MoveKind kind, int code) {
+  switch (code) {
+    case 0: return kind == MoveKind::Rapid ? MoveKind::Rapid : MoveKind::RapidStart;
+    case 1: return kind == MoveKind::Feed ? MoveKind::Feed : MoveKind::FeedStart;
+    case 2: return MoveKind::ArcCw;
+    case 3: return MoveKind::ArcCcw;
+    default: return kind;
+  }
+}
+
+struct HeidenhainBlock {
+  MoveKind kind = MoveKind::None;
+  std::optional<std::int32_t> feed;
+  std::optional<double> radius;
+  bool incremental = false;
+  std::array<std::optional<double>, 3> axes;  // X, Y, Z, mm
+  Point3 increments;                          // IX, IY, IZ, mm
+  bool centreMode = false;                    // CC
+  bool circle = false;                        // C or CR
+  bool byRadius = false;                      // CR
+  bool tangential = false;                    // CT
+};
+
+enum class Scan { Block, Frame, NotInterpreted };
+
+Scan ScanHeidenhainBlock(std::string_view text, const NcReaderState& reader, HeidenhainBlock& b) {
+  b.kind = ContinuationOf(reader.modalKind);
+  b.incremental = reader.incremental;
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const char c = text[i];
+    if (IsFrameWord(text, i)) return Scan::Frame;
+    if (const int axis = AxisIndex(c); axis >= 0) {
+      const NumberWord word = ReadNumberWord(text, i + 1);
+      if (word.parameter) return Scan::NotInterpreted;
+      if (word.number.hasDigits) b.axes[axis] = word.number.value;
+      i = word.end;
+      continue;
+    }
+    switch (c) {
+      case 'L':
+        if (FollowedBy(text, i, "P")) return Scan::NotInterpreted;
+        b.kind = ContinuationOf(b.kind);
+        if (IsArcKind(b.kind)) b.kind = MoveKind::FeedStart;
+        if (b.kind == MoveKind::None) b.kind = MoveKind::RapidStart;
+        ++i;
+        continue;
+      case 'F':
+      case 'f':
+        if (FollowedBy(text, i, "MAX")) {
+          b.kind = IsRapidKind(reader.modalKind) ? MoveKind::Rapid : MoveKind::RapidStart;
+          i += 4;
+          continue;
+        }
+        if (FollowedBy(text, i, "N")) return Scan::NotInterpreted;
+        if (const NumberWord word = ReadNumberWord(text, i + 1); word.number.hasDigits) {
+          b.feed = IntegerPart(word.number.value);
+          if (!IsArcKind(b.kind)) b.kind = b.kind == MoveKind::Feed ? MoveKind::Feed : MoveKind::FeedStart;
+          i = word.end;
+          continue;
+        }
+        break;
+      case 'G':
+        if (const NumberWord word = ReadNumberWord(text, i + 1); word.number.hasDigits) {
+          const int code = IntegerPart(word.number.value);
+          if (code == 90 || code == 91) b.incremental = code == 91;
+          b.kind = AfterGCode(b.kind, code);
+          i = word.end;
+          continue;
+        }
+        break;
+      case 'R':
+        if (const NumberWord word = ReadNumberWord(text, i + 1); word.number.hasDigits) {
+          b.radius = word.number.value;
+          i = word.end;
+          continue;
+        }
+        break;
+      case 'I':
+        if (i + 1 < text.size() && AxisIndex(text[i + 1]) >= 0) {
+          const NumberWord word = ReadNumberWord(text, i + 2);
+          if (word.parameter) return Scan::NotInterpreted;
+          double Point3::*const axisOf[3] = {&Point3::x, &Point3::y, &Point3::z};
+          if (word.number.hasDigits) b.increments.*axisOf[AxisIndex(text[i + 1])] += word.number.value;
+          i = word.end;
+          continue;
+        }
+        break;
+      case 'D':
+        if (FollowedBy(text, i, "R+") || FollowedBy(text, i, "R-")) {
+          b.kind = text[i + 2] == '+' ? MoveKind::ArcCcw : MoveKind::ArcCw;
+          i += 3;
+          continue;
+        }
+        break;
+      case 'C':
+        if (FollowedBy(text, i, "YC") || FollowedBy(text, i, "P")) return Scan::NotInterpreted;
+        if (FollowedBy(text, i, "C")) {
+          b.centreMode = true;
+          i += 2;
+          continue;
+        }
+        if (FollowedBy(text, i, "R") || FollowedBy(text, i, "T")) {
+          b.circle = true;
+          b.byRadius = text[i + 1] == 'R';
+          b.tangential = text[i + 1] == 'T';
+          i += 2;
+          continue;
+        }
+        b.circle = b.circle || IsCircleWord(text, i);
+        break;
+      case 'M':
+        if (const NumberWord word = ReadNumberWord(text, i + 1); word.number.hasDigits) {
+          const int code = IntegerPart(word.number.value);
+          if (code == kMachineCoordinates || code == kMachineFixedPoint) return Scan::NotInterpreted;
+          i = word.end;
+          continue;
+        }
+        break;
+      case 'Q':
+        if (IsParameterAssignment(text, i)) return Scan::NotInterpreted;
+        break;
+      default:
+        break;
+    }
+    ++i;
+  }
+  return Scan::Block;
+}
+
+bool IsBlankText(std::string_view text) {
+  return text.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+double InPlaneDistance(Point3 a, Point3 b, ArcPlane plane) {
+  const PlaneAxes axes = AxesOf(plane);
+  return std::hypot(a.*axes.first - b.*axes.first, a.*axes.second - b.*axes.second);
+}
+
+}  // namespace
+
+LineOutcome ParseHeidenhainLine(ToolpathDatabase& db, std::string_view line) {
+  const std::string_view text = line.substr(0, line.find(';'));
+  if (text.find('(') != std::string_view::npos) return LineOutcome::Skipped;
+  if (IsBlankText(text)) return LineOutcome::NoRecord;
+
+  NcReaderState& reader = db.reader;
+  HeidenhainBlock b;
+  switch (ScanHeidenhainBlock(text, reader, b)) {
+    case Scan::Frame: return LineOutcome::NoRecord;
+    case Scan::NotInterpreted: return LineOutcome::Skipped;
+    case Scan::Block: break;
+  }
+
+  const Point3 start = reader.position;
+  Point3 end = start;
+  double Point3::*const axisOf[3] = {&Point3::x, &Point3::y, &Point3::z};
+  for (int a = 0; a < 3; ++a) {
+    if (b.axes[a]) end.*axisOf[a] = b.incremental ? start.*axisOf[a] + *b.axes[a] : *b.axes[a];
+  }
+  end = end + b.increments;
+
+  if (b.centreMode) {
+    // The pole: its coordinates stand where the axis words put them, the others stay the tool's.
+    reader.circleCentre = end;
+    reader.radius = InPlaneDistance(start, end, db.plane);
+    return LineOutcome::NoRecord;
+  }
+  if (b.feed) reader.feed = *b.feed;
+  if (b.radius) reader.radius = *b.radius;
+  reader.incremental = b.incremental;
+  if (b.tangential) {
+    reader.position = end;
+    return LineOutcome::Skipped;
+  }
+
+  Point3 offset;
+  if (IsArcKind(b.kind)) {
+    // Only a C or CR word makes an arc; a line without one (M09 after an arc) does not move.
+    if (!b.circle) return LineOutcome::NoRecord;
+    if (!b.byRadius && reader.circleCentre) {
+      offset = *reader.circleCentre - start;
+    } else if (b.byRadius ? reader.radius != 0 : reader.radius > 0) {
+      offset = ArcCentreFromRadius(db.plane, start, end, reader.radius, b.kind);
+    } else {
+      b.kind = MoveKind::FeedStart;
+    }
+  }
+  reader.blockStart = start;
+  reader.centreOffset = offset;
+  reader.position = end;
+  reader.modalKind = b.kind;
+  if (end == start && !IsArcKind(b.kind)) return LineOutcome::NoRecord;
+
+  db.cursor = {};
+  db.cursor.SetPosition(end);
+  db.cursor.feed = reader.feed;
+  db.cursor.kind = b.kind;
+  return LineOutcome::Record;
+}
+
+}  // namespace fendo

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "core/move_kind.h"
+#include "core/point3.h"
+
+namespace fendo {
+
+// The modal state of the NC reader. It lives in the database and survives from one file to the
+// next (an added file continues where the loaded one stopped), except where a file's start
+// resets it.
+struct NcReaderState {
+  MoveKind modalKind = MoveKind::None;  // G00/G01/G02/G03; Heidenhain L, C with DR±, F, FMAX
+  bool incremental = false;             // G91 (true) or G90; absolute at the start of every file
+  Point3 position;                      // mm, end point of the last accepted block
+  std::int32_t feed = 0;                // mm/min, F
+  double radius = 0;                    // mm, the last R (Heidenhain: also the CC distance)
+  std::optional<Point3> circleCentre;   // mm, Heidenhain CC pole; cleared at every file start
+  Point3 blockStart;                    // mm, where the block just read starts
+  Point3 centreOffset;                  // mm, I, J, K of the block just read (start to centre)
+};
+
+}  // namespace fendo

@@ -1,0 +1,97 @@
+#include "core/statistics.h"
+
+#include <algorithm>
+
+#include "core/toolpath_database.h"
+
+namespace fendo {
+namespace {
+
+constexpr double kNoRapidZ = -9999;  // MaxRapidZ of a program without rapid moves
+const Point3 kStraightDown{0, 0, -1};
+
+}  // namespace
+
+void Extents::Widen(Point3 p) {
+  min = {std::min(min.x, p.x), std::min(min.y, p.y), std::min(min.z, p.z)};
+  max = {std::max(max.x, p.x), std::max(max.y, p.y), std::max(max.z, p.z)};
+}
+
+// Each move is measured from the motion record visited before it; a move that starts a run
+// (FeedStart, RapidStart) is measured from the motion record before it and also widens its
+// extents by that point, where the run begins.
+void ComputeStatistics(ToolpathDatabase& db) {
+  ToolpathStatistics s;
+  int prev = 0;
+  for (int i = 0; i < db.recordCount; ++i) {
+    if (!db.ReadRecord(i)) continue;
+    const CursorRecord move = db.cursor;
+    const bool linear = IsLinearFeedKind(move.kind);
+    if (!linear && !IsRapidKind(move.kind)) continue;
+    Extents& extents = linear ? s.feedExtents : s.rapidExtents;
+    extents.Widen(move.position());
+    if (move.kind == MoveKind::FeedStart || move.kind == MoveKind::RapidStart) {
+      prev = db.PrevMotion(i);
+      extents.Widen(db.cursor.position());
+    }
+    const double length = db.Segment(i, prev).length;
+    if (linear) {
+      s.highestFeed = std::max(s.highestFeed, move.feed);
+      s.feedLength += length;
+      // A move without a feed (or with a nonsensical negative one) takes no estimated time.
+      if (move.feed > 0) s.cuttingTime += length / move.feed;
+    } else {
+      s.rapidLength += length;
+    }
+    prev = i;
+  }
+  db.statistics = s;
+  db.boundingBox = s.feedExtents;
+}
+
+void BoundingBox(ToolpathDatabase& db) {
+  Extents box;
+  for (int i = 0; i < db.recordCount; ++i) {
+    if (!db.IsLinearFeed(i)) continue;
+    box.Widen(db.cursor.position());
+    if (db.cursor.kind != MoveKind::FeedStart) continue;
+    // The end of the rapid move into a path belongs to the path, unless the path plunges
+    // straight down from it.
+    const int prev = db.PrevMotion(i);
+    const Point3 approach = db.cursor.position();
+    if (db.Segment(i, prev).unit != kStraightDown) box.Widen(approach);
+  }
+  db.boundingBox = box;
+}
+
+int MaxFeed(ToolpathDatabase& db) {
+  int highest = 0;
+  for (int i = 0; i < db.recordCount; ++i) {
+    if (db.IsLinearFeed(i)) highest = std::max(highest, db.cursor.feed);
+  }
+  return highest;
+}
+
+double MaxRapidZ(ToolpathDatabase& db) {
+  double highest = kNoRapidZ;
+  bool any = false;
+  for (int i = 0; i < db.recordCount; ++i) {
+    if (!db.IsRapid(i)) continue;
+    highest = any ? std::max(highest, db.cursor.z) : db.cursor.z;
+    any = true;
+  }
+  return highest;
+}
+
+double LongestSegment(ToolpathDatabase& db) {
+  double longest = 0;
+  for (int i = 0; i < db.recordCount; ++i) {
+    if (!db.IsLinearFeed(i)) continue;
+    const SegmentResult segment = db.Segment(i, db.PrevMotion(i));
+    const bool vertical = segment.unit.x == 0 && segment.unit.y == 0;
+    if (!vertical) longest = std::max(longest, segment.length);
+  }
+  return longest;
+}
+
+}  // namespace fendo

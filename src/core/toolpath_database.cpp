@@ -1,0 +1,168 @@
+#include "core/toolpath_database.h"
+
+#include <algorithm>
+#include <cfloat>
+
+namespace fendo {
+namespace {
+
+// What an out-of-range record becomes: a None record parked at the limit.
+constexpr float kRetiredCoordinate = 32700;
+constexpr std::int32_t kRetiredFeed = 300;
+
+// Rounds a coordinate to storage precision; values beyond float range saturate instead of
+// overflowing (they are out of range for the work buffer either way).
+float ToStored(double v) { return static_cast<float>(std::clamp(v, -double{FLT_MAX}, double{FLT_MAX})); }
+
+}  // namespace
+
+void ToolpathDatabase::Retire(ToolpathRecord& r) {
+  r.x = r.y = r.z = kRetiredCoordinate;
+  r.feed = kRetiredFeed;
+  r.kind = MoveKind::None;
+}
+
+int ToolpathDatabase::WriteRecord(int i) {
+  ToolpathRecord* r = buffer_.Obtain(i);
+  if (!r) {
+    if (i >= 0 && i < kMaxRecords) memoryOk = false;
+    return 0;
+  }
+  memoryOk = true;
+  *r = {ToStored(cursor.x), ToStored(cursor.y), ToStored(cursor.z), cursor.feed,
+        static_cast<std::int16_t>(cursor.selected), cursor.kind};
+  return 1;
+}
+
+int ToolpathDatabase::PrevMotion(int i) {
+  if (i <= 0) {
+    ReadRecord(0);
+    return 0;
+  }
+  for (int j = std::min(i, recordCount) - 1; j >= 0; --j) {
+    if (IsMotion(j)) return j;
+  }
+  return 0;
+}
+
+int ToolpathDatabase::NextMotion(int i) {
+  for (int j = std::max(i + 1, 0); j < recordCount; ++j) {
+    if (IsMotion(j)) return j;
+  }
+  return 0;
+}
+
+std::optional<int> ToolpathDatabase::HasPrevMotion(int i) {
+  const int index = PrevMotion(i);
+  if (index != 0) return index;
+  // Index 0 is the answer only when record 0 really is a motion record before i.
+  if (i > 0 && IsMotion(0)) return 0;
+  return std::nullopt;
+}
+
+std::optional<int> ToolpathDatabase::HasNextMotion(int i) {
+  const int index = NextMotion(i);
+  if (index == 0) return std::nullopt;
+  return index;
+}
+
+std::optional<int> ToolpathDatabase::FirstMotion() {
+  if (recordCount == 0) return std::nullopt;
+  if (IsMotion(0)) return 0;
+  return HasNextMotion(0);
+}
+
+std::optional<PathRange> ToolpathDatabase::NextPathRange(int p) {
+  int b = std::max(p, 1);
+  while (b < recordCount && !(IsMotion(b) && !IsRapidKind(cursor.kind))) ++b;
+  if (b >= recordCount) return std::nullopt;
+  PathRange range;
+  range.approachStart = PrevMotion(PrevMotion(b));
+  // A last path that no rapid move follows runs to the end of the buffer.
+  range.end = b + 1;
+  while (range.end < recordCount && !IsRapid(range.end)) ++range.end;
+  return range;
+}
+
+bool ToolpathDatabase::SetKind(int i, MoveKind kind) {
+  if (!IsMotion(i)) return false;
+  cursor.kind = kind;
+  return WriteRecord(i) != 0;
+}
+
+bool ToolpathDatabase::SetPosition(int i, Point3 p) {
+  if (!IsMotion(i)) return false;
+  cursor.SetPosition(p);
+  return WriteRecord(i) != 0;
+}
+
+void ToolpathDatabase::SwapPositions(int a, int b) {
+  ToolpathRecord* ra = a < recordCount ? buffer_.Find(a) : nullptr;
+  ToolpathRecord* rb = b < recordCount ? buffer_.Find(b) : nullptr;
+  if (!ra || !rb) return;
+  std::swap(ra->x, rb->x);
+  std::swap(ra->y, rb->y);
+  std::swap(ra->z, rb->z);
+  std::swap(ra->feed, rb->feed);
+}
+
+void ToolpathDatabase::SwapRecords(int a, int b) {
+  ToolpathRecord* ra = a < recordCount ? buffer_.Find(a) : nullptr;
+  ToolpathRecord* rb = b < recordCount ? buffer_.Find(b) : nullptr;
+  if (ra && rb) std::swap(*ra, *rb);
+}
+
+SegmentResult ToolpathDatabase::Segment(int a, int b) {
+  ReadRecord(a);
+  const Point3 pa = cursor.position();
+  ReadRecord(b);
+  return VectorBetween(pa, cursor.position());
+}
+
+void ToolpathDatabase::InvertSelection() {
+  for (int i = 0; i < recordCount; ++i) {
+    if (!IsMotion(i)) continue;
+    cursor.selected = cursor.selected == 1 ? 0 : 1;
+    WriteRecord(i);
+  }
+}
+
+void ToolpathDatabase::ClearSelection() {
+  for (int i = 0; i < recordCount; ++i) {
+    if (!IsMotion(i) || cursor.selected != 1) continue;
+    cursor.selected = 0;
+    WriteRecord(i);
+  }
+}
+
+bool ToolpathDatabase::SaveToLayer(int slot) {
+  if (!LayerTable::IsSlot(slot)) return false;
+  RecordBlock& block = layers[slot].points;
+  if (!block.Allocate(recordCount)) return false;
+  buffer_.CopyOut(recordCount, block.data());
+  return true;
+}
+
+bool ToolpathDatabase::LoadFromLayer(int slot) {
+  if (!LayerTable::IsSlot(slot)) return false;
+  const RecordBlock& block = layers[slot].points;
+  if (!block.allocated() || !buffer_.CopyIn(block.data(), block.count())) {
+    recordCount = 0;
+    return false;
+  }
+  recordCount = block.count();
+  return true;
+}
+
+void ToolpathDatabase::Clear() {
+  buffer_.Clear();
+  recordCount = 0;
+}
+
+std::size_t ToolpathDatabase::HeldBytes() const {
+  std::size_t bytes = buffer_.HeldBytes() + layers.HeldBytes();
+  for (const RecordBlock& snapshot : snapshots_) bytes += snapshot.HeldBytes();
+  return bytes;
+}
+
+}  // namespace fendo

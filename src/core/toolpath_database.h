@@ -1,0 +1,147 @@
+#pragma once
+
+#include <array>
+#include <cmath>
+#include <cstddef>
+#include <optional>
+
+#include "core/geometry.h"
+#include "core/layer_table.h"
+#include "core/nc_options.h"
+#include "core/nc_reader_state.h"
+#include "core/record_block.h"
+#include "core/statistics.h"
+#include "core/toolpath_record.h"
+#include "core/work_buffer.h"
+
+namespace fendo {
+
+enum class SnapshotMode { Push = 1, Undo = 2, Redo = 3 };
+
+// A path found by NextPathRange: the rapid move leading into it starts at approachStart; the
+// path's records end before `end`, which is where the next search starts.
+struct PathRange {
+  int approachStart = 0;
+  int end = 0;
+};
+
+// The store of one view's toolpaths: the records of the work layer (the work buffer), the
+// cursor record through which they are read and written, the layers, the undo ring and the
+// statistics. A toolpath is a flat sequence of fixed-size records; paths, arcs and layers are
+// conventions over it (see MoveKind). Algorithms hold record indices, never pointers.
+class ToolpathDatabase {
+ public:
+  static constexpr int kMaxRecords = WorkBuffer::kMaxRecords;
+  static constexpr int kUndoSlots = 10;
+  // A stored coordinate beyond this (mm) marks a record that cannot be machined: it turns into
+  // a None record the first time it is read.
+  static constexpr double kCoordinateLimit = 32700;
+
+  ToolpathDatabase() = default;
+  ToolpathDatabase(const ToolpathDatabase&) = delete;
+  ToolpathDatabase& operator=(const ToolpathDatabase&) = delete;
+
+  // Loads record i into the cursor: 1 when its kind is not None, 0 when it is None. Fails (0,
+  // cursor untouched) past recordCount, in a chunk never written, or for an out-of-range record.
+  int ReadRecord(int i) {
+    if (i < 0 || i >= recordCount) return 0;
+    ToolpathRecord* r = buffer_.Find(i);
+    if (!r) return 0;
+    if (IsOutOfRange(*r)) {
+      Retire(*r);
+      return 0;
+    }
+    cursor = ToCursor(*r);
+    return r->kind != MoveKind::None;
+  }
+  // Stores the cursor into record i (coordinates rounded to float). recordCount is not changed.
+  // 0 past the last chunk, or when the chunk's memory could not be had (memoryOk becomes 0).
+  int WriteRecord(int i);
+
+  // Record i as stored, for loops that only read: nullptr past recordCount or in a chunk never
+  // written. Applies the same out-of-range rule as ReadRecord, and leaves the cursor alone.
+  const ToolpathRecord* RecordAt(int i) {
+    if (i < 0 || i >= recordCount) return nullptr;
+    ToolpathRecord* r = buffer_.Find(i);
+    if (r && IsOutOfRange(*r)) Retire(*r);
+    return r;
+  }
+
+  bool IsMotion(int i) { return ReadRecord(i) && IsMotionKind(cursor.kind); }
+  bool IsRapid(int i) { return ReadRecord(i) && IsRapidKind(cursor.kind); }
+  bool IsRapidStart(int i) { return ReadRecord(i) && cursor.kind == MoveKind::RapidStart; }
+  bool IsLinearFeed(int i) { return i < recordCount && ReadRecord(i) && IsLinearFeedKind(cursor.kind); }
+  bool IsFeedStart(int i) { return ReadRecord(i) && cursor.kind == MoveKind::FeedStart; }
+  bool IsArc(int i) { return ReadRecord(i) && IsArcKind(cursor.kind); }
+
+  // The nearest motion record before i (0 when there is none); the cursor holds what was found.
+  int PrevMotion(int i);
+  // The nearest motion record after i, 0 when there is none.
+  int NextMotion(int i);
+  std::optional<int> HasPrevMotion(int i);
+  std::optional<int> HasNextMotion(int i);
+  std::optional<int> FirstMotion();
+  // The next path at or after p (p = 0 counts as 1).
+  std::optional<PathRange> NextPathRange(int p);
+
+  bool SetKind(int i, MoveKind kind);
+  bool SetPosition(int i, Point3 p);
+  // Exchanges the coordinates and feeds of records a and b; each keeps its kind.
+  void SwapPositions(int a, int b);
+  // Exchanges records a and b whole.
+  void SwapRecords(int a, int b);
+  // P(a) − P(b) with its length and direction; the cursor ends holding b.
+  SegmentResult Segment(int a, int b);
+
+  void InvertSelection();
+  void ClearSelection();
+
+  // The work buffer into slot L and back. Saving replaces the slot's records; loading a slot
+  // without records empties the work buffer and returns false.
+  bool SaveToLayer(int slot);
+  bool LoadFromLayer(int slot);
+
+  // Frees every chunk of the work buffer; recordCount becomes 0.
+  void Clear();
+
+  // Push: keep the work buffer in the undo ring before an edit (nothing for an empty buffer).
+  // Undo and Redo step through the ring. False when nothing was done or memory ran out.
+  bool Snapshot(SnapshotMode mode);
+  int undoPos() const { return undoPos_; }
+  int undoTop() const { return undoTop_; }
+
+  // Bytes held by the work buffer, the layers and the undo ring.
+  std::size_t HeldBytes() const;
+
+  CursorRecord cursor;
+  int recordCount = 0;              // records in the work buffer, set by whoever writes them
+  LayerTable layers;
+  NcOptions options;
+  ArcPlane plane = ArcPlane::XY;    // arc plane in force while reading
+  double chordTolerance = 0.001;    // mm, arcs turned into lines while reading stay this close
+  bool memoryOk = true;             // false after a chunk could not be allocated
+  int lastMotionIndex = 0;          // the last motion record after a load
+  int workFeed = 300;               // mm/min given to created moves; reference of feed colours
+  double safeZ = 100.0;             // mm, height of rebuilt rapid moves
+  ToolpathStatistics statistics;
+  Extents boundingBox;              // the feed extents
+  double pathLength = 0;            // mm, set by PathLength
+  NcReaderState reader;
+
+ private:
+  static bool IsOutOfRange(const ToolpathRecord& r) {
+    // Written so that NaN counts as out of range too.
+    return !(std::abs(r.x) <= kCoordinateLimit && std::abs(r.y) <= kCoordinateLimit &&
+             std::abs(r.z) <= kCoordinateLimit);
+  }
+  static void Retire(ToolpathRecord& r);
+  bool SaveSnapshot(int slot);
+  bool RestoreSnapshot(int slot);
+
+  WorkBuffer buffer_;
+  std::array<RecordBlock, kUndoSlots> snapshots_;
+  int undoPos_ = 0;
+  int undoTop_ = 0;
+};
+
+}  // namespace fendo
