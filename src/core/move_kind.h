@@ -1,6 +1,8 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <string_view>
 
 namespace fendo {
 
@@ -18,6 +20,26 @@ enum class MoveKind : std::int16_t {
   CentreZX = 92,    // the same for G18
   CentreYZ = 93,    // the same for G19
 };
+
+inline constexpr std::array kAllMoveKinds = {
+    MoveKind::None,   MoveKind::RapidStart, MoveKind::Rapid,    MoveKind::FeedStart, MoveKind::Feed,
+    MoveKind::ArcCcw, MoveKind::ArcCw,      MoveKind::CentreXY, MoveKind::CentreZX,  MoveKind::CentreYZ};
+
+constexpr std::string_view MoveKindName(MoveKind k) {
+  switch (k) {
+    case MoveKind::None: return "None";
+    case MoveKind::RapidStart: return "RapidStart";
+    case MoveKind::Rapid: return "Rapid";
+    case MoveKind::FeedStart: return "FeedStart";
+    case MoveKind::Feed: return "Feed";
+    case MoveKind::ArcCcw: return "ArcCcw";
+    case MoveKind::ArcCw: return "ArcCw";
+    case MoveKind::CentreXY: return "CentreXY";
+    case MoveKind::CentreZX: return "CentreZX";
+    case MoveKind::CentreYZ: return "CentreYZ";
+  }
+  return "Unknown";
+}
 
 // The plane of an arc, numbered like the centre record that follows the arc.
 enum class ArcPlane : std::int16_t {

@@ -1,8 +1,8 @@
 // The ISO dialect (G-code), one line at a time.
 //
 // The line is first scanned into a block without touching any state: comments in parentheses
-// are collected and skipped, ";" ends the block text, and a "#" (a parameter expression) makes
-// the reader leave the whole line alone. Each letter of the word table takes the number right
+// are collected and skipped, ";" ends the block text, and a "#" (a parameter expression) or a
+// subroutine statement ("o100 call …") makes the reader leave the whole line alone. Each letter of the word table takes the number right
 // after it (blanks between them allowed); a letter without a number makes the block invalid.
 // Words act as they do on a controller, whatever their order on the block.
 //
@@ -12,8 +12,11 @@
 // one current position, whichever mode wrote it), the centre offset is I/J/K or, when an R is
 // programmed, worked out from R once the end point is known. A block yields a record when it
 // moves, or when it is an arc (then it may be a full circle).
+#include <algorithm>
 #include <array>
+#include <cctype>
 #include <cmath>
+#include <string>
 #include <cstdint>
 #include <optional>
 
@@ -62,6 +65,21 @@ constexpr std::array<IsoChar, 256> MakeIsoCharTable() {
 }
 constexpr std::array<IsoChar, 256> kIsoChars = MakeIsoCharTable();
 
+// The words after "o<number>" that make the line a subroutine or loop statement (sub, call,
+// while …) rather than a program number.
+constexpr std::array<std::string_view, 15> kSubroutineKeywords = {
+    "sub", "endsub", "call", "do", "while", "endwhile", "if", "elseif", "else", "endif",
+    "repeat", "endrepeat", "break", "continue", "return"};
+
+bool IsSubroutineStatement(std::string_view rest) {
+  const std::size_t start = SkipBlanks(rest, 0);
+  std::size_t end = start;
+  while (end < rest.size() && std::isalpha(static_cast<unsigned char>(rest[end]))) ++end;
+  std::string word(rest.substr(start, end - start));
+  for (char& c : word) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return std::find(kSubroutineKeywords.begin(), kSubroutineKeywords.end(), word) != kSubroutineKeywords.end();
+}
+
 // G codes whose axis words are data (a dwell time, an offset, a position to set or a move in
 // machine coordinates), not a move in the program's coordinates.
 bool IsDataOnlyCode(int code) { return code == 4 || code == 10 || code == 52 || code == 53 || code == 92; }
@@ -79,7 +97,7 @@ struct IsoBlock {
   std::optional<std::int32_t> spindle, tool, lengthOffset, program;
   bool invalid = false;
   bool hasWords = false;               // anything but blanks outside comments
-  bool parameter = false;
+  bool notInterpreted = false;         // a parameter expression or a subroutine statement
   std::optional<std::string_view> comment;
 };
 
@@ -154,7 +172,7 @@ IsoBlock ScanIsoBlock(std::string_view line, MoveKind modalKind, bool integerMod
         i = line.size();
         continue;
       case IsoChar::Parameter:
-        b.parameter = true;
+        b.notInterpreted = true;
         return b;
       case IsoChar::Stop:
         stopped = b.invalid = b.hasWords = true;
@@ -174,6 +192,10 @@ IsoBlock ScanIsoBlock(std::string_view line, MoveKind modalKind, bool integerMod
       b.invalid = true;
       continue;
     }
+    if (meaning == IsoChar::O && IsSubroutineStatement(line.substr(end))) {
+      b.notInterpreted = true;
+      return b;
+    }
     ApplyWord(b, meaning, number.value, unit);
   }
   return b;
@@ -191,7 +213,7 @@ void ApplyHeaderWords(const IsoBlock& b, LayerSlot& layer) {
 LineOutcome ParseIsoLine(ToolpathDatabase& db, std::string_view line) {
   NcReaderState& reader = db.reader;
   const IsoBlock b = ScanIsoBlock(line, reader.modalKind, db.options.intNcdataFlg);
-  if (b.parameter) return LineOutcome::Skipped;
+  if (b.notInterpreted) return LineOutcome::Skipped;
   LayerSlot& layer = db.layers[db.layers.workLayer];
   if (b.comment) AddCommentLine(layer, *b.comment);
   if (!b.hasWords) return LineOutcome::NoRecord;

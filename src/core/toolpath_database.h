@@ -33,8 +33,9 @@ class ToolpathDatabase {
  public:
   static constexpr int kMaxRecords = WorkBuffer::kMaxRecords;
   static constexpr int kUndoSlots = 10;
-  // A stored coordinate beyond this (mm) marks a record that cannot be machined: it turns into
-  // a None record the first time it is read.
+  // A stored coordinate beyond this (mm) marks a position that cannot be machined: the record
+  // turns into a None record the first time it is read. Centre records hold offsets, not
+  // positions; an arc of huge radius (nearly straight) legitimately has larger ones.
   static constexpr double kCoordinateLimit = 32700;
 
   ToolpathDatabase() = default;
@@ -132,7 +133,8 @@ class ToolpathDatabase {
   static bool IsOutOfRange(const ToolpathRecord& r) {
     // Written so that NaN counts as out of range too.
     return !(std::abs(r.x) <= kCoordinateLimit && std::abs(r.y) <= kCoordinateLimit &&
-             std::abs(r.z) <= kCoordinateLimit);
+             std::abs(r.z) <= kCoordinateLimit) &&
+           !IsCentreKind(r.kind);
   }
   static void Retire(ToolpathRecord& r);
   bool SaveSnapshot(int slot);

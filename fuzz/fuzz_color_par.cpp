@@ -1,0 +1,14 @@
+// color.par text: the reader must survive any bytes, and what it reads must be written and
+// read back unchanged.
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "config/layer_colours.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const std::string_view text(reinterpret_cast<const char*>(data), size);
+  const fendo::LayerColours colours = fendo::ParseLayerColours(text);
+  if (fendo::ParseLayerColours(fendo::FormatLayerColours(colours)) != colours) __builtin_trap();
+  return 0;
+}

@@ -1,0 +1,155 @@
+// fendo-batch info: for each program the toolpath information (lengths, extents, cutting
+// time, highest feed), the records by kind and the header data, as text or one JSON object
+// per program.
+#include <array>
+#include <charconv>
+
+#include "cli/batch_program.h"
+#include "cli/json_writer.h"
+#include "core/statistics.h"
+
+namespace fendo {
+namespace {
+
+using KindCounts = std::array<long long, kAllMoveKinds.size()>;
+
+KindCounts CountKinds(ToolpathDatabase& db) {
+  KindCounts counts{};
+  for (int i = 0; i < db.recordCount; ++i) {
+    const MoveKind kind = db.RecordAt(i)->kind;
+    for (std::size_t k = 0; k < kAllMoveKinds.size(); ++k) {
+      if (kAllMoveKinds[k] == kind) ++counts[k];
+    }
+  }
+  return counts;
+}
+
+std::string Fixed(double v, int decimals = 3) {
+  char digits[64];
+  return std::string(digits, std::to_chars(digits, digits + sizeof digits, v, std::chars_format::fixed, decimals).ptr);
+}
+
+std::string_view StatusName(LoadStatus status) {
+  switch (status) {
+    case LoadStatus::Ok: return "ok";
+    case LoadStatus::CannotOpen: return "cannot-open";
+    case LoadStatus::ReadFailed: return "read-failed";
+    case LoadStatus::RecordLimit: return "record-limit";
+    case LoadStatus::OutOfMemory: return "out-of-memory";
+  }
+  return "unknown";
+}
+
+// The comment lines of a program on one line, separated by " | ".
+std::string OneLine(std::string_view comment) {
+  std::string text;
+  while (!comment.empty()) {
+    const std::size_t end = comment.find("\r\n");
+    if (!text.empty()) text += " | ";
+    text += comment.substr(0, end);
+    comment.remove_prefix(end == std::string_view::npos ? comment.size() : end + 2);
+  }
+  return text;
+}
+
+std::string ExtentsText(const Extents& e) {
+  if (e.empty()) return "none";
+  return "X " + Fixed(e.min.x) + " .. " + Fixed(e.max.x) + "   Y " + Fixed(e.min.y) + " .. " + Fixed(e.max.y) +
+         "   Z " + Fixed(e.min.z) + " .. " + Fixed(e.max.z);
+}
+
+std::string ExtentsJson(const Extents& e) {
+  if (e.empty()) return "null";
+  const auto triple = [](Point3 p) {
+    return "[" + JsonNumber(p.x) + "," + JsonNumber(p.y) + "," + JsonNumber(p.z) + "]";
+  };
+  return "{\"min\":" + triple(e.min) + ",\"max\":" + triple(e.max) + "}";
+}
+
+void PrintText(const std::string& file, const LoadedProgram& program, const KindCounts& kinds, std::ostream& out) {
+  const ToolpathDatabase& db = *program.db;
+  const ToolpathStatistics& s = db.statistics;
+  const LayerSlot& layer = db.layers[db.layers.workLayer];
+  std::string kindList;
+  for (std::size_t k = 0; k < kinds.size(); ++k) {
+    if (kinds[k] == 0) continue;
+    if (!kindList.empty()) kindList += ", ";
+    kindList.append(MoveKindName(kAllMoveKinds[k])).append(" ").append(std::to_string(kinds[k]));
+  }
+  const auto row = [&out](std::string_view label, const std::string& value) {
+    out << "  " << label << std::string(label.size() < 20 ? 20 - label.size() : 1, ' ') << value << '\n';
+  };
+  out << file << '\n';
+  row("records", std::to_string(db.recordCount) + (kindList.empty() ? "" : "   (" + kindList + ")"));
+  row("rapid length", Fixed(s.rapidLength) + " mm");
+  row("rapid extents", ExtentsText(s.rapidExtents));
+  row("feed length", Fixed(s.feedLength) + " mm");
+  row("cutting time", Fixed(s.cuttingTime) + " min");
+  row("feed extents", ExtentsText(s.feedExtents));
+  row("highest feed", std::to_string(s.highestFeed) + " mm/min");
+  row("program (O)", std::to_string(layer.programNumber));
+  row("tool (T)", std::to_string(layer.toolNumber));
+  row("length offset (H)", std::to_string(layer.lengthOffset));
+  row("spindle (S)", std::to_string(layer.spindle));
+  row("comment", OneLine(layer.comment));
+  row("lines", std::to_string(program.result.lines) + " read, " + std::to_string(program.result.invalidLines) +
+                   " invalid, " + std::to_string(program.result.skippedLines) + " not interpreted");
+  if (!program.result.ok()) row("status", std::string(StatusName(program.result.status)));
+}
+
+void PrintJson(const std::string& file, const LoadedProgram& program, const KindCounts& kinds, std::ostream& out) {
+  const ToolpathDatabase& db = *program.db;
+  const ToolpathStatistics& s = db.statistics;
+  const LayerSlot& layer = db.layers[db.layers.workLayer];
+  JsonObject kindObject;
+  for (std::size_t k = 0; k < kinds.size(); ++k) kindObject.Add(MoveKindName(kAllMoveKinds[k]), kinds[k]);
+  JsonObject json;
+  json.Add("file", file)
+      .Add("status", StatusName(program.result.status))
+      .Add("records", db.recordCount)
+      .AddRaw("kinds", kindObject.str())
+      .Add("rapidLength", s.rapidLength)
+      .AddRaw("rapidExtents", ExtentsJson(s.rapidExtents))
+      .Add("feedLength", s.feedLength)
+      .Add("cuttingTime", s.cuttingTime)
+      .AddRaw("feedExtents", ExtentsJson(s.feedExtents))
+      .Add("highestFeed", s.highestFeed)
+      .Add("programNumber", layer.programNumber)
+      .Add("toolNumber", layer.toolNumber)
+      .Add("lengthOffset", layer.lengthOffset)
+      .Add("spindle", layer.spindle)
+      .Add("comment", layer.comment)
+      .Add("lines", static_cast<long long>(program.result.lines))
+      .Add("invalidLines", static_cast<long long>(program.result.invalidLines))
+      .Add("skippedLines", static_cast<long long>(program.result.skippedLines));
+  out << json.str() << '\n';
+}
+
+}  // namespace
+
+int RunInfo(const BatchArguments& args, const BatchStreams& streams) {
+  if (args.files.empty()) {
+    streams.err << "fendo-batch: info needs at least one file (see fendo-batch --help)\n";
+    return 2;
+  }
+  const NcOptions options = ReaderOptions(args, streams.err);
+  int status = 0;
+  bool first = true;
+  for (const std::string& file : args.files) {
+    const LoadedProgram program = OpenProgram(file, options, streams);
+    if (!program.result.ok()) status = 1;
+    if (program.result.status == LoadStatus::CannotOpen) continue;
+    const KindCounts kinds = CountKinds(*program.db);
+    if (args.json) {
+      PrintJson(file, program, kinds, streams.out);
+    } else {
+      if (!first) streams.out << '\n';
+      PrintText(file, program, kinds, streams.out);
+    }
+    first = false;
+  }
+  streams.out.flush();
+  return status;
+}
+
+}  // namespace fendo

@@ -1,0 +1,198 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "core/line_reader.h"
+#include "core/nc_reader.h"
+#include "core/statistics.h"
+#include "core/toolpath_database.h"
+#include "toolpath_text.h"
+
+namespace fendo {
+namespace {
+
+namespace fs = std::filesystem;
+using Lines = std::vector<std::string>;
+
+fs::path CorpusDir() {
+  const char* configured = std::getenv("FENDO_CORPUS_DIR");
+  return configured && *configured ? fs::path(configured) : fs::path(FENDO_CORPUS_DIR);
+}
+
+// A scratch file that is removed with the test.
+class TempFile {
+ public:
+  explicit TempFile(std::string_view content) {
+    path_ = fs::temp_directory_path() /
+            ("fendo-" + std::to_string(::getpid()) + "-" + std::to_string(counter_++) + ".nc");
+    std::ofstream(path_, std::ios::binary) << content;
+  }
+  ~TempFile() { fs::remove(path_); }
+  const fs::path& path() const { return path_; }
+
+ private:
+  static inline int counter_ = 0;
+  fs::path path_;
+};
+
+Lines AllLines(LineReader& reader) {
+  Lines lines;
+  std::string_view line;
+  while (reader.Next(line)) lines.emplace_back(line);
+  return lines;
+}
+
+TEST(LineReader, HandsOutWholeLinesWhateverTheirEnds) {
+  LineReader text("a\r\nb\n\nlast");
+  EXPECT_EQ(AllLines(text), (Lines{"a", "b", "", "last"}));
+  LineReader empty("");
+  EXPECT_EQ(AllLines(empty), Lines{});
+
+  // Lines longer than the reading block arrive whole, with the lines around them.
+  const std::string longLine(3'000'000, 'x');
+  TempFile file("G00 X1\n" + longLine + "\nG01 X2");
+  std::string reason;
+  auto reader = LineReader::Open(file.path(), reason);
+  ASSERT_TRUE(reader) << reason;
+  EXPECT_EQ(AllLines(*reader), (Lines{"G00 X1", longLine, "G01 X2"}));
+  EXPECT_EQ(reader->bytesConsumed(), reader->totalBytes());
+}
+
+TEST(LineReader, RefusesWhatCannotBeRead) {
+  std::string reason;
+  EXPECT_FALSE(LineReader::Open("/nonexistent/part.nc", reason));
+  EXPECT_FALSE(reason.empty());
+  EXPECT_FALSE(LineReader::Open(fs::temp_directory_path(), reason)) << "a folder is no program";
+}
+
+TEST(LoadFile, AFileThatCannotBeOpenedChangesNothing) {
+  ToolpathDatabase db;
+  AppendText(db, "G00 X1\nG01 X2 F100\n");
+  db.SaveToLayer(0);
+  const LoadResult result = LoadFile(db, "/nonexistent/part.nc");
+  EXPECT_EQ(result.status, LoadStatus::CannotOpen);
+  EXPECT_FALSE(result.reason.empty());
+  EXPECT_EQ(db.recordCount, 2);
+  EXPECT_EQ(db.undoPos(), 0);
+  EXPECT_EQ(db.layers[0].pointCount(), 2);
+}
+
+TEST(LoadFile, ReplacesTheProgramAndCanBeUndone) {
+  TempFile first("G00 X1\nG01 X2 F100\n");
+  TempFile second("G00 Y7\n");
+  ToolpathDatabase db;
+  ASSERT_TRUE(LoadFile(db, first.path()).ok());
+  const LoadResult result = LoadFile(db, second.path());
+  ASSERT_TRUE(result.ok());
+  EXPECT_EQ(result.lines, 1);
+  EXPECT_EQ(test::Records(db), (Lines{"1 2 7 0 100"})) << "position and feed carry on from the first file";
+  ASSERT_TRUE(db.Snapshot(SnapshotMode::Undo));
+  EXPECT_EQ(db.recordCount, 2);
+
+  ASSERT_TRUE(AppendFile(db, second.path()).ok());
+  EXPECT_EQ(db.recordCount, 2) << "Y7 again: no move";
+}
+
+TEST(LoadFile, CountsTheLinesItCouldNotUse) {
+  ToolpathDatabase db;
+  const LoadResult result = AppendText(db, "G00 X1\nG01 X F100\n#1=5\nG10 L2 P1 X0\nX2\n");
+  EXPECT_EQ(result.lines, 5);
+  EXPECT_EQ(result.invalidLines, 1);
+  EXPECT_EQ(result.skippedLines, 2);
+}
+
+TEST(LoadFile, StopsAtTheRecordLimitWithoutSplittingAnArc) {
+  ToolpathDatabase db;
+  // Leave room for exactly one more record at the end of the work buffer.
+  db.cursor.kind = MoveKind::Feed;
+  ASSERT_TRUE(db.WriteRecord(ToolpathDatabase::kMaxRecords - 2));
+  db.recordCount = ToolpathDatabase::kMaxRecords - 1;
+  const LoadResult result = AppendText(db, "G02 X1 Y1 I1 J0 F100\nG01 X5\n");
+  EXPECT_EQ(result.status, LoadStatus::RecordLimit);
+  EXPECT_EQ(db.recordCount, ToolpathDatabase::kMaxRecords - 1) << "no arc without its centre";
+
+  const LoadResult lines = AppendText(db, "G01 X7 F100\nX8\nX9\n");
+  EXPECT_EQ(lines.status, LoadStatus::RecordLimit);
+  EXPECT_EQ(db.recordCount, ToolpathDatabase::kMaxRecords);
+}
+
+// The kind conventions every reader output keeps: a Feed follows a linear feed move, a
+// FeedStart does not, and every arc is followed by its centre record.
+void ExpectKindConventions(ToolpathDatabase& db, const std::string& name) {
+  MoveKind previous = MoveKind::None;
+  for (int i = 0; i < db.recordCount; ++i) {
+    const ToolpathRecord& r = *db.RecordAt(i);
+    ASSERT_TRUE(IsMotionKind(r.kind)) << name << " record " << i;
+    if (r.kind == MoveKind::Feed) {
+      ASSERT_TRUE(IsLinearFeedKind(previous)) << name << " record " << i;
+    }
+    if (r.kind == MoveKind::FeedStart) {
+      ASSERT_FALSE(IsLinearFeedKind(previous)) << name << " record " << i;
+    }
+    if (IsArcKind(r.kind)) {
+      ASSERT_LT(i + 1, db.recordCount) << name;
+      ASSERT_TRUE(IsCentreKind(db.RecordAt(++i)->kind)) << name << " record " << i;
+    }
+    previous = r.kind;
+  }
+}
+
+TEST(Corpus, EveryProgramLoadsCleanAndKeepsTheConventions) {
+  if (!fs::exists(CorpusDir())) GTEST_SKIP() << "no corpus at " << CorpusDir();
+  int programs = 0;
+  for (const auto& dialect : {"iso", "heidenhain"}) {
+    for (const auto& entry : fs::directory_iterator(CorpusDir() / dialect)) {
+      ToolpathDatabase db;
+      db.options.heidenhainInputChk = std::string_view(dialect) == "heidenhain";
+      const std::string name = entry.path().filename().string();
+      const LoadResult result = LoadFile(db, entry.path());
+      ASSERT_TRUE(result.ok()) << name;
+      EXPECT_EQ(result.invalidLines, 0) << name;
+      // Two programs have no motion of their own: one computes every move from parameters,
+      // the other only measures tools.
+      if (name != "linuxcnc_3d_chips.ngc" && name != "apt_tref_sacrifice.h") {
+        EXPECT_GT(db.recordCount, 0) << name;
+      }
+      ExpectKindConventions(db, name);
+      ++programs;
+    }
+  }
+  EXPECT_GT(programs, 30);
+}
+
+struct CorpusStart {
+  const char* file;
+  bool heidenhain;
+  Lines firstRecords;
+};
+
+TEST(Corpus, ProgramsStartWhereTheyShould) {
+  if (!fs::exists(CorpusDir())) GTEST_SKIP() << "no corpus at " << CorpusDir();
+  const CorpusStart cases[] = {
+      {"iso/linuxcnc_cds.ngc", false,  // signed words: "n0155 G0 Z+2.1"
+       {"1 0 0 2.1 16", "1 0 3.915 2.1 16", "3 0 3.915 1.6875 16", "4 4 3.915 1.6875 16"}},
+      {"iso/egp_test_g91.nc", false,  // G91 after an absolute position
+       {"1 -100 49.997 0 0", "2 -100 49.997 13 0", "2 -100 49.997 1 0", "3 -100 49.997 0 500",
+        "4 -90 49.997 0 500", "4 90 49.997 0 500"}},
+      {"iso/camotics_vcarve.ngc", false,  // blanks between letters and numbers: "G0 X  0.0238"
+       {"1 0 0 0.1 6", "1 0.0238 0.0918 0.1 6", "1 0.0238 0.0918 0 6", "3 0.02724 0.09434 -0.00312 6"}},
+      {"iso/linuxcnc_arcspiral.ngc", false,  // lowercase, R before the end point
+       {"1 0 0 1 0", "1 1.72464 -1.01273 1 0", "3 1.72464 -1.01273 -0.1 24", "8 1.6133 -1.17867 -0.1 24"}},
+      {"heidenhain/apt_metrologia_12.h", true,  // datum-shift cycle and M91 lines are no moves
+       {"1 0 0 25 0", "2 12.163 35.838 250 0", "2 12.163 35.838 110 0", "2 12.163 35.838 87.5 0",
+        "3 12.163 35.838 78 240"}},
+  };
+  for (const CorpusStart& c : cases) {
+    ToolpathDatabase db;
+    db.options.heidenhainInputChk = c.heidenhain;
+    ASSERT_TRUE(LoadFile(db, CorpusDir() / c.file).ok()) << c.file;
+    const Lines records = test::Records(db);
+    ASSERT_GE(records.size(), c.firstRecords.size()) << c.file;
+    EXPECT_EQ(Lines(records.begin(), records.begin() + c.firstRecords.size()), c.firstRecords) << c.file;
+  }
+}
+
+}  // namespace
+}  // namespace fendo

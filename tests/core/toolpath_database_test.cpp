@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "core/toolpath_database.h"
+#include "toolpath_text.h"
+
+namespace fendo {
+namespace {
+
+using test::Fill;
+using test::Rec;
+using K = MoveKind;
+
+TEST(WorkBuffer, ChunksAreAllocatedOnFirstWriteUpToTheRecordLimit) {
+  ToolpathDatabase db;
+  const std::size_t chunkBytes = WorkBuffer::kChunkRecords * sizeof(ToolpathRecord);
+  EXPECT_EQ(db.HeldBytes(), 0u);
+  EXPECT_TRUE(db.WriteRecord(3269));
+  EXPECT_EQ(db.HeldBytes(), chunkBytes);      // 3269 is the last record of chunk 0
+  EXPECT_TRUE(db.WriteRecord(3270));
+  EXPECT_EQ(db.HeldBytes(), 2 * chunkBytes);  // 3270 opens chunk 1
+  EXPECT_TRUE(db.WriteRecord(13'079'999));
+  EXPECT_FALSE(db.WriteRecord(13'080'000));
+  EXPECT_FALSE(db.WriteRecord(-1));
+  EXPECT_TRUE(db.memoryOk);  // running out of chunks is not running out of memory
+}
+
+TEST(WorkBuffer, TheCursorWidensOnReadAndRoundsOnWrite) {
+  ToolpathDatabase db;
+  db.cursor = {0.1, -2.5, 1e-3, 40000, 1, K::Feed};
+  ASSERT_TRUE(db.WriteRecord(0));
+  db.recordCount = 1;
+  db.cursor = {};
+  EXPECT_EQ(db.ReadRecord(0), 1);
+  EXPECT_EQ(db.cursor.x, static_cast<double>(0.1f));
+  EXPECT_EQ(db.cursor.feed, 40000);
+  EXPECT_EQ(db.cursor.selected, 1);
+  EXPECT_EQ(db.cursor.kind, K::Feed);
+}
+
+TEST(WorkBuffer, FailedReadsLeaveTheCursorAlone) {
+  ToolpathDatabase db;
+  Fill(db, {Rec(K::RapidStart, 1, 2, 3), Rec(K::None, 4, 5, 6)});
+  db.ReadRecord(0);
+  EXPECT_EQ(db.ReadRecord(2), 0);  // past recordCount
+  EXPECT_EQ(db.cursor.x, 1);
+  EXPECT_EQ(db.ReadRecord(1), 0);  // a None record is read, but counts as no record
+  EXPECT_EQ(db.cursor.x, 4);
+}
+
+TEST(WorkBuffer, AnOutOfRangeRecordTurnsIntoANoneRecordAtFirstRead) {
+  const float nan = std::numeric_limits<float>::quiet_NaN();
+  for (const ToolpathRecord& bad : {Rec(K::Feed, 0, 40000, 0), Rec(K::Feed, -32701, 0, 0),
+                                    Rec(K::Feed, 0, 0, 1e9f), Rec(K::Feed, nan, 0, 0)}) {
+    ToolpathDatabase db;
+    Fill(db, {Rec(K::RapidStart, 1, 1, 1), bad});
+    db.ReadRecord(0);
+    EXPECT_EQ(db.ReadRecord(1), 0);
+    EXPECT_EQ(db.cursor.x, 1) << "the cursor keeps what it held";
+    EXPECT_EQ(test::Describe(*db.RecordAt(1)), "0 32700 32700 32700 300");
+    EXPECT_EQ(db.NextMotion(0), 0) << "it drops out of every walk";
+  }
+  ToolpathDatabase edge;
+  Fill(edge, {Rec(K::Feed, 32700, -32700, 0), Rec(K::ArcCcw, 1, 0, 0), Rec(K::CentreXY, 48656.4f, 48626.1f, 0)});
+  EXPECT_EQ(edge.ReadRecord(0), 1) << "the limit itself is in range";
+  EXPECT_EQ(edge.ReadRecord(2), 1) << "a nearly straight arc's centre lies far away";
+}
+
+TEST(Walks, PrevAndNextMotionSkipEverythingButMotion) {
+  ToolpathDatabase db;
+  Fill(db, {Rec(K::RapidStart, 0, 0, 0), Rec(K::ArcCw, 1, 0, 0), Rec(K::CentreXY, 0.5, 0, 0),
+            Rec(K::None, 9, 9, 9), Rec(K::Feed, 2, 0, 0)});
+  EXPECT_EQ(db.PrevMotion(4), 1);
+  EXPECT_EQ(db.cursor.kind, K::ArcCw) << "the cursor holds what was found";
+  EXPECT_EQ(db.PrevMotion(0), 0);
+  EXPECT_EQ(db.cursor.kind, K::RapidStart);
+  EXPECT_EQ(db.NextMotion(1), 4);
+  EXPECT_EQ(db.NextMotion(4), 0) << "none after the last";
+  EXPECT_EQ(db.HasPrevMotion(1), 0);
+  EXPECT_EQ(db.HasPrevMotion(0), std::nullopt);
+  EXPECT_EQ(db.HasNextMotion(4), std::nullopt);
+  EXPECT_EQ(db.FirstMotion(), 0);
+
+  ToolpathDatabase gap;
+  Fill(gap, {Rec(K::None, 0, 0, 0), Rec(K::Feed, 1, 0, 0), Rec(K::Feed, 2, 0, 0)});
+  EXPECT_EQ(gap.FirstMotion(), 1);
+  EXPECT_EQ(gap.HasPrevMotion(1), std::nullopt) << "record 0 is no motion record";
+  EXPECT_EQ(gap.HasPrevMotion(2), 1);
+  EXPECT_EQ(ToolpathDatabase{}.FirstMotion(), std::nullopt);
+}
+
+TEST(Walks, NextPathRangeFindsEveryPathWithItsApproach) {
+  ToolpathDatabase db;
+  Fill(db, {Rec(K::RapidStart, 0, 0, 50), Rec(K::Rapid, 0, 0, 5), Rec(K::FeedStart, 0, 0, 0),
+            Rec(K::Feed, 5, 0, 0), Rec(K::RapidStart, 5, 0, 50), Rec(K::Rapid, 9, 0, 50),
+            Rec(K::FeedStart, 9, 0, 0), Rec(K::Feed, 9, 9, 0)});
+  const auto first = db.NextPathRange(0);
+  ASSERT_TRUE(first);
+  EXPECT_EQ(first->approachStart, 0);
+  EXPECT_EQ(first->end, 4);
+  const auto second = db.NextPathRange(first->end);
+  ASSERT_TRUE(second);
+  EXPECT_EQ(second->approachStart, 4);
+  EXPECT_EQ(second->end, 8) << "the last path runs to the end of the buffer";
+  EXPECT_FALSE(db.NextPathRange(second->end));
+}
+
+TEST(Records, EditsTouchOnlyMotionRecords) {
+  ToolpathDatabase db;
+  Fill(db, {Rec(K::FeedStart, 1, 2, 3, 100), Rec(K::CentreXY, 1, 0, 0), Rec(K::Feed, 4, 5, 6, 200)});
+  EXPECT_FALSE(db.SetKind(1, K::Feed));
+  EXPECT_FALSE(db.SetPosition(1, {0, 0, 0}));
+  EXPECT_TRUE(db.SetPosition(0, {7, 8, 9}));
+  EXPECT_TRUE(db.SetKind(2, K::RapidStart));
+
+  db.SwapPositions(0, 2);
+  EXPECT_EQ(test::Records(db), (std::vector<std::string>{"3 4 5 6 200", "91 1 0 0 0", "1 7 8 9 100"}));
+  db.SwapRecords(0, 2);
+  EXPECT_EQ(test::Records(db), (std::vector<std::string>{"1 7 8 9 100", "91 1 0 0 0", "3 4 5 6 200"}));
+
+  db.InvertSelection();
+  EXPECT_EQ(db.RecordAt(0)->selected, 1);
+  EXPECT_EQ(db.RecordAt(1)->selected, 0) << "centre records are not selectable";
+  db.InvertSelection();
+  EXPECT_EQ(db.RecordAt(0)->selected, 0);
+  db.InvertSelection();
+  db.ClearSelection();
+  EXPECT_EQ(db.RecordAt(2)->selected, 0);
+}
+
+TEST(Records, SegmentMeasuresFromTheSecondRecordToTheFirst) {
+  ToolpathDatabase db;
+  Fill(db, {Rec(K::RapidStart, 0, 0, 10), Rec(K::FeedStart, 0, 0, 0), Rec(K::Feed, 3, 4, 0)});
+  const SegmentResult plunge = db.Segment(1, 0);
+  EXPECT_EQ(plunge.unit, (Point3{0, 0, -1}));
+  EXPECT_EQ(plunge.length, 10);
+  EXPECT_EQ(db.Segment(2, 1).length, 5);
+  EXPECT_EQ(db.cursor.kind, K::FeedStart) << "the cursor ends on the second record";
+  const SegmentResult none = db.Segment(2, 2);
+  EXPECT_FALSE(none.nonZero);
+  EXPECT_EQ(none.length, 0);
+}
+
+}  // namespace
+}  // namespace fendo
