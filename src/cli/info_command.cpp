@@ -61,9 +61,13 @@ std::string ExtentsText(const Extents& e) {
 std::string ExtentsJson(const Extents& e) {
   if (e.empty()) return "null";
   const auto triple = [](Point3 p) {
-    return "[" + JsonNumber(p.x) + "," + JsonNumber(p.y) + "," + JsonNumber(p.z) + "]";
+    std::string text = "[";
+    text.append(JsonNumber(p.x)).append(",").append(JsonNumber(p.y)).append(",").append(JsonNumber(p.z));
+    return text + "]";
   };
-  return "{\"min\":" + triple(e.min) + ",\"max\":" + triple(e.max) + "}";
+  std::string json = "{\"min\":";
+  json.append(triple(e.min)).append(",\"max\":").append(triple(e.max));
+  return json + "}";
 }
 
 void PrintText(const std::string& file, const LoadedProgram& program, const KindCounts& kinds, std::ostream& out) {

@@ -23,10 +23,4 @@ LineOutcome ParseHeidenhainLine(ToolpathDatabase& db, std::string_view line);
 // to the layer's comment as one line.
 void AddCommentLine(LayerSlot& layer, std::string_view fromParenthesis);
 
-// Where a number word's digits start: spaces and tabs between a letter and its number are
-// allowed, as controllers allow them.
-std::size_t SkipBlanks(std::string_view text, std::size_t i);
-// The characters a number of an NC word is made of.
-bool IsNumberChar(char c);
-
 }  // namespace fendo

@@ -24,11 +24,4 @@ void AddCommentLine(LayerSlot& layer, std::string_view fromParenthesis) {
   layer.comment += "\r\n";
 }
 
-std::size_t SkipBlanks(std::string_view text, std::size_t i) {
-  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-  return i;
-}
-
-bool IsNumberChar(char c) { return (c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+'; }
-
 }  // namespace fendo

@@ -28,8 +28,8 @@ void StartFile(ToolpathDatabase& db) {
 // The kind of the last motion record stored, None when there is none.
 MoveKind LastStoredMotionKind(ToolpathDatabase& db) {
   for (int i = db.recordCount - 1; i >= 0; --i) {
-    const ToolpathRecord* r = db.RecordAt(i);
-    if (r && IsMotionKind(r->kind)) return r->kind;
+    const MoveKind kind = db.RecordAt(i)->kind;
+    if (IsMotionKind(kind)) return kind;
   }
   return MoveKind::None;
 }
@@ -45,15 +45,18 @@ bool AppendCursor(ToolpathDatabase& db) {
 // are turned into lines while reading, as the chords of the arc. A straight feed move starts a
 // path unless it follows one: a G01 block that did not move (or was dropped) must not leave
 // the first cutting move of a path marked as a continuation of the rapid move before it.
-bool StoreBlock(ToolpathDatabase& db) {
+// `lastStored` is the kind of the last motion record stored, and is kept up to date.
+bool StoreBlock(ToolpathDatabase& db, MoveKind& lastStored) {
   const MoveKind kind = db.cursor.kind;
-  if (IsLinearFeedKind(kind)) {
-    db.cursor.kind = IsLinearFeedKind(LastStoredMotionKind(db)) ? MoveKind::Feed : MoveKind::FeedStart;
+  if (IsLinearFeedKind(kind)) db.cursor.kind = IsLinearFeedKind(lastStored) ? MoveKind::Feed : MoveKind::FeedStart;
+  if (!IsArcKind(kind)) {
+    lastStored = db.cursor.kind;
+    return AppendCursor(db);
   }
-  if (!IsArcKind(kind)) return AppendCursor(db);
   const NcReaderState& reader = db.reader;
   if (db.options.arcToCutInputChk) {
     const Arc arc = MeasureArc(reader.blockStart, db.cursor.position(), reader.centreOffset, kind, db.plane);
+    lastStored = MoveKind::Feed;
     return InterpolateArc(db, arc, db.cursor.feed, db.chordTolerance);
   }
   // An arc end record never stands without its centre record.
@@ -63,7 +66,10 @@ bool StoreBlock(ToolpathDatabase& db) {
   offset.*AxesOf(db.plane).normal = 0;
   db.cursor.SetPosition(offset);
   db.cursor.kind = CentreKindOf(db.plane);
-  if (AppendCursor(db)) return true;
+  if (AppendCursor(db)) {
+    lastStored = kind;
+    return true;
+  }
   --db.recordCount;
   return false;
 }
@@ -71,6 +77,7 @@ bool StoreBlock(ToolpathDatabase& db) {
 LoadResult ReadLines(ToolpathDatabase& db, LineReader& lines, Progress* progress) {
   LoadResult result;
   StartFile(db);
+  MoveKind lastStored = LastStoredMotionKind(db);
   std::string_view line;
   while (lines.Next(line)) {
     ++result.lines;
@@ -84,7 +91,7 @@ LoadResult ReadLines(ToolpathDatabase& db, LineReader& lines, Progress* progress
       case LineOutcome::NoRecord: continue;
     }
     if (db.cursor.kind == MoveKind::None) continue;
-    if (!StoreBlock(db)) {
+    if (!StoreBlock(db, lastStored)) {
       result.status = db.memoryOk ? LoadStatus::RecordLimit : LoadStatus::OutOfMemory;
       break;
     }

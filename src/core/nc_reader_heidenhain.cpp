@@ -22,6 +22,7 @@
 #include <optional>
 
 #include "core/decimal.h"
+#include "core/nc_number.h"
 #include "core/geometry.h"
 #include "core/nc_line_parsers.h"
 #include "core/nc_reader.h"
@@ -34,18 +35,15 @@ constexpr int kMachineCoordinates = 91;  // M91: the block's coordinates are the
 constexpr int kMachineFixedPoint = 92;   // M92: the same, measured from a fixed machine point
 
 struct NumberWord {
-  DecimalPrefix number;
+  WordNumber number;
   std::size_t end = 0;      // where the scan goes on
   bool parameter = false;   // the word takes a Q parameter instead of a number
 };
 
 NumberWord ReadNumberWord(std::string_view text, std::size_t afterLetter) {
-  const std::size_t start = SkipBlanks(text, afterLetter);
-  std::size_t end = start;
-  while (end < text.size() && IsNumberChar(text[end])) ++end;
-  NumberWord word{ParseDecimalPrefix(text.substr(start, end - start)), end, false};
-  word.parameter = !word.number.hasDigits && end < text.size() && (text[end] == 'Q' || text[end] == 'q');
-  return word;
+  const WordNumber number = ReadWordNumber(text, SkipBlanks(text, afterLetter));
+  const std::size_t end = number.end;
+  return {number, end, !number.hasDigits && end < text.size() && (text[end] == 'Q' || text[end] == 'q')};
 }
 
 int AxisIndex(char c) {

@@ -16,11 +16,13 @@
 #include <array>
 #include <cctype>
 #include <cmath>
-#include <string>
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <utility>
 
 #include "core/decimal.h"
+#include "core/nc_number.h"
 #include "core/nc_line_parsers.h"
 #include "core/nc_reader.h"
 #include "core/toolpath_database.h"
@@ -30,13 +32,16 @@ namespace {
 
 constexpr double kThousandth = 0.001;  // mm per unit of an integer-format program
 
+// What a character means to the scanner. The letters that take a number come first, in the
+// order of the block's value table; G is last among them because its words act in order.
 enum class IsoChar : std::uint8_t {
-  Other, X, Y, Z, I, J, K, F, G, R, S, T, H, O,
+  Other, X, Y, Z, I, J, K, R, F, S, T, H, O, G,
   Stop,        // a lowercase "c": the block ends here without a move
   Comment,     // "("
   EndOfBlock,  // ";": the rest of the line is a comment
   Parameter,   // "#"
 };
+constexpr int kValueWords = static_cast<int>(IsoChar::O);  // X … O keep their last value
 
 constexpr std::array<IsoChar, 256> MakeIsoCharTable() {
   std::array<IsoChar, 256> table{};
@@ -50,13 +55,13 @@ constexpr std::array<IsoChar, 256> MakeIsoCharTable() {
   letter('I', IsoChar::I);
   letter('J', IsoChar::J);
   letter('K', IsoChar::K);
-  letter('F', IsoChar::F);
-  letter('G', IsoChar::G);
   letter('R', IsoChar::R);
+  letter('F', IsoChar::F);
   letter('S', IsoChar::S);
   letter('T', IsoChar::T);
   letter('H', IsoChar::H);
   letter('O', IsoChar::O);
+  letter('G', IsoChar::G);
   table['c'] = IsoChar::Stop;
   table['('] = IsoChar::Comment;
   table[';'] = IsoChar::EndOfBlock;
@@ -85,20 +90,26 @@ bool IsSubroutineStatement(std::string_view rest) {
 bool IsDataOnlyCode(int code) { return code == 4 || code == 10 || code == 52 || code == 53 || code == 92; }
 
 struct IsoBlock {
-  MoveKind kind = MoveKind::None;      // the motion mode after the block's G words
-  bool gWord = false;                  // a G word refreshes the modal motion mode
-  std::optional<bool> incremental;     // G91 / G90
-  std::optional<ArcPlane> plane;       // G17 / G18 / G19
+  std::array<double, kValueWords> values;    // the last value of each word X … O, as written;
+                                             // only those whose bit is present are ever read
+  std::uint32_t present = 0;                 // a bit for each word X … O on the block
+  MoveKind kind = MoveKind::None;            // the motion mode after the block's G words
+  bool gWord = false;                        // a G word refreshes the modal motion mode
+  std::optional<bool> incremental;           // G91 / G90
+  std::optional<ArcPlane> plane;             // G17 / G18 / G19
   bool dataOnly = false;
-  std::array<std::optional<double>, 3> axes;  // X, Y, Z as written, mm
-  Point3 centreOffset;                 // I, J, K, mm
-  std::optional<double> radius;        // R, mm
-  std::optional<std::int32_t> feed;    // F, mm/min
-  std::optional<std::int32_t> spindle, tool, lengthOffset, program;
   bool invalid = false;
-  bool hasWords = false;               // anything but blanks outside comments
-  bool notInterpreted = false;         // a parameter expression or a subroutine statement
+  bool hasWords = false;                     // anything but blanks outside comments
+  bool notInterpreted = false;               // a parameter expression or a subroutine statement
   std::optional<std::string_view> comment;
+
+  static int Index(IsoChar word) { return static_cast<int>(word) - 1; }
+  bool Has(IsoChar word) const { return present & (1u << Index(word)); }
+  double Value(IsoChar word) const { return values[Index(word)]; }
+  void Set(IsoChar word, double value) {
+    values[Index(word)] = value;
+    present |= 1u << Index(word);
+  }
 };
 
 std::size_t SkipComment(std::string_view line, std::size_t i) {
@@ -131,88 +142,68 @@ void ApplyGCode(IsoBlock& b, double value) {
   }
 }
 
-void ApplyWord(IsoBlock& b, IsoChar word, double value, double unit) {
-  switch (word) {
-    case IsoChar::X: b.axes[0] = value * unit; break;
-    case IsoChar::Y: b.axes[1] = value * unit; break;
-    case IsoChar::Z: b.axes[2] = value * unit; break;
-    case IsoChar::I: b.centreOffset.x = value * unit; break;
-    case IsoChar::J: b.centreOffset.y = value * unit; break;
-    case IsoChar::K: b.centreOffset.z = value * unit; break;
-    case IsoChar::R: b.radius = value * unit; break;
-    case IsoChar::F: b.feed = IntegerPart(value); break;
-    case IsoChar::S: b.spindle = IntegerPart(value); break;
-    case IsoChar::T: b.tool = IntegerPart(value); break;
-    case IsoChar::H: b.lengthOffset = IntegerPart(value); break;
-    case IsoChar::O: b.program = IntegerPart(value); break;
-    case IsoChar::G: ApplyGCode(b, value); break;
-    default: break;
-  }
-}
-
-IsoBlock ScanIsoBlock(std::string_view line, MoveKind modalKind, bool integerMode) {
+IsoBlock ScanIsoBlock(std::string_view line, MoveKind modalKind) {
   IsoBlock b;
   b.kind = ContinuationOf(modalKind);
-  const double unit = integerMode ? kThousandth : 1.0;
   bool stopped = false;
   std::size_t i = 0;
   while (i < line.size()) {
     const char c = line[i];
     const IsoChar meaning = kIsoChars[static_cast<unsigned char>(c)];
+    if (meaning == IsoChar::Other) {
+      b.hasWords = b.hasWords || (c != ' ' && c != '\t');
+      ++i;
+      continue;
+    }
+    if (meaning <= IsoChar::G) {
+      b.hasWords = true;
+      const WordNumber number = ReadWordNumber(line, SkipBlanks(line, i + 1));
+      i = number.end;
+      if (stopped) continue;
+      if (!number.hasDigits) {
+        b.invalid = true;
+      } else if (meaning == IsoChar::G) {
+        ApplyGCode(b, number.value);
+      } else if (meaning == IsoChar::O && IsSubroutineStatement(line.substr(i))) {
+        b.notInterpreted = true;
+        return b;
+      } else {
+        b.Set(meaning, number.value);
+      }
+      continue;
+    }
     switch (meaning) {
-      case IsoChar::Other:
-        b.hasWords = b.hasWords || (c != ' ' && c != '\t');
-        ++i;
-        continue;
       case IsoChar::Comment:
         if (!b.comment) b.comment = line.substr(i);
         i = SkipComment(line, i);
-        continue;
+        break;
       case IsoChar::EndOfBlock:
         i = line.size();
-        continue;
+        break;
       case IsoChar::Parameter:
         b.notInterpreted = true;
         return b;
-      case IsoChar::Stop:
+      default:  // IsoChar::Stop
         stopped = b.invalid = b.hasWords = true;
         ++i;
-        continue;
-      default:
         break;
     }
-    b.hasWords = true;
-    const std::size_t start = SkipBlanks(line, i + 1);
-    std::size_t end = start;
-    while (end < line.size() && IsNumberChar(line[end])) ++end;
-    i = end;
-    if (stopped) continue;
-    const DecimalPrefix number = ParseDecimalPrefix(line.substr(start, end - start));
-    if (!number.hasDigits) {
-      b.invalid = true;
-      continue;
-    }
-    if (meaning == IsoChar::O && IsSubroutineStatement(line.substr(end))) {
-      b.notInterpreted = true;
-      return b;
-    }
-    ApplyWord(b, meaning, number.value, unit);
   }
   return b;
 }
 
 void ApplyHeaderWords(const IsoBlock& b, LayerSlot& layer) {
-  if (b.spindle) layer.spindle = *b.spindle;
-  if (b.tool) layer.toolNumber = layer.lengthOffset = *b.tool;
-  if (b.lengthOffset) layer.lengthOffset = *b.lengthOffset;
-  if (b.program) layer.programNumber = *b.program;
+  if (b.Has(IsoChar::S)) layer.spindle = IntegerPart(b.Value(IsoChar::S));
+  if (b.Has(IsoChar::T)) layer.toolNumber = layer.lengthOffset = IntegerPart(b.Value(IsoChar::T));
+  if (b.Has(IsoChar::H)) layer.lengthOffset = IntegerPart(b.Value(IsoChar::H));
+  if (b.Has(IsoChar::O)) layer.programNumber = IntegerPart(b.Value(IsoChar::O));
 }
 
 }  // namespace
 
 LineOutcome ParseIsoLine(ToolpathDatabase& db, std::string_view line) {
   NcReaderState& reader = db.reader;
-  const IsoBlock b = ScanIsoBlock(line, reader.modalKind, db.options.intNcdataFlg);
+  const IsoBlock b = ScanIsoBlock(line, reader.modalKind);
   if (b.notInterpreted) return LineOutcome::Skipped;
   LayerSlot& layer = db.layers[db.layers.workLayer];
   if (b.comment) AddCommentLine(layer, *b.comment);
@@ -221,20 +212,24 @@ LineOutcome ParseIsoLine(ToolpathDatabase& db, std::string_view line) {
   ApplyHeaderWords(b, layer);
   if (b.plane) db.plane = *b.plane;
   if (b.incremental) reader.incremental = *b.incremental;
-  if (b.feed) reader.feed = *b.feed;
+  if (b.Has(IsoChar::F)) reader.feed = IntegerPart(b.Value(IsoChar::F));
   if (b.gWord) reader.modalKind = b.kind;
   if (b.invalid) return LineOutcome::Invalid;
   if (b.dataOnly) return LineOutcome::Skipped;
 
+  const double unit = db.options.intNcdataFlg ? kThousandth : 1.0;
+  const auto length = [&b, unit](IsoChar word) { return b.Has(word) ? b.Value(word) * unit : 0.0; };
   const Point3 start = reader.position;
   Point3 end = start;
-  double Point3::*const axisOf[3] = {&Point3::x, &Point3::y, &Point3::z};
-  for (int a = 0; a < 3; ++a) {
-    if (b.axes[a]) end.*axisOf[a] = reader.incremental ? start.*axisOf[a] + *b.axes[a] : *b.axes[a];
+  const std::array<std::pair<IsoChar, double Point3::*>, 3> axes = {
+      {{IsoChar::X, &Point3::x}, {IsoChar::Y, &Point3::y}, {IsoChar::Z, &Point3::z}}};
+  for (const auto& [word, axis] : axes) {
+    if (b.Has(word)) end.*axis = reader.incremental ? start.*axis + length(word) : length(word);
   }
   reader.blockStart = start;
-  reader.centreOffset =
-      b.radius ? ArcCentreFromRadius(db.plane, start, end, *b.radius, b.kind) : b.centreOffset;
+  reader.centreOffset = b.Has(IsoChar::R)
+                            ? ArcCentreFromRadius(db.plane, start, end, length(IsoChar::R), b.kind)
+                            : Point3{length(IsoChar::I), length(IsoChar::J), length(IsoChar::K)};
   reader.position = end;
   if (end == start && !IsArcKind(b.kind)) return LineOutcome::NoRecord;
 

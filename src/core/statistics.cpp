@@ -22,19 +22,21 @@ void Extents::Widen(Point3 p) {
 // extents by that point, where the run begins.
 void ComputeStatistics(ToolpathDatabase& db) {
   ToolpathStatistics s;
-  int prev = 0;
+  const ToolpathRecord* first = db.RecordAt(0);
+  Point3 previous = first ? PositionOf(*first) : Point3{};
   for (int i = 0; i < db.recordCount; ++i) {
-    if (!db.ReadRecord(i)) continue;
-    const CursorRecord move = db.cursor;
+    const ToolpathRecord& move = *db.RecordAt(i);
     const bool linear = IsLinearFeedKind(move.kind);
     if (!linear && !IsRapidKind(move.kind)) continue;
+    const Point3 point = PositionOf(move);
     Extents& extents = linear ? s.feedExtents : s.rapidExtents;
-    extents.Widen(move.position());
+    extents.Widen(point);
     if (move.kind == MoveKind::FeedStart || move.kind == MoveKind::RapidStart) {
-      prev = db.PrevMotion(i);
-      extents.Widen(db.cursor.position());
+      db.PrevMotion(i);
+      previous = db.cursor.position();
+      extents.Widen(previous);
     }
-    const double length = db.Segment(i, prev).length;
+    const double length = Length(point - previous);
     if (linear) {
       s.highestFeed = std::max(s.highestFeed, move.feed);
       s.feedLength += length;
@@ -43,7 +45,7 @@ void ComputeStatistics(ToolpathDatabase& db) {
     } else {
       s.rapidLength += length;
     }
-    prev = i;
+    previous = point;
   }
   db.statistics = s;
   db.boundingBox = s.feedExtents;
@@ -52,14 +54,15 @@ void ComputeStatistics(ToolpathDatabase& db) {
 void BoundingBox(ToolpathDatabase& db) {
   Extents box;
   for (int i = 0; i < db.recordCount; ++i) {
-    if (!db.IsLinearFeed(i)) continue;
-    box.Widen(db.cursor.position());
-    if (db.cursor.kind != MoveKind::FeedStart) continue;
+    const ToolpathRecord* r = db.RecordAt(i);
+    if (!IsLinearFeedKind(r->kind)) continue;
+    box.Widen(PositionOf(*r));
+    if (r->kind != MoveKind::FeedStart) continue;
     // The end of the rapid move into a path belongs to the path, unless the path plunges
     // straight down from it.
-    const int prev = db.PrevMotion(i);
+    db.PrevMotion(i);
     const Point3 approach = db.cursor.position();
-    if (db.Segment(i, prev).unit != kStraightDown) box.Widen(approach);
+    if (VectorBetween(PositionOf(*r), approach).unit != kStraightDown) box.Widen(approach);
   }
   db.boundingBox = box;
 }
@@ -67,7 +70,8 @@ void BoundingBox(ToolpathDatabase& db) {
 int MaxFeed(ToolpathDatabase& db) {
   int highest = 0;
   for (int i = 0; i < db.recordCount; ++i) {
-    if (db.IsLinearFeed(i)) highest = std::max(highest, db.cursor.feed);
+    const ToolpathRecord& r = *db.RecordAt(i);
+    if (IsLinearFeedKind(r.kind)) highest = std::max(highest, r.feed);
   }
   return highest;
 }
@@ -76,8 +80,9 @@ double MaxRapidZ(ToolpathDatabase& db) {
   double highest = kNoRapidZ;
   bool any = false;
   for (int i = 0; i < db.recordCount; ++i) {
-    if (!db.IsRapid(i)) continue;
-    highest = any ? std::max(highest, db.cursor.z) : db.cursor.z;
+    const ToolpathRecord& r = *db.RecordAt(i);
+    if (!IsRapidKind(r.kind)) continue;
+    highest = any ? std::max(highest, double{r.z}) : r.z;
     any = true;
   }
   return highest;

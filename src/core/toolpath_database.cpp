@@ -1,7 +1,6 @@
 #include "core/toolpath_database.h"
 
 #include <algorithm>
-#include <cfloat>
 
 namespace fendo {
 namespace {
@@ -10,28 +9,12 @@ namespace {
 constexpr float kRetiredCoordinate = 32700;
 constexpr std::int32_t kRetiredFeed = 300;
 
-// Rounds a coordinate to storage precision; values beyond float range saturate instead of
-// overflowing (they are out of range for the work buffer either way).
-float ToStored(double v) { return static_cast<float>(std::clamp(v, -double{FLT_MAX}, double{FLT_MAX})); }
-
 }  // namespace
 
 void ToolpathDatabase::Retire(ToolpathRecord& r) {
   r.x = r.y = r.z = kRetiredCoordinate;
   r.feed = kRetiredFeed;
   r.kind = MoveKind::None;
-}
-
-int ToolpathDatabase::WriteRecord(int i) {
-  ToolpathRecord* r = buffer_.Obtain(i);
-  if (!r) {
-    if (i >= 0 && i < kMaxRecords) memoryOk = false;
-    return 0;
-  }
-  memoryOk = true;
-  *r = {ToStored(cursor.x), ToStored(cursor.y), ToStored(cursor.z), cursor.feed,
-        static_cast<std::int16_t>(cursor.selected), cursor.kind};
-  return 1;
 }
 
 int ToolpathDatabase::PrevMotion(int i) {

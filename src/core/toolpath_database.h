@@ -1,6 +1,8 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
+#include <cfloat>
 #include <cmath>
 #include <cstddef>
 #include <optional>
@@ -57,14 +59,27 @@ class ToolpathDatabase {
   }
   // Stores the cursor into record i (coordinates rounded to float). recordCount is not changed.
   // 0 past the last chunk, or when the chunk's memory could not be had (memoryOk becomes 0).
-  int WriteRecord(int i);
+  int WriteRecord(int i) {
+    ToolpathRecord* r = buffer_.Obtain(i);
+    if (!r) {
+      if (i >= 0 && i < kMaxRecords) memoryOk = false;
+      return 0;
+    }
+    memoryOk = true;
+    *r = {ToStored(cursor.x), ToStored(cursor.y), ToStored(cursor.z), cursor.feed,
+          static_cast<std::int16_t>(cursor.selected), cursor.kind};
+    return 1;
+  }
 
-  // Record i as stored, for loops that only read: nullptr past recordCount or in a chunk never
-  // written. Applies the same out-of-range rule as ReadRecord, and leaves the cursor alone.
+  // Record i as stored, for loops that only read: nullptr outside 0..recordCount−1, a None
+  // record in a chunk never written. Applies the same out-of-range rule as ReadRecord, and
+  // leaves the cursor alone.
   const ToolpathRecord* RecordAt(int i) {
+    static constexpr ToolpathRecord kNeverWritten{};
     if (i < 0 || i >= recordCount) return nullptr;
     ToolpathRecord* r = buffer_.Find(i);
-    if (r && IsOutOfRange(*r)) Retire(*r);
+    if (!r) return &kNeverWritten;
+    if (IsOutOfRange(*r)) Retire(*r);
     return r;
   }
 
@@ -137,6 +152,9 @@ class ToolpathDatabase {
            !IsCentreKind(r.kind);
   }
   static void Retire(ToolpathRecord& r);
+  // Rounds a coordinate to storage precision; values beyond float range saturate instead of
+  // overflowing (they are out of range for the work buffer either way).
+  static float ToStored(double v) { return static_cast<float>(std::clamp(v, -double{FLT_MAX}, double{FLT_MAX})); }
   bool SaveSnapshot(int slot);
   bool RestoreSnapshot(int slot);
 
