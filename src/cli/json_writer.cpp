@@ -53,6 +53,12 @@ std::string JsonString(std::string_view text) {
     if (c == '"' || c == '\\') {
       json += '\\';
       json += c;
+    } else if (c == '\n') {
+      json += "\\n";
+    } else if (c == '\r') {
+      json += "\\r";
+    } else if (c == '\t') {
+      json += "\\t";
     } else if (static_cast<unsigned char>(c) < 0x20) {
       static constexpr char kHex[] = "0123456789abcdef";
       json += "\\u00";

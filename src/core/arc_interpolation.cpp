@@ -8,6 +8,9 @@ namespace fendo {
 namespace {
 
 constexpr double kSmallestInterpolatedRadius = 0.01;  // mm; smaller arcs become one move
+// A full circle needs this many chords at 0.001 mm only from a radius of about 2 km on: an arc
+// that asks for more lies far outside the machinable range, and is not worth millions of records.
+constexpr double kMostChords = 100000;
 
 // How many chords keep the arc within `tolerance`: the chord of a circle of radius R whose
 // sagitta is the tolerance spans 2·acos((R − tolerance)/R).
@@ -15,9 +18,7 @@ int ChordCount(const Arc& arc, double tolerance) {
   if (!(arc.radius >= kSmallestInterpolatedRadius)) return 1;
   const double step = 2 * std::acos((arc.radius - tolerance) / arc.radius) / kRadiansPerDegree;
   const double chords = arc.sweep / step + 1;
-  // A chord count this large cannot be stored anyway; the record limit stops the writing.
-  if (!(chords < ToolpathDatabase::kMaxRecords)) return ToolpathDatabase::kMaxRecords;
-  return static_cast<int>(chords);
+  return static_cast<int>(chords < kMostChords ? chords : kMostChords);
 }
 
 }  // namespace

@@ -11,7 +11,7 @@
 // then moves: absolute axis words replace the coordinate, incremental ones add to it (there is
 // one current position, whichever mode wrote it), the centre offset is I/J/K or, when an R is
 // programmed, worked out from R once the end point is known. A block yields a record when it
-// moves, or when it is an arc (then it may be a full circle).
+// moves, or when it is an arc with an axis or centre word (a full circle).
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -103,7 +103,7 @@ struct IsoBlock {
   bool notInterpreted = false;               // a parameter expression or a subroutine statement
   std::optional<std::string_view> comment;
 
-  static int Index(IsoChar word) { return static_cast<int>(word) - 1; }
+  static constexpr int Index(IsoChar word) { return static_cast<int>(word) - 1; }
   bool Has(IsoChar word) const { return present & (1u << Index(word)); }
   double Value(IsoChar word) const { return values[Index(word)]; }
   void Set(IsoChar word, double value) {
@@ -231,7 +231,13 @@ LineOutcome ParseIsoLine(ToolpathDatabase& db, std::string_view line) {
                             ? ArcCentreFromRadius(db.plane, start, end, length(IsoChar::R), b.kind)
                             : Point3{length(IsoChar::I), length(IsoChar::J), length(IsoChar::K)};
   reader.position = end;
-  if (end == start && !IsArcKind(b.kind)) return LineOutcome::NoRecord;
+  // A block that stays where it is moves only when it programs a full circle: an arc word
+  // (axis or centre) in arc mode. A bare "M05" or "G17" in arc mode is no move at all.
+  constexpr std::uint32_t kArcWords = (1u << IsoBlock::Index(IsoChar::X)) | (1u << IsoBlock::Index(IsoChar::Y)) |
+                                      (1u << IsoBlock::Index(IsoChar::Z)) | (1u << IsoBlock::Index(IsoChar::I)) |
+                                      (1u << IsoBlock::Index(IsoChar::J)) | (1u << IsoBlock::Index(IsoChar::K)) |
+                                      (1u << IsoBlock::Index(IsoChar::R));
+  if (end == start && !(IsArcKind(b.kind) && (b.present & kArcWords))) return LineOutcome::NoRecord;
 
   db.cursor = {};
   db.cursor.SetPosition(end);

@@ -68,9 +68,9 @@ INSTANTIATE_TEST_SUITE_P(Arcs, IsoPrograms, testing::Values(
   ProgramCase{"an R shorter than half the chord centres the arc on the chord",
     "G01 X0 Y0 F100\nG02 X20 Y0 R3\n",
     {"8 20 0 0 100", "91 10 0 0 100"}},
-  ProgramCase{"a block without motion in arc mode is a full circle of zero radius",
-    "G01 X0 F100\nG02 X5 I2.5\nM05\n",
-    {"8 5 0 0 100", "91 2.5 0 0 100", "8 5 0 0 100", "91 0 0 0 100"}},
+  ProgramCase{"in arc mode a block with a centre but no move is a full circle; one without either is no move",
+    "G01 X0 F100\nG02 X5 I2.5\nM05\nG17\nI-2.5\n",
+    {"8 5 0 0 100", "91 2.5 0 0 100", "8 5 0 0 100", "91 -2.5 0 0 100"}},
   ProgramCase{"blank and comment-only lines are no blocks, even in arc mode",
     "G01 X0 F100\nG02 X5 I2.5\n\n   \n(NEXT)\n",
     {"8 5 0 0 100", "91 2.5 0 0 100"}}));
