@@ -46,13 +46,6 @@ FileStatus ReadAndClose(std::FILE* file, std::string& text) {
 
 }  // namespace
 
-FileStatus ReadTextFile(const std::filesystem::path& path, std::string& text) {
-  text.clear();
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (!file) return SystemFailure(errno);
-  return ReadAndClose(file, text);
-}
-
 FileStatus ReadOptionalTextFile(const std::filesystem::path& path, std::string& text) {
   text.clear();
   std::FILE* file = std::fopen(path.c_str(), "rb");

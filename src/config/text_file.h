@@ -10,12 +10,10 @@ namespace fendo {
 
 // The settings files are a few lines each: they are read and written whole, never piece by piece.
 
-// Replaces `text` by the whole content of the file. Fails with the system's reason when the
-// file cannot be opened or read, is a folder, or is too large to be a settings file.
-FileStatus ReadTextFile(const std::filesystem::path& path, std::string& text);
-
-// As ReadTextFile, but a file that does not exist reads as empty text without failure: the
-// settings files are optional, and an empty one means "all defaults".
+// Replaces `text` by the whole content of the file. A file that does not exist reads as empty
+// text without failure: the settings files are optional, and an empty one means "all
+// defaults". Fails with the system's reason when the file cannot be opened or read, is a
+// folder, or is too large to be a settings file.
 FileStatus ReadOptionalTextFile(const std::filesystem::path& path, std::string& text);
 
 // Creates the file, or truncates it, and writes `text` as it is. Fails with the system's reason
