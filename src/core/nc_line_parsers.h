@@ -12,7 +12,8 @@ enum class LineOutcome {
   Record,    // the block yields a record, which the cursor holds
   NoRecord,  // a block without motion (or a blank or comment line)
   Invalid,   // a word without a number: the block's modal changes stay, its motion is dropped
-  Skipped,   // a feature the reader does not interpret: the line changes nothing
+  Skipped,   // a feature the reader does not interpret: no record, the position does not move
+             // (modal words written beside it, such as G00 on a G53 block, still count)
 };
 
 // The two dialects. Both read the line whole and treat its end as the end of the block.

@@ -34,6 +34,10 @@ MoveKind LastStoredMotionKind(ToolpathDatabase& db) {
   return MoveKind::None;
 }
 
+LineOutcome ParseInDialect(ToolpathDatabase& db, std::string_view line) {
+  return db.options.heidenhainInputChk ? ParseHeidenhainLine(db, line) : ParseIsoLine(db, line);
+}
+
 bool AppendCursor(ToolpathDatabase& db) {
   if (!db.WriteRecord(db.recordCount)) return false;
   ++db.recordCount;
@@ -84,7 +88,7 @@ LoadResult ReadLines(ToolpathDatabase& db, LineReader& lines, Progress* progress
     if (progress && result.lines % kLinesBetweenReports == 0) {
       progress->Report(kLoadingText, lines.bytesConsumed(), lines.totalBytes());
     }
-    switch (db.options.heidenhainInputChk ? ParseHeidenhainLine(db, line) : ParseIsoLine(db, line)) {
+    switch (ParseInDialect(db, line)) {
       case LineOutcome::Record: break;
       case LineOutcome::Invalid: ++result.invalidLines; continue;
       case LineOutcome::Skipped: ++result.skippedLines; continue;
@@ -149,8 +153,7 @@ bool RunAfterLoadSteps(ToolpathDatabase& db, const std::filesystem::path& path) 
 int ParseLine(ToolpathDatabase& db, std::string_view line) {
   if (line.ends_with('\n')) line.remove_suffix(1);
   if (line.ends_with('\r')) line.remove_suffix(1);
-  const LineOutcome outcome = db.options.heidenhainInputChk ? ParseHeidenhainLine(db, line) : ParseIsoLine(db, line);
-  return outcome == LineOutcome::Record ? 1 : 0;
+  return ParseInDialect(db, line) == LineOutcome::Record ? 1 : 0;
 }
 
 }  // namespace fendo

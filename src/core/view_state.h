@@ -42,8 +42,6 @@ class Projection {
   Projected ToDevice(Point3 p) const;
   ClientPoint ToClient(Point3 p) const;
 
-  const ViewState& view() const { return view_; }
-
  private:
   ViewState view_;
   double sinA_, cosA_, sinB_, cosB_, sinC_, cosC_;

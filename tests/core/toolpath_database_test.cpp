@@ -68,6 +68,30 @@ TEST(WorkBuffer, AnOutOfRangeRecordTurnsIntoANoneRecordAtFirstRead) {
   EXPECT_EQ(edge.ReadRecord(2), 1) << "a nearly straight arc's centre lies far away";
 }
 
+TEST(Records, KindPredicatesReadTheRecord) {
+  ToolpathDatabase db;
+  Fill(db, {Rec(K::RapidStart, 0, 0, 0), Rec(K::Rapid, 1, 0, 0), Rec(K::FeedStart, 2, 0, 0), Rec(K::Feed, 3, 0, 0),
+            Rec(K::ArcCw, 4, 0, 0), Rec(K::CentreXY, 1, 0, 0), Rec(K::None, 0, 0, 0)});
+  const struct {
+    int index;
+    bool motion, rapid, rapidStart, linear, feedStart, arc;
+  } cases[] = {{0, true, true, true, false, false, false},    {1, true, true, false, false, false, false},
+               {2, true, false, false, true, true, false},    {3, true, false, false, true, false, false},
+               {4, true, false, false, false, false, true},   {5, false, false, false, false, false, false},
+               {6, false, false, false, false, false, false}, {7, false, false, false, false, false, false}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(db.IsMotion(c.index), c.motion) << c.index;
+    EXPECT_EQ(db.IsRapid(c.index), c.rapid) << c.index;
+    EXPECT_EQ(db.IsRapidStart(c.index), c.rapidStart) << c.index;
+    EXPECT_EQ(db.IsLinearFeed(c.index), c.linear) << c.index;
+    EXPECT_EQ(db.IsFeedStart(c.index), c.feedStart) << c.index;
+    EXPECT_EQ(db.IsArc(c.index), c.arc) << c.index;
+  }
+  db.Clear();
+  EXPECT_EQ(db.recordCount, 0);
+  EXPECT_EQ(db.HeldBytes(), 0u);
+}
+
 TEST(Walks, PrevAndNextMotionSkipEverythingButMotion) {
   ToolpathDatabase db;
   Fill(db, {Rec(K::RapidStart, 0, 0, 0), Rec(K::ArcCw, 1, 0, 0), Rec(K::CentreXY, 0.5, 0, 0),
