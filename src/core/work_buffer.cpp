@@ -8,7 +8,7 @@ namespace fendo {
 void WorkBuffer::CopyOut(int count, ToolpathRecord* out) const {
   for (int first = 0; first < count; first += kChunkRecords) {
     const int n = std::min(kChunkRecords, count - first);
-    const ToolpathRecord* chunk = chunks_[first / kChunkRecords].get();
+    const ToolpathRecord* chunk = chunks_[first / kChunkRecords];
     if (chunk) {
       std::memcpy(out + first, chunk, n * sizeof(ToolpathRecord));
     } else {
@@ -28,7 +28,8 @@ bool WorkBuffer::CopyIn(const ToolpathRecord* in, int count) {
 }
 
 void WorkBuffer::Clear() {
-  for (auto& chunk : chunks_) chunk.reset();
+  chunks_.fill(nullptr);
+  memory_ = RecordMemory();
 }
 
 std::size_t WorkBuffer::HeldBytes() const {

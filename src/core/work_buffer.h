@@ -2,14 +2,16 @@
 
 #include <array>
 #include <cstddef>
-#include <memory>
 
+#include "core/record_memory.h"
 #include "core/toolpath_record.h"
 
 namespace fendo {
 
 // The records of the work layer, kept in fixed chunks so that records never move while the
-// program grows. A chunk is allocated on the first write into it and kept until Clear.
+// program grows. A chunk is allocated on the first write into it and kept until Clear. The
+// chunks lie side by side in one mapping with room for all of them, taken at the first write;
+// only the chunks written use memory.
 class WorkBuffer {
  public:
   static constexpr int kChunkRecords = 3270;
@@ -19,7 +21,7 @@ class WorkBuffer {
   // The stored record i, or nullptr when i is outside the table or its chunk was never written.
   ToolpathRecord* Find(int i) {
     if (i < 0 || i >= kMaxRecords) return nullptr;
-    ToolpathRecord* chunk = chunks_[i / kChunkRecords].get();
+    ToolpathRecord* chunk = chunks_[i / kChunkRecords];
     return chunk ? chunk + i % kChunkRecords : nullptr;
   }
 
@@ -28,9 +30,11 @@ class WorkBuffer {
   ToolpathRecord* Obtain(int i) {
     if (ToolpathRecord* found = Find(i)) return found;
     if (i < 0 || i >= kMaxRecords) return nullptr;
-    auto& chunk = chunks_[i / kChunkRecords];
-    chunk.reset(new (std::nothrow) ToolpathRecord[kChunkRecords]);
-    return chunk ? chunk.get() + i % kChunkRecords : nullptr;
+    if (!memory_.data()) memory_ = RecordMemory(kMaxRecords);
+    if (!memory_.data()) return nullptr;
+    const int chunk = i / kChunkRecords;
+    chunks_[chunk] = memory_.data() + chunk * kChunkRecords;
+    return chunks_[chunk] + i % kChunkRecords;
   }
 
   // Copies records 0..count-1 to `out`; records of chunks never written come out as zero records.
@@ -42,7 +46,8 @@ class WorkBuffer {
   std::size_t HeldBytes() const;
 
  private:
-  std::array<std::unique_ptr<ToolpathRecord[]>, kMaxChunks> chunks_;
+  RecordMemory memory_;                              // room for every chunk
+  std::array<ToolpathRecord*, kMaxChunks> chunks_{};  // the chunks written, nullptr for the others
 };
 
 }  // namespace fendo
