@@ -31,8 +31,7 @@ int RunDump(const BatchArguments& args, const BatchStreams& streams) {
   ToolpathDatabase& db = *program.db;
   std::string text;
   text.reserve(kFlushBytes + 256);
-  for (int i = 0; i < db.recordCount; ++i) {
-    const ToolpathRecord& r = *db.RecordAt(i);
+  db.ForEachRecord([&](int i, const ToolpathRecord& r) {
     AppendInteger(text, i);
     text += ' ';
     AppendInteger(text, static_cast<int>(r.kind));
@@ -47,7 +46,7 @@ int RunDump(const BatchArguments& args, const BatchStreams& streams) {
       streams.out.write(text.data(), static_cast<std::streamsize>(text.size()));
       text.clear();
     }
-  }
+  });
   streams.out.write(text.data(), static_cast<std::streamsize>(text.size()));
   streams.out.flush();
   return program.result.ok() && streams.out ? 0 : 1;

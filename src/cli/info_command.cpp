@@ -15,12 +15,11 @@ using KindCounts = std::array<long long, kAllMoveKinds.size()>;
 
 KindCounts CountKinds(ToolpathDatabase& db) {
   KindCounts counts{};
-  for (int i = 0; i < db.recordCount; ++i) {
-    const MoveKind kind = db.RecordAt(i)->kind;
+  db.ForEachRecord([&counts](int, const ToolpathRecord& r) {
     for (std::size_t k = 0; k < kAllMoveKinds.size(); ++k) {
-      if (kAllMoveKinds[k] == kind) ++counts[k];
+      if (kAllMoveKinds[k] == r.kind) ++counts[k];
     }
-  }
+  });
   return counts;
 }
 

@@ -24,10 +24,9 @@ void ComputeStatistics(ToolpathDatabase& db) {
   ToolpathStatistics s;
   const ToolpathRecord* first = db.RecordAt(0);
   Point3 previous = first ? PositionOf(*first) : Point3{};
-  for (int i = 0; i < db.recordCount; ++i) {
-    const ToolpathRecord& move = *db.RecordAt(i);
+  db.ForEachRecord([&](int i, const ToolpathRecord& move) {
     const bool linear = IsLinearFeedKind(move.kind);
-    if (!linear && !IsRapidKind(move.kind)) continue;
+    if (!linear && !IsRapidKind(move.kind)) return;
     const Point3 point = PositionOf(move);
     Extents& extents = linear ? s.feedExtents : s.rapidExtents;
     extents.Widen(point);
@@ -46,45 +45,42 @@ void ComputeStatistics(ToolpathDatabase& db) {
       s.rapidLength += length;
     }
     previous = point;
-  }
+  });
   db.statistics = s;
   db.boundingBox = s.feedExtents;
 }
 
 void BoundingBox(ToolpathDatabase& db) {
   Extents box;
-  for (int i = 0; i < db.recordCount; ++i) {
-    const ToolpathRecord* r = db.RecordAt(i);
-    if (!IsLinearFeedKind(r->kind)) continue;
-    box.Widen(PositionOf(*r));
-    if (r->kind != MoveKind::FeedStart) continue;
+  db.ForEachRecord([&](int i, const ToolpathRecord& r) {
+    if (!IsLinearFeedKind(r.kind)) return;
+    box.Widen(PositionOf(r));
+    if (r.kind != MoveKind::FeedStart) return;
     // The end of the rapid move into a path belongs to the path, unless the path plunges
     // straight down from it.
     db.PrevMotion(i);
     const Point3 approach = db.cursor.position();
-    if (VectorBetween(PositionOf(*r), approach).unit != kStraightDown) box.Widen(approach);
-  }
+    if (VectorBetween(PositionOf(r), approach).unit != kStraightDown) box.Widen(approach);
+  });
   db.boundingBox = box;
 }
 
 int MaxFeed(ToolpathDatabase& db) {
   int highest = 0;
-  for (int i = 0; i < db.recordCount; ++i) {
-    const ToolpathRecord& r = *db.RecordAt(i);
+  db.ForEachRecord([&highest](int, const ToolpathRecord& r) {
     if (IsLinearFeedKind(r.kind)) highest = std::max(highest, r.feed);
-  }
+  });
   return highest;
 }
 
 double MaxRapidZ(ToolpathDatabase& db) {
   double highest = kNoRapidZ;
   bool any = false;
-  for (int i = 0; i < db.recordCount; ++i) {
-    const ToolpathRecord& r = *db.RecordAt(i);
-    if (!IsRapidKind(r.kind)) continue;
+  db.ForEachRecord([&](int, const ToolpathRecord& r) {
+    if (!IsRapidKind(r.kind)) return;
     highest = any ? std::max(highest, double{r.z}) : r.z;
     any = true;
-  }
+  });
   return highest;
 }
 

@@ -83,6 +83,23 @@ class ToolpathDatabase {
     return r;
   }
 
+  // Calls visit(i, record) for every record 0..recordCount−1 in order, as RecordAt would give
+  // them, a chunk at a time: the walk of passes over the whole buffer.
+  template <typename Visit>
+  void ForEachRecord(Visit visit) {
+    buffer_.ForEachChunk(recordCount, [&visit](int first, ToolpathRecord* chunk, int count) {
+      static constexpr ToolpathRecord kNeverWritten{};
+      for (int k = 0; k < count; ++k) {
+        if (!chunk) {
+          visit(first + k, kNeverWritten);
+          continue;
+        }
+        if (IsOutOfRange(chunk[k])) Retire(chunk[k]);
+        visit(first + k, static_cast<const ToolpathRecord&>(chunk[k]));
+      }
+    });
+  }
+
   bool IsMotion(int i) { return ReadRecord(i) && IsMotionKind(cursor.kind); }
   bool IsRapid(int i) { return ReadRecord(i) && IsRapidKind(cursor.kind); }
   bool IsRapidStart(int i) { return ReadRecord(i) && cursor.kind == MoveKind::RapidStart; }

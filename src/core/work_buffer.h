@@ -37,6 +37,15 @@ class WorkBuffer {
     return chunks_[chunk] + i % kChunkRecords;
   }
 
+  // Calls visit(first, chunk, n) for the chunks holding records 0..count−1 in order: n records
+  // from index `first`, chunk nullptr where it was never written.
+  template <typename Visit>
+  void ForEachChunk(int count, Visit visit) {
+    for (int first = 0; first < count; first += kChunkRecords) {
+      visit(first, chunks_[first / kChunkRecords], count - first < kChunkRecords ? count - first : kChunkRecords);
+    }
+  }
+
   // Copies records 0..count-1 to `out`; records of chunks never written come out as zero records.
   void CopyOut(int count, ToolpathRecord* out) const;
   // Stores `count` records from `in` at 0..count-1; false when a chunk could not be allocated.
