@@ -2,6 +2,9 @@
 
 #include <string_view>
 
+#include "core/move_kind.h"
+#include "core/point3.h"
+
 namespace fendo {
 
 class ToolpathDatabase;
@@ -19,6 +22,11 @@ enum class LineOutcome {
 // The two dialects. Both read the line whole and treat its end as the end of the block.
 LineOutcome ParseIsoLine(ToolpathDatabase& db, std::string_view line);
 LineOutcome ParseHeidenhainLine(ToolpathDatabase& db, std::string_view line);
+
+// Ends a block read to its end: the reader moves from its position to `end` (the block's start
+// and centre offset are kept for the arc that is stored), and when the block yields a record
+// the cursor holds it: the end point with the modal feed and `kind`.
+LineOutcome FinishBlock(ToolpathDatabase& db, Point3 end, Point3 centreOffset, MoveKind kind, bool yields);
 
 // Appends a comment, given as the text from its opening parenthesis to the end of the line,
 // to the layer's comment as one line.

@@ -273,17 +273,8 @@ LineOutcome ParseHeidenhainLine(ToolpathDatabase& db, std::string_view line) {
       b.kind = MoveKind::FeedStart;
     }
   }
-  reader.blockStart = start;
-  reader.centreOffset = offset;
-  reader.position = end;
   reader.modalKind = b.kind;
-  if (end == start && !IsArcKind(b.kind)) return LineOutcome::NoRecord;
-
-  db.cursor = {};
-  db.cursor.SetPosition(end);
-  db.cursor.feed = reader.feed;
-  db.cursor.kind = b.kind;
-  return LineOutcome::Record;
+  return FinishBlock(db, end, offset, b.kind, end != start || IsArcKind(b.kind));
 }
 
 }  // namespace fendo

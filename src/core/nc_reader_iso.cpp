@@ -226,24 +226,17 @@ LineOutcome ParseIsoLine(ToolpathDatabase& db, std::string_view line) {
   for (const auto& [word, axis] : axes) {
     if (b.Has(word)) end.*axis = reader.incremental ? start.*axis + length(word) : length(word);
   }
-  reader.blockStart = start;
-  reader.centreOffset = b.Has(IsoChar::R)
-                            ? ArcCentreFromRadius(db.plane, start, end, length(IsoChar::R), b.kind)
-                            : Point3{length(IsoChar::I), length(IsoChar::J), length(IsoChar::K)};
-  reader.position = end;
+  const Point3 centreOffset = b.Has(IsoChar::R)
+                                 ? ArcCentreFromRadius(db.plane, start, end, length(IsoChar::R), b.kind)
+                                 : Point3{length(IsoChar::I), length(IsoChar::J), length(IsoChar::K)};
   // A block that stays where it is moves only when it programs a full circle: an arc word
   // (axis or centre) in arc mode. A bare "M05" or "G17" in arc mode is no move at all.
   constexpr std::uint32_t kArcWords = (1u << IsoBlock::Index(IsoChar::X)) | (1u << IsoBlock::Index(IsoChar::Y)) |
                                       (1u << IsoBlock::Index(IsoChar::Z)) | (1u << IsoBlock::Index(IsoChar::I)) |
                                       (1u << IsoBlock::Index(IsoChar::J)) | (1u << IsoBlock::Index(IsoChar::K)) |
                                       (1u << IsoBlock::Index(IsoChar::R));
-  if (end == start && !(IsArcKind(b.kind) && (b.present & kArcWords))) return LineOutcome::NoRecord;
-
-  db.cursor = {};
-  db.cursor.SetPosition(end);
-  db.cursor.feed = reader.feed;
-  db.cursor.kind = b.kind;
-  return LineOutcome::Record;
+  const bool yields = end != start || (IsArcKind(b.kind) && (b.present & kArcWords));
+  return FinishBlock(db, end, centreOffset, b.kind, yields);
 }
 
 }  // namespace fendo

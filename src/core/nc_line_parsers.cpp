@@ -3,6 +3,7 @@
 
 #include "core/layer_table.h"
 #include "core/nc_line_parsers.h"
+#include "core/toolpath_database.h"
 
 namespace fendo {
 namespace {
@@ -22,6 +23,19 @@ void AddCommentLine(LayerSlot& layer, std::string_view fromParenthesis) {
   const auto last = std::find_if_not(text.rbegin(), text.rend(), IsBlank).base();
   if (first < last) layer.comment.append(first, last);
   layer.comment += "\r\n";
+}
+
+LineOutcome FinishBlock(ToolpathDatabase& db, Point3 end, Point3 centreOffset, MoveKind kind, bool yields) {
+  NcReaderState& reader = db.reader;
+  reader.blockStart = reader.position;
+  reader.centreOffset = centreOffset;
+  reader.position = end;
+  if (!yields) return LineOutcome::NoRecord;
+  db.cursor = {};
+  db.cursor.SetPosition(end);
+  db.cursor.feed = reader.feed;
+  db.cursor.kind = kind;
+  return LineOutcome::Record;
 }
 
 }  // namespace fendo
