@@ -12,16 +12,15 @@ constexpr double kSmallestInterpolatedRadius = 0.01;  // mm; smaller arcs become
 // that asks for more lies far outside the machinable range, and is not worth millions of records.
 constexpr double kMostChords = 100000;
 
-// How many chords keep the arc within `tolerance`: the chord of a circle of radius R whose
-// sagitta is the tolerance spans 2·acos((R − tolerance)/R).
+}  // namespace
+
+// The chord of a circle of radius R whose sagitta is the tolerance spans 2·acos((R − t)/R).
 int ChordCount(const Arc& arc, double tolerance) {
   if (!(arc.radius >= kSmallestInterpolatedRadius)) return 1;
   const double step = 2 * std::acos((arc.radius - tolerance) / arc.radius) / kRadiansPerDegree;
   const double chords = arc.sweep / step + 1;
   return static_cast<int>(chords < kMostChords ? chords : kMostChords);
 }
-
-}  // namespace
 
 bool InterpolateArc(ToolpathDatabase& db, const Arc& arc, std::int32_t feed, double tolerance) {
   const int prev = db.PrevMotion(db.recordCount);

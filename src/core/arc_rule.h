@@ -32,6 +32,10 @@ Arc MeasureArc(Point3 start, Point3 end, Point3 centreOffset, MoveKind kind, Arc
 // and plane come from the record after it.
 Arc ArcGeometry(ToolpathDatabase& db, int i);
 
+// How many equal chords keep the arc within `tolerance` (mm) of itself: 1 for an arc too small
+// to cut (radius below 0.01 mm), at most 100,000.
+int ChordCount(const Arc& arc, double tolerance);
+
 // Point i of the arc cut into n equal chords: 0 is the start, n the end. The coordinate normal
 // to the plane moves evenly from the start's to the end's, so a helix stays a helix.
 Point3 ArcChordPoint(const Arc& arc, int i, int n);

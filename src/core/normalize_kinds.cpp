@@ -1,4 +1,3 @@
-#include "core/geometry.h"
 #include "core/post_edit.h"
 #include "core/toolpath_database.h"
 
@@ -38,17 +37,6 @@ void ReflagKinds(ToolpathDatabase& db, int first) {
       kind = IsRapidKind(previous) ? MoveKind::Rapid : MoveKind::RapidStart;
     } else if (IsLinearFeedKind(kind)) {
       kind = IsLinearFeedKind(previous) ? MoveKind::Feed : MoveKind::FeedStart;
-    } else {
-      // An arc lies in its plane: its coordinate normal to the plane is its start's.
-      const ToolpathRecord* centre = db.RecordAt(i + 1);
-      const ArcPlane plane = centre ? PlaneOfCentreKind(centre->kind) : ArcPlane::XY;
-      double Point3::*const normal = AxesOf(plane).normal;
-      db.PrevMotion(i);
-      const double startCoordinate = db.cursor.position().*normal;
-      db.ReadRecord(i);
-      Point3 end = db.cursor.position();
-      end.*normal = startCoordinate;
-      db.SetPosition(i, end);
     }
     if (kind != db.cursor.kind) db.SetKind(i, kind);
     previous = kind;

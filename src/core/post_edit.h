@@ -15,7 +15,8 @@ void CompactRecords(ToolpathDatabase& db);
 
 // Makes the first motion a RapidStart (and a linear move right after it a FeedStart), deletes
 // linear moves of zero length, and sets every rapid and linear kind from the move before it.
-// An arc takes the coordinate normal to its plane from its start point.
+// Arcs keep their end points: a helix (an arc that rises along the axis normal to its plane)
+// stays a helix instead of being flattened to its start height.
 void NormalizeKinds(ToolpathDatabase& db);
 
 // Rewrites every rapid connection between paths as retract, traverse at safeZ, approach; then

@@ -146,6 +146,13 @@ class ToolpathDatabase {
   // Bytes held by the work buffer, the layers and the undo ring.
   std::size_t HeldBytes() const;
 
+  static bool IsOutOfRange(const ToolpathRecord& r) {
+    // Written so that NaN counts as out of range too.
+    return !(std::abs(r.x) <= kCoordinateLimit && std::abs(r.y) <= kCoordinateLimit &&
+             std::abs(r.z) <= kCoordinateLimit) &&
+           !IsCentreKind(r.kind);
+  }
+
   CursorRecord cursor;
   int recordCount = 0;              // records in the work buffer, set by whoever writes them
   LayerTable layers;
@@ -162,12 +169,6 @@ class ToolpathDatabase {
   NcReaderState reader;
 
  private:
-  static bool IsOutOfRange(const ToolpathRecord& r) {
-    // Written so that NaN counts as out of range too.
-    return !(std::abs(r.x) <= kCoordinateLimit && std::abs(r.y) <= kCoordinateLimit &&
-             std::abs(r.z) <= kCoordinateLimit) &&
-           !IsCentreKind(r.kind);
-  }
   static void Retire(ToolpathRecord& r);
   // Rounds a coordinate to storage precision; values beyond float range saturate instead of
   // overflowing (they are out of range for the work buffer either way).

@@ -30,8 +30,8 @@ TEST(NormalizeKinds, RestoresTheKindConventions) {
             Rec(K::ArcCcw, 6, 0, 3, 100), Rec(K::CentreXY, 1, 0, 0), Rec(K::Feed, 7, 0, 0, 100)});
   NormalizeKinds(db);
   EXPECT_EQ(Records(db), (Lines{"1 0 0 5 100", "3 1 0 5 100", "0 1 0 5 100", "1 1 0 20 0", "2 4 0 20 0",
-                                "3 4 0 0 100", "6 6 0 0 100", "91 1 0 0 0", "3 7 0 0 100"}))
-      << "first move rapid, zero-length feed deleted, kinds from the move before, arc kept in its plane";
+                                "3 4 0 0 100", "6 6 0 3 100", "91 1 0 0 0", "3 7 0 0 100"}))
+      << "first move rapid, zero-length feed deleted, kinds from the move before, a helical arc kept";
 }
 
 TEST(RebuildRapids, EveryConnectionBecomesRetractTraverseApproach) {

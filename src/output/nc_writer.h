@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/file_status.h"
+#include "output/nc_output_options.h"
+
+namespace fendo {
+
+class ToolpathDatabase;
+class UserPrompts;
+
+enum class WriteStatus {
+  Written,
+  CannotCreate,  // the output file could not be created: nothing was written
+  Stopped,       // the user stopped at the diagonal-rapid question: the part written is kept
+  WriteFailed,   // writing or closing failed (a full disk): the file is incomplete
+};
+
+struct WriteResult {
+  WriteStatus status = WriteStatus::Written;
+  std::string reason;        // the system's words for CannotCreate and WriteFailed
+  double cuttingTime = 0;    // min, the writer's estimate: feed moves at their feed, rapids at 5000 mm/min
+  double feedLength = 0;     // mm written as cutting moves
+  double rapidLength = 0;    // mm written as rapid moves
+
+  bool ok() const { return status == WriteStatus::Written; }
+};
+
+// Writes the work layer as one NC program in the fixed ISO or Heidenhain form. The work
+// layer's name becomes the output path and the database's Heidenhain output option follows
+// options.heidenhain, as after the save command. A file that cannot be created is reported
+// with the reason; the caller shows "화일을 열수 없습니다.\n".
+WriteResult WriteNcProgram(ToolpathDatabase& db, const NcOutputOptions& options, UserPrompts& prompts);
+
+// Writes the given layers, in that order (a layer may repeat), as one program with one header
+// and one end block; each layer brings its own comment, tool and spindle. The layers are read
+// from their slots; the work buffer is not touched (the work layer is saved to its slot first).
+// An empty list writes nothing, not even a file.
+WriteResult WriteLayerNcProgram(ToolpathDatabase& db, const std::vector<int>& layers, const NcOutputOptions& options,
+                                UserPrompts& prompts);
+
+// The layer list as the layer output dialog takes it: white-space separated tokens, a number
+// for one layer and "A-B" for A, A+1 … B (nothing when B < A); repetitions are kept; at most
+// 256 entries; numbers outside the layer table are left out. "3 0-2 7" gives 3, 0, 1, 2, 7.
+std::vector<int> ParseLayerList(std::string_view text);
+
+}  // namespace fendo

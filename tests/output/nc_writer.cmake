@@ -1,0 +1,3 @@
+fendo_test(nc_writer_tests
+  output/nc_writer_test.cpp
+)
