@@ -1,5 +1,6 @@
 #include "cli/batch.h"
 
+#include "cli/batch_arguments.h"
 #include "cli/batch_program.h"
 
 namespace fendo {
@@ -8,82 +9,91 @@ namespace {
 constexpr std::string_view kUsage = R"(Usage: fendo-batch COMMAND [OPTIONS] FILE...
 
 Reads NC programs (ISO G-code or Heidenhain conversational text) the way the Fendo desktop
-program opens them, and reports on them without a display.
+program opens them, reports on them, converts and filters them without a display.
 
 Commands:
-  info FILE...    For each program: the records by kind, the rapid and feed lengths and
-                  extents, the estimated cutting time (minutes), the highest feed, the header
-                  data (program O, tool T, length offset H, spindle S, comment) and how many
-                  lines were invalid or not interpreted (parameters, cycles, functions, polar
-                  and machine-coordinate moves).
-  dump FILE       Every record of the work buffer after loading, one a line:
-                  "index kind x y z feed" - the kind as its number (0 None, 1 RapidStart,
-                  2 Rapid, 3 FeedStart, 4 Feed, 6 ArcCcw, 8 ArcCw, 91/92/93 the centre of
-                  the arc before it in XY/ZX/YZ, holding I J K), x y z with four decimals,
-                  the feed in mm/min. Nothing else is written to standard output.
-  help            This text.
+  info FILE...          For each program: the records by kind, the rapid and feed lengths and
+                        extents, the estimated cutting time (minutes), the highest feed, the
+                        header data (program O, tool T, length offset H, spindle S, comment) and
+                        how many lines were invalid or not interpreted (parameters, cycles,
+                        functions, polar and machine-coordinate moves).
+  dump FILE             Every record of the work buffer after loading, one a line:
+                        "index kind x y z feed" - the kind as its number (0 None, 1 RapidStart,
+                        2 Rapid, 3 FeedStart, 4 Feed, 6 ArcCcw, 8 ArcCw, 91/92/93 the centre of
+                        the arc before it in XY/ZX/YZ, holding I J K), x y z with four
+                        decimals, the feed in mm/min. Nothing else is written to standard output.
+  convert IN... -o OUT  Writes the program as NC data with the fixed writer (or a template).
+                        With several inputs each is read into its own layer (0, 1, ...) and the
+                        layers are written as one program, each with its own comment, tool and
+                        spindle.
+  filter IN -o OUT      Filters or converts the program with one operation, then writes it.
+  help                  This text.
 
-Options:
-  --json            info: one JSON object per program, one a line.
-  --heidenhain      Read Heidenhain conversational text.
-  --int             The program's numbers are integers in thousandths of a millimetre.
-  --arcs-to-lines   Turn arcs into straight feed moves while reading (within 0.001 mm).
-  -h, --help        This text.
-  --                The arguments after it are files.
+Reader options (info, dump, convert; filter takes the first two):
+  --heidenhain          Read Heidenhain conversational text.
+  --int                 The program's numbers are integers in thousandths of a millimetre.
+  --arcs-to-lines       Turn arcs into straight feed moves while reading (within 0.001 mm).
+  Without them the reader options come from fendo.par in the configured ConfigDir (read
+  from fendo.cfg in $FENDO_SYSTEM_DIR, else $XDG_CONFIG_HOME/fendo, else ~/.config/fendo), as
+  the desktop program takes them; with any of them, exactly the options given are on.
 
-Without --heidenhain, --int or --arcs-to-lines the reader options come from fendo.par in the
-configured ConfigDir (read from fendo.cfg in $FENDO_SYSTEM_DIR, else $XDG_CONFIG_HOME/fendo,
-else ~/.config/fendo), as the desktop program takes them; with any of them, exactly the
-options given are on.
+info options:
+  --json                One JSON object per program, one a line.
 
-Exit status: 0 when every program was read completely; 1 when a file could not be read or
-was read only in part (the reason is written to standard error, the other files are still
-processed); 2 for a mistake in the arguments.
+Output options (convert, filter); the header data start from what the program gave:
+  -o FILE               The NC program to write (created or replaced).
+  --heidenhain-out      Write the Heidenhain conversational form instead of ISO.
+  --incremental         Write cutting moves in G91 increments (ISO only).
+  --ijk                 Write arcs with their centre offsets I J K instead of R.
+  --seq                 Number the lines (N1, N2, ... up to 10000, then 1 again).
+  --machining-info      Add the feed extents and the cutting time after the program.
+  --program N           Write the program number O N.
+  --tool N              Write a tool change to tool N (0: no tool change).
+  --offset N            The length offset H of the tool change.
+  --spindle N           Write S N M03.
+  --comment TEXT        The comment block (lines separated by line feeds).
+  --source FILE         The program whose start and end part --source-start-end reuses.
+  --source-start-end    Write the start and end part of --source instead of header and footer.
+  --no-diagonal-check   Do not stop at rapid moves that go down and across at once.
+  --yes                 At such a rapid move, go on writing instead of stopping.
+  Without --no-diagonal-check or --yes a diagonal rapid move stops the run: the part written
+  so far is kept and the exit status is 1.
+
+convert options:
+  --layers LIST         With several inputs: the layers to write, in order, as the layer
+                        output takes them ("3 0-2 7" is 3, 0, 1, 2, 7); default all, in order.
+                        In layer output the tool, offset, spindle and comment come from each
+                        layer.
+  --template FILE.ppr   Write through a post-processor template instead of the fixed writer.
+  --set T=1,S=1000,O=0,H=1  Bind the template's tool, spindle, program number and length
+                        offset.
+  --no-prompt-defaults  Fail when the template asks for values; otherwise each prompt takes
+                        the current value.
+
+filter operations (exactly one):
+  --linear TOL          Drop linear points within TOL (mm) of a longer straight move.
+  --arcs TOL            Replace arcs within TOL of their chord by straight moves.
+  --arcs-to-lines TOL   Turn arcs into straight moves within TOL.
+  --lines-to-arcs       Turn runs of straight moves into arcs, with:
+      --tolerance TOL       (default 0.01, 0.001 ... 5)
+      --min-radius R        (default 1, 0.1 ... 100)      --max-radius R (default 1000, 10 ... 5000)
+      --max-points N        (default 100, 3 ... 1000)
+      --filter-first TOL    filter the linear points with TOL first (0.0001 ... 100)
+      --planes xy,zx,yz     the planes to fit arcs in (default xy)
+
+Other options:
+  -h, --help            This text.
+  --                    The arguments after it are files.
+
+Exit status: 0 when everything was done; 1 when a file could not be read (or was read only in
+part), could not be written, or the run stopped at a diagonal rapid move (the reason is written
+to standard error; info still reports the other files); 2 for a mistake in the arguments.
 )";
-
-struct ParsedCommandLine {
-  BatchArguments args;
-  bool help = false;
-  std::string error;
-};
-
-ParsedCommandLine Parse(const std::vector<std::string>& words) {
-  ParsedCommandLine parsed;
-  bool filesOnly = false;
-  for (const std::string& word : words) {
-    const auto readerFlag = [&parsed](bool NcOptions::*option) {
-      if (!parsed.args.readerFlags) parsed.args.readerFlags.emplace();
-      (*parsed.args.readerFlags).*option = true;
-    };
-    if (filesOnly || word == "-" || !word.starts_with('-')) {
-      if (parsed.args.command.empty() && !filesOnly) {
-        parsed.args.command = word;
-      } else {
-        parsed.args.files.push_back(word);
-      }
-    } else if (word == "--") {
-      filesOnly = true;
-    } else if (word == "--help" || word == "-h") {
-      parsed.help = true;
-    } else if (word == "--json") {
-      parsed.args.json = true;
-    } else if (word == "--heidenhain") {
-      readerFlag(&NcOptions::heidenhainInputChk);
-    } else if (word == "--int") {
-      readerFlag(&NcOptions::intNcdataFlg);
-    } else if (word == "--arcs-to-lines") {
-      readerFlag(&NcOptions::arcToCutInputChk);
-    } else {
-      parsed.error = "unknown option " + word;
-    }
-  }
-  return parsed;
-}
 
 }  // namespace
 
 int RunBatch(const std::vector<std::string>& words, const BatchStreams& streams) {
-  const ParsedCommandLine parsed = Parse(words);
+  const ParsedCommandLine parsed = ParseBatchArguments(words);
   if (!parsed.error.empty()) {
     streams.err << "fendo-batch: " << parsed.error << " (see fendo-batch --help)\n";
     return 2;
@@ -92,10 +102,12 @@ int RunBatch(const std::vector<std::string>& words, const BatchStreams& streams)
     streams.out << kUsage;
     return 0;
   }
-  if (parsed.args.command == "info") return RunInfo(parsed.args, streams);
-  if (parsed.args.command == "dump") return RunDump(parsed.args, streams);
-  streams.err << "fendo-batch: "
-              << (parsed.args.command.empty() ? "no command" : "unknown command " + parsed.args.command)
+  const std::string& command = parsed.args.command;
+  if (command == "info") return RunInfo(parsed.args, streams);
+  if (command == "dump") return RunDump(parsed.args, streams);
+  if (command == "convert") return RunConvert(parsed.args, streams);
+  if (command == "filter") return RunFilter(parsed.args, streams);
+  streams.err << "fendo-batch: " << (command.empty() ? "no command" : "unknown command " + command)
               << " (see fendo-batch --help)\n";
   return 2;
 }

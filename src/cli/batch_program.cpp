@@ -5,7 +5,6 @@
 #include "config/system_settings.h"
 
 namespace fendo {
-namespace {
 
 void ReportLoadFailure(const std::string& file, const LoadResult& result, std::ostream& err) {
   if (result.ok()) return;
@@ -27,10 +26,8 @@ void ReportLoadFailure(const std::string& file, const LoadResult& result, std::o
   err << '\n';
 }
 
-}  // namespace
-
 NcOptions ReaderOptions(const BatchArguments& args, std::ostream& err) {
-  if (args.readerFlags) return *args.readerFlags;
+  if (const std::optional<NcOptions> flags = args.ReaderFlags()) return *flags;
   const LoadedSystemSettings system = ReadBatchSettings();
   if (!system.status) err << "fendo-batch: warning: " << system.status.reason << '\n';
   NcOptions options;

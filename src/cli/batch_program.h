@@ -6,19 +6,13 @@
 #include <vector>
 
 #include "cli/batch.h"
+#include "cli/batch_arguments.h"
 #include "core/nc_options.h"
 #include "core/nc_reader.h"
 #include "core/toolpath_database.h"
+#include "output/nc_writer.h"
 
 namespace fendo {
-
-// The command line after parsing.
-struct BatchArguments {
-  std::string command;
-  std::vector<std::string> files;
-  bool json = false;
-  std::optional<NcOptions> readerFlags;  // set when a reader option was given
-};
 
 // A program loaded as the desktop program opens one: read, then the after-load steps.
 struct LoadedProgram {
@@ -33,7 +27,18 @@ NcOptions ReaderOptions(const BatchArguments& args, std::ostream& err);
 // Loads `file`; a file that could not be read completely is reported on the error stream.
 LoadedProgram OpenProgram(const std::string& file, const NcOptions& options, const BatchStreams& streams);
 
+// Says on the error stream why `file` could not be read completely (nothing when it could).
+void ReportLoadFailure(const std::string& file, const LoadResult& result, std::ostream& err);
+
+// Says on the error stream how a write that did not complete ended; the exit status.
+int ReportWriteResult(const WriteResult& result, const std::string& path, std::ostream& err);
+
+// Writes the work layer through the template of --template (convert).
+int RunTemplateOutput(ToolpathDatabase& db, const BatchArguments& args, const BatchStreams& streams);
+
 int RunInfo(const BatchArguments& args, const BatchStreams& streams);
 int RunDump(const BatchArguments& args, const BatchStreams& streams);
+int RunConvert(const BatchArguments& args, const BatchStreams& streams);
+int RunFilter(const BatchArguments& args, const BatchStreams& streams);
 
 }  // namespace fendo

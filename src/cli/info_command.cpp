@@ -143,7 +143,7 @@ int RunInfo(const BatchArguments& args, const BatchStreams& streams) {
     if (!program.result.ok()) status = 1;
     if (program.result.status == LoadStatus::CannotOpen) continue;
     const KindCounts kinds = CountKinds(*program.db);
-    if (args.json) {
+    if (args.Has("--json")) {
       PrintJson(file, program, kinds, streams.out);
     } else {
       if (!first) streams.out << '\n';

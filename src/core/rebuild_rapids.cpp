@@ -9,6 +9,7 @@
 //
 // The new sequence is built beside the buffer and written back only when it fits, so a program
 // near the record limit is refused whole instead of being cut short.
+#include <algorithm>
 #include <vector>
 
 #include "core/post_edit.h"
@@ -71,10 +72,11 @@ bool RebuildRapids(ToolpathDatabase& db) {
   const std::vector<ToolpathRecord> rebuilt = RebuiltSequence(db, *first);
   const int count = static_cast<int>(rebuilt.size());
   if (count > ToolpathDatabase::kMaxRecords) return false;
-  // Claim the chunks the longer program needs before the first record is overwritten.
+  // Claim the chunks the longer program needs before the first record is overwritten: one
+  // write into each, at an index past the records that are still to be read.
   db.cursor = {};
-  for (int i = db.recordCount; i < count; i += WorkBuffer::kChunkRecords) {
-    if (!db.WriteRecord(i)) return false;
+  for (int chunk = db.recordCount / WorkBuffer::kChunkRecords; chunk * WorkBuffer::kChunkRecords < count; ++chunk) {
+    if (!db.WriteRecord(std::max(chunk * WorkBuffer::kChunkRecords, db.recordCount))) return false;
   }
   for (int i = 0; i < count; ++i) {
     db.cursor = ToCursor(rebuilt[i]);

@@ -104,16 +104,17 @@ class NcDataWriter {
   }
 
   void WriteNcLine(std::string_view text) {
-    std::string& out = scratch_;
-    out.clear();
     if (mode_ == Mode::Heidenhain || options_.sequenceNumbers) {
       ++lineCounter_;
-      if (mode_ == Mode::Iso) out += 'N';
-      AppendInteger(out, lineCounter_);
+      if (mode_ == Mode::Iso) file_.Write("N");
+      std::string& number = scratch_;
+      number.clear();
+      AppendInteger(number, lineCounter_);
+      file_.Write(number);
       if (lineCounter_ > kLastSequenceNumber) lineCounter_ = 0;
     }
-    out.append(text).append("\n");
-    file_.Write(out);
+    file_.Write(text);
+    file_.Write("\n");
   }
 
   void WriteHeader() {
@@ -201,7 +202,7 @@ class NcDataWriter {
   // A RapidStart record. False when the user stops at the diagonal-rapid question.
   bool WriteRapidStart(CursorRecord& cursor) {
     if (!ConfirmRapid(cursor.position())) return false;
-    std::string line;
+    std::string& line = NewLine();
     if (mode_ == Mode::Heidenhain) {
       lastFeed_ = kFeedAfterRapid;
       line = "L";
@@ -224,26 +225,27 @@ class NcDataWriter {
   // A Rapid record (G00 in force). False when the user stops at the diagonal-rapid question.
   bool WriteRapid(CursorRecord& cursor) {
     if (!ConfirmRapid(cursor.position())) return false;
-    std::string axes;
-    if (!AppendChangedAxes(axes, cursor.position())) return true;
-    std::string line;
+    if (cursor.position() == last_) return true;
+    std::string& line = NewLine();
     if (mode_ == Mode::Heidenhain) {
       lastFeed_ = kFeedAfterRapid;
       line = "L";
-      axes += kHeidenhainRapid;
     } else if (options_.incremental && g91Active_) {
       line = "G90";
       g91Active_ = false;
     }
-    WriteNcLine(line + axes);
+    AppendChangedAxes(line, cursor.position());
+    if (mode_ == Mode::Heidenhain) line += kHeidenhainRapid;
+    WriteNcLine(line);
     Accumulate(cursor);
     return true;
   }
 
   // A FeedStart (starting) or Feed record.
   void WriteLinear(CursorRecord& cursor, bool starting) {
+    std::string& line = NewLine();
     if (mode_ == Mode::Heidenhain) {
-      std::string line = "L";
+      line = "L";
       const bool moved = AppendChangedAxes(line, cursor.position());
       const bool feedChanged = cursor.feed != lastFeed_;
       if (!moved && !feedChanged) {
@@ -256,7 +258,7 @@ class NcDataWriter {
       if (moved) Accumulate(cursor);
       return;
     }
-    std::string line = starting ? "G01" : "";
+    if (starting) line = "G01";
     bool moved;
     if (options_.incremental) {
       const std::array<std::string, 3> increments = RoundIncrements(cursor);
@@ -325,12 +327,18 @@ class NcDataWriter {
   }
 
  private:
+  // The line being built, empty: one buffer for every line, so writing allocates nothing.
+  std::string& NewLine() {
+    line_.clear();
+    return line_;
+  }
+
   bool UsesSourceStart() const { return options_.useSourceStartEnd && !source_.start.empty(); }
   bool UsesSourceEnd() const { return options_.useSourceStartEnd && !source_.end.empty(); }
 
   static void AppendAxis(std::string& line, char axis, double value) {
     line += axis;
-    AppendFixed(line, value, kDecimals);
+    AppendFixed<kDecimals>(line, value);
   }
   static void AppendFeed(std::string& line, int feed) {
     line += 'F';
@@ -416,7 +424,7 @@ class NcDataWriter {
 
   void WriteIsoArc(CursorRecord& cursor, const Arc& arc, bool continued) {
     const Point3 offsets = arc.centre - arc.start;
-    std::string line;
+    std::string& line = NewLine();
     const std::array<std::string, 3> increments =
         options_.incremental ? RoundIncrements(cursor) : std::array<std::string, 3>{};
     if (options_.incremental && !g91Active_) {
@@ -471,6 +479,7 @@ class NcDataWriter {
   double chordTolerance_;
   OutputFile& file_;
   UserPrompts& prompts_;
+  std::string line_;
   std::string scratch_;
   int lineCounter_ = 0;
   bool g91Active_ = false;

@@ -172,5 +172,110 @@ TEST(BatchOptions, WithoutFlagsTheReaderOptionsComeFromTheConfiguredFendoPar) {
   EXPECT_EQ(flagged.out, ReadFile(Data("integer_thousandths.dump"))) << "flags replace fendo.par";
 }
 
+fs::path Example(const std::string& name) { return fs::path(FENDO_TEST_DATA_DIR) / "../../examples" / name; }
+fs::path WriterGolden(const std::string& name) { return fs::path(FENDO_TEST_DATA_DIR) / "writer" / name; }
+
+struct ConvertCase {
+  const char* golden;
+  std::vector<std::string> args;
+};
+
+// The written programs are compared with reviewed ones (tests/data/writer); FENDO_UPDATE_GOLDEN=1
+// rewrites them after a deliberate change.
+TEST(BatchConvert, WritesTheReviewedPrograms) {
+  TempDir dir;
+  const std::string bracket = Example("bracket.nc").string();
+  const std::string flange = Example("flange.h").string();
+  const ConvertCase cases[] = {
+      {"bracket_iso.nc", {bracket}},
+      {"bracket_incremental_ijk.nc",
+       {bracket, "--incremental", "--ijk", "--seq", "--machining-info", "--program", "77", "--tool", "4", "--offset",
+        "14", "--spindle", "12000", "--comment", "FINISH\nSECOND PASS"}},
+      {"bracket_heidenhain.h", {bracket, "--heidenhain-out", "--tool", "3", "--spindle", "9000"}},
+      {"flange_iso.nc", {flange, "--heidenhain"}},
+      {"layers.nc", {bracket, flange, "--layers", "1 0", "--int"}},
+  };
+  const bool update = std::getenv("FENDO_UPDATE_GOLDEN") != nullptr;
+  for (const ConvertCase& c : cases) {
+    std::vector<std::string> args = {"convert", "-o", (dir.path() / c.golden).string(), "--yes"};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    if (std::string_view(c.golden) == "layers.nc") {
+      args = {"convert", "-o", (dir.path() / c.golden).string(), "--yes", bracket, "--layers", "1 0 1", bracket};
+    }
+    const BatchRun run = Batch(args);
+    EXPECT_EQ(run.status, 0) << c.golden << ": " << run.err;
+    const std::string written = ReadFile(dir.path() / c.golden);
+    if (update) std::ofstream(WriterGolden(c.golden), std::ios::binary) << written;
+    EXPECT_EQ(written, ReadFile(WriterGolden(c.golden))) << c.golden;
+  }
+}
+
+TEST(BatchConvert, ADiagonalRapidStopsTheRunUnlessToldToGoOn) {
+  TempDir dir;
+  const fs::path program = dir.path() / "diagonal.nc";
+  std::ofstream(program) << "G00 X0 Y0 Z50\nG01 Z0 F100\nX10\nG00 X20 Z30\nG01 Z0\n";
+  const std::string out = (dir.path() / "out.nc").string();
+  const BatchRun stopped = Batch({"convert", program.string(), "-o", out});
+  EXPECT_EQ(stopped.status, 1);
+  EXPECT_NE(stopped.err.find("stopped at a diagonal rapid move"), std::string::npos) << stopped.err;
+  EXPECT_TRUE(ReadFile(out).ends_with("X10.000\n")) << "the part written so far is kept";
+  EXPECT_EQ(Batch({"convert", program.string(), "-o", out, "--yes"}).status, 0);
+  EXPECT_TRUE(ReadFile(out).ends_with("%\n"));
+  EXPECT_EQ(Batch({"convert", program.string(), "-o", out, "--no-diagonal-check"}).status, 0);
+}
+
+TEST(BatchConvert, MistakesAndFailuresAreNamed) {
+  TempDir dir;
+  const std::string out = (dir.path() / "out.nc").string();
+  const std::string bracket = Example("bracket.nc").string();
+  const BatchRun notANumber = Batch({"convert", bracket, "-o", out, "--tool", "three"});
+  EXPECT_EQ(notANumber.status, 2);
+  EXPECT_NE(notANumber.err.find("--tool takes a whole number"), std::string::npos);
+  EXPECT_EQ(Batch({"convert", bracket, "-o", out, "--incremental", "--heidenhain-out"}).status, 2);
+  EXPECT_EQ(Batch({"convert", bracket}).status, 2) << "no -o";
+  const BatchRun cannotCreate = Batch({"convert", bracket, "-o", (dir.path() / "no" / "out.nc").string(), "--yes"});
+  EXPECT_EQ(cannotCreate.status, 1);
+  EXPECT_NE(cannotCreate.err.find("cannot create"), std::string::npos);
+  const BatchRun missing = Batch({"convert", "/nonexistent.nc", "-o", out});
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_FALSE(fs::exists(out)) << "nothing is written for an input that could not be read";
+}
+
+TEST(BatchConvert, TemplatesBindValuesAndRefusePromptsWhenAsked) {
+  TempDir dir;
+  const fs::path ppr = dir.path() / "mill.ppr";
+  std::ofstream(ppr) << "[Start]\n%\nO$O T$T S$S H$H\n[End]\n[Term]\nM30\n[End]\n";
+  const std::string out = (dir.path() / "out.nc").string();
+  const std::string bracket = Example("bracket.nc").string();
+  const BatchRun run = Batch({"convert", bracket, "-o", out, "--template", ppr.string(), "--set", "T=7,S=1500,O=12,H=8"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_TRUE(ReadFile(out).starts_with("%\nO12 T7 S1500 H8\n")) << ReadFile(out);
+  EXPECT_EQ(Batch({"convert", bracket, "-o", out, "--template", ppr.string(), "--set", "Q=1"}).status, 2);
+
+  std::ofstream(ppr) << "[Start]\nO?O\n[End]\n";
+  EXPECT_EQ(Batch({"convert", bracket, "-o", out, "--template", ppr.string()}).status, 0) << "prompts take the current value";
+  const BatchRun refused = Batch({"convert", bracket, "-o", out, "--template", ppr.string(), "--no-prompt-defaults"});
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_NE(refused.err.find("--no-prompt-defaults"), std::string::npos);
+}
+
+TEST(BatchFilter, RunsExactlyOneOperationAndWritesTheResult) {
+  TempDir dir;
+  const std::string bracket = Example("bracket.nc").string();
+  const fs::path lines = dir.path() / "lines.nc";
+  const fs::path arcs = dir.path() / "arcs.nc";
+  ASSERT_EQ(Batch({"filter", bracket, "-o", lines.string(), "--arcs-to-lines", "0.005", "--yes"}).status, 0);
+  EXPECT_EQ(ReadFile(lines).find("G02"), std::string::npos);
+  EXPECT_EQ(ReadFile(lines).find("G03"), std::string::npos);
+  ASSERT_EQ(Batch({"filter", lines.string(), "-o", arcs.string(), "--lines-to-arcs", "--tolerance", "0.01", "--yes"}).status,
+            0);
+  EXPECT_NE(ReadFile(arcs).find("G02"), std::string::npos) << "the boss circles come back as arcs";
+  EXPECT_EQ(Batch({"filter", bracket, "-o", arcs.string(), "--linear", "0.01", "--arcs", "0.01"}).status, 2);
+  EXPECT_EQ(Batch({"filter", bracket, "-o", arcs.string()}).status, 2);
+  const BatchRun outOfRange = Batch({"filter", bracket, "-o", arcs.string(), "--lines-to-arcs", "--max-points", "2"});
+  EXPECT_EQ(outOfRange.status, 2);
+  EXPECT_NE(outOfRange.err.find("maxArcPoints"), std::string::npos) << outOfRange.err;
+}
+
 }  // namespace
 }  // namespace fendo

@@ -1,0 +1,90 @@
+// fendo-batch convert --template: the work layer written through a post-processor template.
+#include <charconv>
+
+#include "cli/batch_prompts.h"
+#include "cli/batch_program.h"
+#include "output/post_processor.h"
+#include "output/post_template.h"
+
+namespace fendo {
+namespace {
+
+// The values of --set, "T=1,S=1000,O=0,H=1", over the output options and the work layer's
+// length offset. False, with `error`, for a malformed assignment.
+bool ApplyTemplateValues(std::string_view text, PostOutputOptions& options, LayerSlot& layer, std::string& error) {
+  while (!text.empty()) {
+    const std::size_t comma = text.find(',');
+    const std::string_view assignment = text.substr(0, comma);
+    text.remove_prefix(comma == std::string_view::npos ? text.size() : comma + 1);
+    int value = 0;
+    const bool shaped = assignment.size() > 2 && assignment[1] == '=';
+    const auto digits = shaped ? assignment.substr(2) : std::string_view{};
+    const auto [end, failure] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (!shaped || failure != std::errc() || end != digits.data() + digits.size()) {
+      error = "--set takes LETTER=NUMBER pairs (T, S, O, H), not \"" + std::string(assignment) + "\"";
+      return false;
+    }
+    switch (assignment[0]) {
+      case 'T':
+        options.toolNumber = value;
+        options.toolChange = value != 0;
+        break;
+      case 'S': options.spindleSpeed = value; break;
+      case 'O':
+        options.programNumber = value;
+        options.programNumberOn = value != 0;
+        break;
+      case 'H': layer.lengthOffset = value; break;
+      default:
+        error = "--set knows T, S, O and H, not \"" + std::string(assignment) + "\"";
+        return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+int RunTemplateOutput(ToolpathDatabase& db, const BatchArguments& args, const BatchStreams& streams) {
+  PostTemplate postTemplate;
+  const std::string& templatePath = args.values.at("--template");
+  if (const FileStatus loaded = postTemplate.LoadTemplate(templatePath); !loaded) {
+    streams.err << "fendo-batch: " << templatePath << ": " << loaded.reason << '\n';
+    return 1;
+  }
+  if (args.Has("--no-prompt-defaults") && postTemplate.UsesPromptVariables()) {
+    streams.err << "fendo-batch: " << templatePath
+                << ": the template asks for values while writing (?X and the like), and --no-prompt-defaults "
+                   "forbids taking the current ones\n";
+    return 1;
+  }
+  PostOutputOptions options;
+  options.templatePath = templatePath;
+  options.outputPath = args.values.at("-o");
+  LayerSlot& layer = db.layers[db.layers.workLayer];
+  PresetPostOutputOptions(options, layer);
+  std::string error;
+  if (const auto values = args.values.find("--set");
+      values != args.values.end() && !ApplyTemplateValues(values->second, options, layer, error)) {
+    streams.err << "fendo-batch: " << error << '\n';
+    return 2;
+  }
+  BatchPrompts prompts(streams.err, args.Has("--yes"));
+  const PostResult result = RunPostProcessor(db, postTemplate, options, prompts);
+  switch (result.status) {
+    case PostStatus::Written: return 0;
+    case PostStatus::NoMotion:
+      streams.err << "fendo-batch: the program has no motion to write; " << options.outputPath << " was not created\n";
+      break;
+    case PostStatus::CannotCreate:
+      streams.err << "fendo-batch: " << options.outputPath << ": cannot create: " << result.reason << '\n';
+      break;
+    case PostStatus::WriteFailed:
+      streams.err << "fendo-batch: " << options.outputPath << ": writing failed: " << result.reason
+                  << "; the file is incomplete\n";
+      break;
+  }
+  return 1;
+}
+
+}  // namespace fendo

@@ -1,0 +1,1 @@
+fendo_test(arc_conversion_tests output/arc_conversion_test.cpp)

@@ -1,0 +1,1 @@
+fendo_test(post_processor_tests output/post_processor_test.cpp)
