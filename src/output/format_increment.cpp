@@ -9,12 +9,14 @@ namespace fendo {
 namespace {
 
 constexpr double kTieMargin = 1e-6;  // a scaled value this near x.5 is left to the text to decide
+constexpr std::array<double, 7> kScales = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6};
 
 // The number the text of v with `decimals` decimals stands for. Away from a tie it is the
 // rounded scaled value divided back, which is what reading the text gives; near one, the text
 // itself is read.
 double WrittenValue(double v, int decimals, const std::string& text) {
-  const double scale = std::pow(10.0, decimals);
+  const double scale = decimals >= 0 && decimals < static_cast<int>(kScales.size()) ? kScales[decimals]
+                                                                                   : std::pow(10.0, decimals);
   const double scaled = v * scale;
   if (std::fabs(std::fabs(scaled - std::trunc(scaled)) - 0.5) < kTieMargin || !std::isfinite(scaled)) {
     return ParseDecimalPrefix(text).value;
