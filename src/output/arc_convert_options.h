@@ -1,8 +1,8 @@
 #pragma once
 
 #include <optional>
-#include <string>
-#include <string_view>
+
+#include "core/option_range.h"
 
 namespace fendo {
 
@@ -30,13 +30,6 @@ struct ArcConvertOptions {
   bool planeXY = true;             // XY 평면 ARC 변환
   bool planeYZ = false;            // YZ 평면 ARC 변환
   bool planeZX = false;            // ZX 평면 ARC 변환
-};
-
-// A dialog value outside its range: the first one in the dialog's order.
-struct OptionOutOfRange {
-  std::string_view field;  // the field's name in ArcConvertOptions, e.g. "arcTolerance"
-  std::string_view label;  // the dialog's label of it, e.g. "Arc 변환 공차"
-  std::string message;     // "arcTolerance (Arc 변환 공차) must lie between 0.001 and 5, not 7"
 };
 
 // The range check the dialog runs before it closes and fendo-batch before it converts:
