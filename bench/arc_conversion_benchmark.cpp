@@ -15,12 +15,11 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
-#include <cstdlib>
 #include <memory>
 #include <optional>
 #include <string>
 
-#include "core/nc_reader.h"
+#include "bench_programs.h"
 #include "core/toolpath_database.h"
 #include "output/arc_conversion.h"
 
@@ -31,24 +30,7 @@ constexpr const char* kProgram1M = "FENDO_BENCH_1M";
 constexpr int kIterations = 3;
 const ArcConvertOptions kDialog{};  // the dialog's defaults
 
-// The program named by the environment, read into a fresh database; nothing after skipping
-// the benchmark with the reason.
-std::unique_ptr<ToolpathDatabase> ReadProgram(benchmark::State& state) {
-  const char* path = std::getenv(kProgram1M);
-  if (!path || !*path) {
-    state.SkipWithError((std::string(kProgram1M) + " is not set: give it the path of a generated program "
-                                                   "(scripts/bench generates it)")
-                            .c_str());
-    return nullptr;
-  }
-  auto db = std::make_unique<ToolpathDatabase>();
-  const LoadResult result = LoadFile(*db, path);
-  if (!result.ok() || db->recordCount == 0) {
-    state.SkipWithError((std::string(kProgram1M) + "=" + path + ": the program could not be read whole").c_str());
-    return nullptr;
-  }
-  return db;
-}
+std::unique_ptr<ToolpathDatabase> ReadProgram(benchmark::State& state) { return bench::ReadProgram(state, kProgram1M); }
 
 int ArcCount(ToolpathDatabase& db) {
   int arcs = 0;

@@ -3,41 +3,24 @@
 // Heidenhain form. Reports the MB/s of output and the records/s written.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>
 
-#include "core/nc_reader.h"
+#include "bench_programs.h"
 #include "core/toolpath_database.h"
-#include "core/user_prompts.h"
 #include "output/nc_writer.h"
 
 namespace fendo {
 namespace {
 
-class GoOnPrompts : public UserPrompts {
- public:
-  void Message(std::string_view, std::string_view, PromptIcon) override {}
-  bool AskOkCancel(std::string_view, std::string_view, PromptIcon) override { return false; }
-  std::optional<double> AskValue(std::string_view, double value) override { return value; }
-};
-
 void BM_Write_1M(benchmark::State& state, NcOutputOptions options) {
-  const char* program = std::getenv("FENDO_BENCH_1M");
-  if (!program || !*program) {
-    state.SkipWithError("FENDO_BENCH_1M is not set: give it the path of a generated program (scripts/bench does)");
-    return;
-  }
-  auto db = std::make_unique<ToolpathDatabase>();
-  if (!LoadFile(*db, program).ok()) {
-    state.SkipWithError("the program could not be loaded");
-    return;
-  }
+  const std::unique_ptr<ToolpathDatabase> db = bench::ReadProgram(state, "FENDO_BENCH_1M");
+  if (!db) return;
   const std::filesystem::path output = std::filesystem::temp_directory_path() / "fendo-writer-benchmark.nc";
   options.outputPath = output.string();
   options.diagonalRapidCheck = false;
-  GoOnPrompts prompts;
+  bench::SilentPrompts prompts;
   std::int64_t bytes = 0;
   for (auto _ : state) {
     const WriteResult result = WriteNcProgram(*db, options, prompts);

@@ -27,9 +27,18 @@ Commands:
                         layers are written as one program, each with its own comment, tool and
                         spindle.
   filter IN -o OUT      Filters or converts the program with one operation, then writes it.
+  optimize IN -o OUT    Runs the feed optimizer on the program, prints what it did, and writes it.
+  feed IN -o OUT        Changes the program's feeds with one feed change, then writes it.
+  master build IN -o FILE.mma
+                        Builds the master model (the height grid the feed optimizer slows
+                        down by) from a program that finishes the part, and writes it.
+  master info FILE.mma...
+                        For each master model file: the grid, the area it covers and the
+                        heights, how many cells hold a height, and how many stand on walls of
+                        each steepness.
   help                  This text.
 
-Reader options (info, dump, convert; filter takes the first two):
+Reader options (info, dump, convert, optimize, feed; filter and master build take the first two):
   --heidenhain          Read Heidenhain conversational text.
   --int                 The program's numbers are integers in thousandths of a millimetre.
   --arcs-to-lines       Turn arcs into straight feed moves while reading (within 0.001 mm).
@@ -40,7 +49,7 @@ Reader options (info, dump, convert; filter takes the first two):
 info options:
   --json                One JSON object per program, one a line.
 
-Output options (convert, filter); the header data start from what the program gave:
+Output options (convert, filter, optimize, feed); the header data start from what the program gave:
   -o FILE               The NC program to write (created or replaced).
   --heidenhain-out      Write the Heidenhain conversational form instead of ISO.
   --incremental         Write cutting moves in G91 increments (ISO only).
@@ -81,13 +90,70 @@ filter operations (exactly one):
       --filter-first TOL    filter the linear points with TOL first (0.0001 ... 100)
       --planes xy,zx,yz     the planes to fit arcs in (default xy)
 
+optimize options (machine 1's settings, as the transfer dialog hands them to the optimizer):
+  --qel FILE.qel        Take the cutting conditions and settings from a *.qel file.
+  --max-feed F          The maximum feed ("최대 피드"), mm/min.
+  --min-feed F          The lowest feed ("최저 피드"): the corner reduction is F / maximum feed,
+                        the slope reduction that times SideCorRat (at most 1).
+  --unit U              Lowered feeds become multiples of U (0: no rounding).
+  --finish, --no-finish Corners are also measured as curves over short moves (default on).
+  --updown, --no-updown Descending moves take their own share of the slope feed (default on).
+  --smooth, --no-smooth Zones and ramps change the feed in steps (default off).
+  --master FILE.mma     Slow down where the master model stands higher than the tool.
+
+feed changes (exactly one; feeds in mm/min, lengths in mm):
+  --by-arc              Arcs of radius R1 ... R2 get the feed between F1 and F2 that goes with
+                        their radius; a straight move next to such an arc, no longer than the
+                        distance S, is slowed to the arc's feed. With:
+      --min-radius R1       (default 0.1, 0.1 ... 100000)
+      --min-radius-feed F1  (default 200, 1 ... 100000)
+      --max-radius R2       (default 20, 0.1 ... 100000)
+      --max-radius-feed F2  (default 500, 1 ... 100000)
+      --distance S          (default 1, 0.1 ... 100000)
+      --set-all F           every move gets F first (1 ... 1000000)
+  --by-length           Straight moves of length D1 ... D2 get the feed between F1 and F2 that
+                        goes with their length, when the move before or after is such a move
+                        too (a single short move keeps its feed). With:
+      --min-length D1       (default 0.01, 0.01 ... 100000)
+      --min-length-feed F1  (default 200, 1 ... 100000)
+      --max-length D2       (default 0.5, 0.1 ... 100000)
+      --max-length-feed F2  (default 500, 1 ... 100000)
+      --set-all F           every move gets F first (1 ... 10000)
+  --machine NAME        Slows the moves whose blocks a DNC link could not deliver before the
+                        machine's block buffer runs dry. NAME (letter case aside) and its
+                        buffer: Machine0 2 blocks, Fanuc0M 5, Fanuc15M 30, Machine1 10,
+                        Machine2 20, ... Machine9 90. With:
+      --baud N              2400, 4800, 9600 (default), 19200, 38400 or 56800
+      --max-feed F          no cutting move faster (default 1000, 1 ... 100000)
+      --min-feed F          no move slowed below it (default 300, 0 ... 100000)
+      --rapid-feed F        the machine's rapid rate (default 8000, 3000 ... 100000)
+      --unit U              feeds become multiples of U (default 50, 0 ... 1000; 0 rounds nothing)
+      --weight W            CNC weight (default 50, 0 ... 100): the buffer counts as
+                            b + (W - 50) * b / 50 blocks, at least 1
+      --no-smooth           no smoothing of dips and steps, and one pass instead of two
+      --no-set-all          start from the program's feeds instead of giving every move --max-feed
+  --all F               Every move gets F (1 ... 1000000).
+  --ff-cut              The odd paths (1st, 3rd, ...) at the first feed, followed by the even
+                        paths at the second feed. With:
+      --first-feed F        (default 1000, 1 ... 100000)
+      --second-feed F       (default 2000, 1 ... 100000)
+      --second-layer N      the even paths go to layer N (0 ... 99; 0 is the program's own);
+                            another layer is written after layer 0 in one program
+
+master build options:
+  -o FILE.mma           The master model file to write (created or replaced).
+  --tool D              Tool diameter in mm (default 10, 0.01 ... 1000).
+  --allowance A         Stock allowance in mm (default 0, 0 ... 100).
+  --tolerance T         Cell size of the model in mm (default 1, 0.001 ... 100).
+
 Other options:
   -h, --help            This text.
   --                    The arguments after it are files.
 
 Exit status: 0 when everything was done; 1 when a file could not be read (or was read only in
 part), could not be written, or the run stopped at a diagonal rapid move (the reason is written
-to standard error; info still reports the other files); 2 for a mistake in the arguments.
+to standard error; info still reports the other files), or a feed change or a master model
+could not be made; 2 for a mistake in the arguments or a value out of its range.
 )";
 
 }  // namespace
@@ -107,6 +173,9 @@ int RunBatch(const std::vector<std::string>& words, const BatchStreams& streams)
   if (command == "dump") return RunDump(parsed.args, streams);
   if (command == "convert") return RunConvert(parsed.args, streams);
   if (command == "filter") return RunFilter(parsed.args, streams);
+  if (command == "optimize") return RunOptimize(parsed.args, streams);
+  if (command == "feed") return RunFeed(parsed.args, streams);
+  if (command == "master") return RunMaster(parsed.args, streams);
   streams.err << "fendo-batch: " << (command.empty() ? "no command" : "unknown command " + command)
               << " (see fendo-batch --help)\n";
   return 2;

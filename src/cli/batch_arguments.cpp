@@ -1,6 +1,7 @@
 #include "cli/batch_arguments.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <span>
 #include <string_view>
@@ -29,26 +30,56 @@ constexpr OptionSpec kFilterOptions[] = {
     {"--linear", true},     {"--arcs", true},       {"--arcs-to-lines", true}, {"--lines-to-arcs", false},
     {"--min-radius", true}, {"--max-radius", true}, {"--tolerance", true},     {"--max-points", true},
     {"--filter-first", true}, {"--planes", true}};
+// The feed changes (exactly one is given), each followed by its options.
+constexpr OptionSpec kFeedOptions[] = {
+    {"--by-arc", false}, {"--min-radius", true}, {"--min-radius-feed", true}, {"--max-radius", true},
+    {"--max-radius-feed", true}, {"--distance", true}, {"--set-all", true},
+    {"--by-length", false}, {"--min-length", true}, {"--min-length-feed", true}, {"--max-length", true},
+    {"--max-length-feed", true},
+    {"--machine", true}, {"--baud", true}, {"--max-feed", true}, {"--min-feed", true}, {"--rapid-feed", true},
+    {"--unit", true}, {"--weight", true}, {"--no-smooth", false}, {"--no-set-all", false},
+    {"--all", true},
+    {"--ff-cut", false}, {"--first-feed", true}, {"--second-feed", true}, {"--second-layer", true}};
+constexpr OptionSpec kOptimizeOptions[] = {
+    {"--qel", true},     {"--max-feed", true},  {"--min-feed", true}, {"--unit", true},      {"--master", true},
+    {"--finish", false}, {"--no-finish", false}, {"--updown", false}, {"--no-updown", false}, {"--smooth", false},
+    {"--no-smooth", false}};
+constexpr OptionSpec kMasterBuildOptions[] = {{"-o", true}, {"--tool", true}, {"--allowance", true}, {"--tolerance", true}};
 
-// The options of each command.
-std::vector<OptionSpec> OptionsOf(std::string_view command) {
-  std::vector<OptionSpec> options;
-  const auto add = [&options](std::span<const OptionSpec> group) { options.insert(options.end(), group.begin(), group.end()); };
-  if (command == "info") {
-    add(kReaderOptions);
-    add(kInfoOptions);
-  } else if (command == "dump") {
-    add(kReaderOptions);
-  } else if (command == "convert") {
-    add(kReaderOptions);
-    add(kOutputOptions);
-    add(kConvertOptions);
-  } else if (command == "filter") {
-    add(kFilterReaderOptions);
-    add(kOutputOptions);
-    add(kFilterOptions);
+// Commands whose first word after them names what they do: "master build", "master info".
+constexpr std::string_view kCommandsWithSubcommands[] = {"master"};
+
+bool TakesSubcommand(std::string_view command) {
+  return std::ranges::find(kCommandsWithSubcommands, command) != std::ranges::end(kCommandsWithSubcommands);
+}
+
+// The options of each command ("master build" for a sub-command), in groups.
+struct CommandOptions {
+  std::string_view command;
+  std::array<std::span<const OptionSpec>, 3> groups;
+};
+
+constexpr CommandOptions kCommandOptions[] = {
+    {"info", {kReaderOptions, kInfoOptions}},
+    {"dump", {kReaderOptions}},
+    {"convert", {kReaderOptions, kOutputOptions, kConvertOptions}},
+    {"filter", {kFilterReaderOptions, kOutputOptions, kFilterOptions}},
+    {"optimize", {kReaderOptions, kOutputOptions, kOptimizeOptions}},
+    {"feed", {kReaderOptions, kOutputOptions, kFeedOptions}},
+    {"master build", {kFilterReaderOptions, kMasterBuildOptions}},
+};
+
+// The option `name` of `command`; nothing when the command has no such option.
+std::optional<OptionSpec> FindOption(std::string_view command, std::string_view name) {
+  for (const CommandOptions& entry : kCommandOptions) {
+    if (entry.command != command) continue;
+    for (std::span<const OptionSpec> group : entry.groups) {
+      for (const OptionSpec& option : group) {
+        if (option.name == name) return option;
+      }
+    }
   }
-  return options;
+  return std::nullopt;
 }
 
 }  // namespace
@@ -66,14 +97,17 @@ std::optional<NcOptions> BatchArguments::ReaderFlags() const {
 ParsedCommandLine ParseBatchArguments(const std::vector<std::string>& words) {
   ParsedCommandLine parsed;
   BatchArguments& args = parsed.args;
-  std::vector<OptionSpec> known;
+  std::string optionsOf;  // the command whose options are known: "master build" for a sub-command
   bool filesOnly = false;
   for (std::size_t i = 0; i < words.size(); ++i) {
     const std::string& word = words[i];
     if (filesOnly || word == "-" || !word.starts_with('-')) {
       if (args.command.empty()) {
         args.command = word;
-        known = OptionsOf(word);
+        optionsOf = word;
+      } else if (args.subcommand.empty() && TakesSubcommand(args.command)) {
+        args.subcommand = word;
+        optionsOf = args.command + " " + word;
       } else {
         args.files.push_back(word);
       }
@@ -83,8 +117,7 @@ ParsedCommandLine ParseBatchArguments(const std::vector<std::string>& words) {
       filesOnly = true;
     } else if (word == "--help" || word == "-h") {
       parsed.help = true;
-    } else if (const auto spec = std::find_if(known.begin(), known.end(), [&](const OptionSpec& o) { return o.name == word; });
-               spec == known.end()) {
+    } else if (const std::optional<OptionSpec> spec = FindOption(optionsOf, word); !spec) {
       parsed.error = args.command.empty() ? "an option before the command: " + word
                                           : "unknown option " + word + " for " + args.command;
     } else if (!spec->takesValue) {

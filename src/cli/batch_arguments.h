@@ -14,6 +14,7 @@ namespace fendo {
 // against the options the command knows).
 struct BatchArguments {
   std::string command;
+  std::string subcommand;  // the word after a command that has sub-commands ("master build")
   std::vector<std::string> files;
   std::set<std::string> flags;                  // options without a value
   std::map<std::string, std::string> values;    // options with a value, the last one given

@@ -40,5 +40,9 @@ int RunInfo(const BatchArguments& args, const BatchStreams& streams);
 int RunDump(const BatchArguments& args, const BatchStreams& streams);
 int RunConvert(const BatchArguments& args, const BatchStreams& streams);
 int RunFilter(const BatchArguments& args, const BatchStreams& streams);
+int RunFeed(const BatchArguments& args, const BatchStreams& streams);
+int RunOptimize(const BatchArguments& args, const BatchStreams& streams);
+// master build and master info.
+int RunMaster(const BatchArguments& args, const BatchStreams& streams);
 
 }  // namespace fendo

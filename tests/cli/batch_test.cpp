@@ -1,53 +1,25 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "cli/batch.h"
+#include "cli/batch_run.h"
 
 namespace fendo {
 namespace {
 
 namespace fs = std::filesystem;
 
-struct BatchRun {
-  int status = 0;
-  std::string out;
-  std::string err;
-};
-
-BatchRun Batch(std::vector<std::string> args) {
-  std::ostringstream out, err;
-  BatchRun run;
-  run.status = RunBatch(args, {out, err, false});
-  run.out = out.str();
-  run.err = err.str();
-  return run;
-}
+using test::Batch;
+using test::BatchRun;
+using test::Example;
+using test::ReadFile;
+using test::TempDir;
 
 fs::path Data(const std::string& name) { return fs::path(FENDO_TEST_DATA_DIR) / "reader" / name; }
-
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-// A folder of its own for a test, removed with it.
-class TempDir {
- public:
-  TempDir() : path_(fs::temp_directory_path() / ("fendo-batch-test-" + std::to_string(::getpid()))) {
-    fs::create_directories(path_);
-  }
-  ~TempDir() { fs::remove_all(path_); }
-  const fs::path& path() const { return path_; }
-
- private:
-  fs::path path_;
-};
 
 // Points the system directory at a folder of the test's while it lives.
 class SystemDirectory {
@@ -172,7 +144,6 @@ TEST(BatchOptions, WithoutFlagsTheReaderOptionsComeFromTheConfiguredFendoPar) {
   EXPECT_EQ(flagged.out, ReadFile(Data("integer_thousandths.dump"))) << "flags replace fendo.par";
 }
 
-fs::path Example(const std::string& name) { return fs::path(FENDO_TEST_DATA_DIR) / "../../examples" / name; }
 fs::path WriterGolden(const std::string& name) { return fs::path(FENDO_TEST_DATA_DIR) / "writer" / name; }
 
 struct ConvertCase {

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "feed/machine_condition.h"
+#include "feed/optimizer_slot.h"
+#include "feed/qel_point.h"
+
+namespace fendo {
+
+class Progress;
+class ToolpathDatabase;
+
+// The optimizer's points of the work buffer, one per record; a record the database refuses to
+// read (out of range) becomes a None point.
+std::vector<QelPoint> QelPointsFrom(ToolpathDatabase& db);
+
+// Runs the optimizer's passes over the points (one per toolpath record) with the machine's
+// parameters and returns the optimized points: every move's feed lowered where the load
+// rises, with extra points where the feed steps. The slot keeps the XY look-ahead of the run.
+std::vector<QelPoint> RunEngine(std::vector<QelPoint> points, const MachineCondition& machine, OptimizerSlot& slot,
+                                Progress* progress = nullptr);
+
+// After the engine, on the work buffer: a feed move that would speed up only to slow down
+// again within `radius` of where it starts takes the mean of the two slower feeds instead.
+void SmoothAccelerations(ToolpathDatabase& db, double radius);
+
+enum class OptimizerStatus {
+  Done,
+  Disabled,          // the machine's optimizer is switched off: nothing changed
+  InvalidCondition,  // a parameter lies outside what the optimizer works with: nothing changed
+  TooManyRecords,    // the optimized program would not fit in the work buffer: nothing changed
+};
+
+struct OptimizerResult {
+  OptimizerStatus status = OptimizerStatus::Done;
+  int recordsIn = 0;
+  int recordsOut = 0;
+  int movesSlowed = 0;             // cutting moves that run below the maximum feed afterwards
+  double cuttingMinutesBefore = 0;  // cutting moves (arcs included) at their feeds
+  double cuttingMinutesAfter = 0;
+  std::string message;  // why nothing changed
+};
+
+// The feed optimizer on the work buffer with machine slot 1's condition: the engine, the
+// optimized points written back, the maximum feed made the work feed, the accelerations
+// smoothed and the buffer cleaned up. `master` is the view's master model; the master pass
+// runs with it when the condition asks for it. No undo is recorded.
+OptimizerResult OptimizeFeeds(ToolpathDatabase& db, const MachineCondition& machine, OptimizerSlot& slot,
+                              const MasterModel* master, Progress* progress = nullptr);
+
+// The estimated cutting time in minutes: every cutting move, arcs along their length, at its
+// feed (moves without a feed left out).
+double CuttingMinutes(ToolpathDatabase& db);
+
+}  // namespace fendo

@@ -1,0 +1,1 @@
+fendo_test(edit_tests edit/path_delete_test.cpp)

@@ -1,0 +1,1 @@
+fendo_test(feed_optimizer_tests feed/feed_optimizer_test.cpp)

@@ -1,0 +1,1 @@
+fendo_test(feed_settings_tests feed/feed_settings_test.cpp)
