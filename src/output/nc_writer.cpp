@@ -91,6 +91,11 @@ class NcDataWriter {
     lastPlane_.reset();
   }
   void set_lastFeed(int feed) { lastFeed_ = feed; }
+  // After a rapid move the next cut writes its feed; in the layer output it need not when the
+  // rapid record carries the feed last written, which the machine still holds.
+  void FeedAfterRapid(bool fromRapid, int rapidFeed) {
+    lastFeed_ = fromRapid && writtenFeed_ == rapidFeed ? rapidFeed : kFeedAfterRapid;
+  }
   MoveKind lastKind() const { return lastKind_; }
   std::optional<ArcPlane> lastPlane() const { return lastPlane_; }
   WriteResult& result() { return result_; }
@@ -249,7 +254,10 @@ class NcDataWriter {
       const bool moved = AppendChangedAxes(line, cursor.position());
       const bool feedChanged = cursor.feed != lastFeed_;
       if (!moved && !feedChanged) {
-        if (starting) WriteNcLine("F" + std::to_string(cursor.feed));
+        if (starting) {
+          writtenFeed_ = cursor.feed;
+          WriteNcLine("F" + std::to_string(cursor.feed));
+        }
         return;
       }
       if (starting || feedChanged) AppendFeed(line, cursor.feed);
@@ -340,7 +348,8 @@ class NcDataWriter {
     line += axis;
     AppendFixed<kDecimals>(line, value);
   }
-  static void AppendFeed(std::string& line, int feed) {
+  void AppendFeed(std::string& line, int feed) {
+    writtenFeed_ = feed;
     line += 'F';
     AppendInteger(line, feed);
   }
@@ -486,6 +495,7 @@ class NcDataWriter {
   Point3 last_{kStartValue, kStartValue, kStartValue};
   bool positioned_ = false;  // a motion record was written: last_ is a real position
   int lastFeed_ = kFeedAfterRapid;
+  std::optional<int> writtenFeed_;  // the F the machine holds: the last one written
   MoveKind lastKind_ = MoveKind::None;
   std::optional<ArcPlane> lastPlane_;
   double retractZ_ = 0;
@@ -506,7 +516,8 @@ CursorRecord FirstMotion(int count, RecordAt at) {
 
 // Writes records 0 … count−1 (`at(i)` gives record i) and leaves in `last` the last motion
 // record as written. After a rapid move the next cut writes its feed, or (for the layer output)
-// the feed is taken from the rapid record. False when the user stopped the run.
+// the feed is taken from the rapid record when it is the one last written. False when the user
+// stopped the run.
 template <typename RecordAt>
 bool WriteRecords(NcDataWriter& writer, int count, RecordAt at, bool feedFromRapids, CursorRecord& last) {
   for (int i = 0; i < count; ++i) {
@@ -517,7 +528,7 @@ bool WriteRecords(NcDataWriter& writer, int count, RecordAt at, bool feedFromRap
         const bool written = cursor.kind == MoveKind::RapidStart ? writer.WriteRapidStart(cursor)
                                                                  : writer.WriteRapid(cursor);
         if (!written) return false;
-        writer.set_lastFeed(feedFromRapids ? cursor.feed : kFeedAfterRapid);
+        writer.FeedAfterRapid(feedFromRapids, cursor.feed);
         break;
       }
       case MoveKind::FeedStart:

@@ -12,6 +12,7 @@
 #include "core/toolpath_database.h"
 #include "core/scripted_prompts.h"
 #include "core/toolpath_text.h"
+#include "feed/set_all_feeds.h"
 #include "output/format_increment.h"
 #include "output/nc_writer.h"
 
@@ -246,6 +247,28 @@ TEST_F(WriterTest, LayerOutputWritesEachLayerWithItsHeaderFromTheSlots) {
   fs::remove(options_.outputPath);
   EXPECT_TRUE(WriteLayerNcProgram(db_, {}, layered, prompts_).ok());
   EXPECT_FALSE(fs::exists(options_.outputPath)) << "an empty list writes nothing";
+}
+
+// In the layer output a cut after a rapid move leaves its F out when the rapid record carries
+// it: but only when that F is the one the machine holds, the last one written.
+TEST_F(WriterTest, LayerOutputWritesTheFeedOfEveryLayersFirstCut) {
+  const auto layer = [&](int slot, int feed) {
+    db_.recordCount = 0;
+    AppendText(db_, "G00 X1 Y1 Z5\nG01 Z0 F100\nX2\n");
+    SetAllFeeds(db_, feed);  // the rapid records too
+    db_.SaveToLayer(slot);
+  };
+  layer(1, 800);
+  layer(2, 300);
+  layer(3, 300);
+  NcOutputOptions layered = LayerOutputOptions(db_);
+  layered.outputPath = options_.outputPath;
+  ASSERT_TRUE(WriteLayerNcProgram(db_, {1, 2, 3}, layered, prompts_).ok());
+  Lines feeds;
+  for (const std::string& line : SplitLines(ReadFile(options_.outputPath))) {
+    if (line.find("G01") != std::string::npos) feeds.push_back(line);
+  }
+  EXPECT_EQ(feeds, (Lines{"G01Z0.000F800", "G01Z0.000F300", "G01Z0.000"}));
 }
 
 // --- Round trips: read, write, read back.
