@@ -49,14 +49,15 @@ bool IsSteep(Point3 v) { return v.z != 0 && v.x * v.x + v.y * v.y <= kSteepRatio
 // between the directions, capped at 90°. A corner is measured against every point behind it
 // within the look-ahead, so the angles are compared by their cosines, and those without their
 // square roots (cos × |cos| × |out|², which orders them alike); one arc cosine gives the turn,
-// and none is taken for a turn at or below `floor` (degrees), where nothing happens anyway.
+// and none is taken for a turn at or below the floor (given by its cosine), where nothing
+// happens anyway.
 class LargestTurn {
  public:
-  LargestTurn(Point3 out, Measure measure, double floor)
-      : measure_(measure), out_(DirectionOf(out, measure)), out2_(out_.a * out_.a + out_.b * out_.b) {
-    const double c = std::cos(floor * std::numbers::pi / 180);
-    floorKey_ = c * std::fabs(c) * out2_;
-  }
+  LargestTurn(Point3 out, Measure measure, double floorCosine)
+      : measure_(measure),
+        out_(DirectionOf(out, measure)),
+        out2_(out_.a * out_.a + out_.b * out_.b),
+        floorKey_(floorCosine * std::fabs(floorCosine) * out2_) {}
 
   void Add(Point3 in) {
     if (IsSteep(in)) return;
@@ -99,8 +100,8 @@ class CornerMeasurer {
       : run_(run),
         xyLookAhead_(XyLookAhead(run)),
         slopeLookAhead_(run.machine.safetyDistance),
-        xyFloor_(Floor(run, xyLookAhead_)),
-        slopeFloor_(Floor(run, slopeLookAhead_)),
+        xyFloor_(FloorCosine(run, xyLookAhead_)),
+        slopeFloor_(FloorCosine(run, slopeLookAhead_)),
         chordWidth_(2 * SafeSqrt(2 * run.toolRadius * kCuspHeight - kCuspHeight * kCuspHeight)) {}
 
   // The corners at feed point i: a change of heading in XY, then a change of slope.
@@ -157,8 +158,9 @@ class CornerMeasurer {
     const double cornerMin = run.machine.cornerMinAngle;
     return std::max(cornerMin * lookAhead / run.toolRadius, cornerMin / 3);
   }
-  static double Floor(const OptimizerRun& run, double lookAhead) {
-    return std::min(CurveThreshold(run, lookAhead), static_cast<double>(run.machine.cornerMinAngle));
+  static double FloorCosine(const OptimizerRun& run, double lookAhead) {
+    const double floor = std::min(CurveThreshold(run, lookAhead), static_cast<double>(run.machine.cornerMinAngle));
+    return std::cos(floor * std::numbers::pi / 180);
   }
 
   // The XY look-ahead: the safety distance, kept for the slot; with the reduction on, the
@@ -275,7 +277,7 @@ class CornerMeasurer {
   OptimizerRun& run_;
   double xyLookAhead_;
   double slopeLookAhead_;
-  double xyFloor_;     // turns at or below these change nothing
+  double xyFloor_;     // the cosines of the turns at or below which nothing changes
   double slopeFloor_;
   double chordWidth_;
   Point3 lastIn_{1, 0, 0};

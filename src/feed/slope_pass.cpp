@@ -31,7 +31,7 @@ void SlopePass(OptimizerRun& run) {
     // A move without length has no slope; it keeps its feed and is removed after the run.
     if (length == 0) continue;
     const Point3 u = d * (1 / length);
-    const double slope = std::fabs(RoundedDegrees(std::atan2(u.z, std::hypot(u.x, u.y))));
+    const double slope = std::fabs(RoundedDegrees(std::atan2(u.z, std::sqrt(u.x * u.x + u.y * u.y))));
     if (slope <= m.slopeMinAngle) continue;
 
     int feed;
