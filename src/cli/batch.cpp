@@ -36,9 +36,11 @@ Commands:
                         For each master model file: the grid, the area it covers and the
                         heights, how many cells hold a height, and how many stand on walls of
                         each steepness.
+  render IN -o OUT.png  Draws the program as the toolpath view shows it, fitted to the image,
+                        and writes the picture as PNG.
   help                  This text.
 
-Reader options (info, dump, convert, optimize, feed; filter and master build take the first two):
+Reader options (info, dump, convert, optimize, feed, render; filter and master build take the first two):
   --heidenhain          Read Heidenhain conversational text.
   --int                 The program's numbers are integers in thousandths of a millimetre.
   --arcs-to-lines       Turn arcs into straight feed moves while reading (within 0.001 mm).
@@ -146,6 +148,15 @@ master build options:
   --allowance A         Stock allowance in mm (default 0, 0 ... 100).
   --tolerance T         Cell size of the model in mm (default 1, 0.001 ... 100).
 
+render options:
+  -o FILE.png           The image to write (created or replaced).
+  --view V              The direction: top, front, side, iso1 (the default), iso2, iso3, iso4.
+  --size WxH            The image's size in pixels (default 1600x1000, each side 1 ... 16384).
+  --no-rapids           Leave rapid moves out.
+  --invert              White background.
+  --legend, --no-legend With (the default) or without the feed colour legend.
+  --no-layer-text       Without the layer's file name and header data.
+
 Other options:
   -h, --help            This text.
   --                    The arguments after it are files.
@@ -176,6 +187,7 @@ int RunBatch(const std::vector<std::string>& words, const BatchStreams& streams)
   if (command == "optimize") return RunOptimize(parsed.args, streams);
   if (command == "feed") return RunFeed(parsed.args, streams);
   if (command == "master") return RunMaster(parsed.args, streams);
+  if (command == "render") return RunRender(parsed.args, streams);
   streams.err << "fendo-batch: " << (command.empty() ? "no command" : "unknown command " + command)
               << " (see fendo-batch --help)\n";
   return 2;

@@ -45,6 +45,9 @@ constexpr OptionSpec kOptimizeOptions[] = {
     {"--finish", false}, {"--no-finish", false}, {"--updown", false}, {"--no-updown", false}, {"--smooth", false},
     {"--no-smooth", false}};
 constexpr OptionSpec kMasterBuildOptions[] = {{"-o", true}, {"--tool", true}, {"--allowance", true}, {"--tolerance", true}};
+constexpr OptionSpec kRenderOptions[] = {
+    {"-o", true},       {"--view", true},   {"--size", true},      {"--no-rapids", false},
+    {"--invert", false}, {"--legend", false}, {"--no-legend", false}, {"--no-layer-text", false}};
 
 // Commands whose first word after them names what they do: "master build", "master info".
 constexpr std::string_view kCommandsWithSubcommands[] = {"master"};
@@ -67,6 +70,7 @@ constexpr CommandOptions kCommandOptions[] = {
     {"optimize", {kReaderOptions, kOutputOptions, kOptimizeOptions}},
     {"feed", {kReaderOptions, kOutputOptions, kFeedOptions}},
     {"master build", {kFilterReaderOptions, kMasterBuildOptions}},
+    {"render", {kReaderOptions, kRenderOptions}},
 };
 
 // The option `name` of `command`; nothing when the command has no such option.

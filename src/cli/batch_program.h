@@ -44,5 +44,6 @@ int RunFeed(const BatchArguments& args, const BatchStreams& streams);
 int RunOptimize(const BatchArguments& args, const BatchStreams& streams);
 // master build and master info.
 int RunMaster(const BatchArguments& args, const BatchStreams& streams);
+int RunRender(const BatchArguments& args, const BatchStreams& streams);
 
 }  // namespace fendo

@@ -7,6 +7,10 @@ namespace fendo {
 
 enum class PromptIcon { Information, Warning, Error, Question };
 
+// The caption of the program's error messages, and what it says of a file it cannot open.
+inline constexpr std::string_view kErrorCaption = "Error message";
+inline constexpr std::string_view kCannotOpenFileText = "화일을 열수 없습니다.\n";
+
 // Where an operation asks the user: message boxes and dialogs in the program, answers given on
 // the command line in fendo-batch, scripted answers in tests. Texts and captions are the
 // program's own (Korean) texts.

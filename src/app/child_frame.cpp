@@ -1,0 +1,14 @@
+#include "app/child_frame.h"
+
+#include "app/fendo_view.h"
+
+namespace fendo {
+
+CChildFrame::CChildFrame(CFendoApp& app, CMainFrame& frame) : view_(new CFendoView(app, frame, this)) {
+  setWidget(view_);
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWindowTitle(view_->documentTitle());
+  connect(view_, &CFendoView::documentTitleChanged, this, &QMdiSubWindow::setWindowTitle);
+}
+
+}  // namespace fendo

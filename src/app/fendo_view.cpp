@@ -1,0 +1,295 @@
+#include "app/fendo_view.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWheelEvent>
+
+#include "app/fendo_app.h"
+#include "app/main_frame.h"
+#include "app/qt_keys.h"
+#include "app/qt_text.h"
+#include "app/status_progress.h"
+#include "config/nc_options_file.h"
+#include "core/nc_reader.h"
+#include "core/user_prompts.h"
+#include "qtdraw/qt_painter_canvas.h"
+#include "view/draw_highlight.h"
+#include "view/draw_tool.h"
+#include "view/draw_view.h"
+#include "view/fit_view.h"
+#include "view/view_input.h"
+
+namespace fendo {
+namespace {
+
+static_assert(static_cast<int>(ViewStatusPane::Point) == static_cast<int>(StatusPane::Point),
+              "the view's panes are the status bar's, in the same order");
+
+MouseEvent MouseEventOf(const QMouseEvent& event) {
+  return {{event.position().x(), event.position().y()},
+          event.modifiers().testFlag(Qt::ShiftModifier),
+          event.modifiers().testFlag(Qt::ControlModifier)};
+}
+
+// What the user is told when reading stopped before the end of the program.
+QString StoppedReadingText(const LoadResult& result) {
+  switch (result.status) {
+    case LoadStatus::ReadFailed:
+      return QStringLiteral("화일을 끝까지 읽지 못했습니다 (%1 줄 이후).\n%2")
+          .arg(result.lines)
+          .arg(Utf8(result.reason));
+    case LoadStatus::RecordLimit:
+      return QStringLiteral("공구경로가 %1 포인트를 넘습니다. %2 줄까지만 읽었습니다.")
+          .arg(ToolpathDatabase::kMaxRecords)
+          .arg(result.lines);
+    case LoadStatus::OutOfMemory:
+      return QStringLiteral("메모리가 부족합니다. %1 줄까지만 읽었습니다.").arg(result.lines);
+    default:
+      return QString();
+  }
+}
+
+}  // namespace
+
+CFendoView::CFendoView(CFendoApp& app, CMainFrame& frame, QWidget* parent)
+    : QWidget(parent), app_(app), frame_(frame) {
+  setFocusPolicy(Qt::StrongFocus);
+  setMouseTracking(true);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setMinimumSize(64, 48);
+  // Each view starts with the reader's options and the layer colours saved last; a missing
+  // file leaves the defaults.
+  ReadNcOptionsFile(NcOptionsPath(app_.settings()), db_->options);
+  ReadLayerColoursFile(LayerColoursPath(app_.settings()), layerColours_);
+  input_ = std::make_unique<ViewInput>(*db_, viewState_, options_, *this, windowInput_);
+}
+
+CFendoView::~CFendoView() = default;
+
+bool CFendoView::LoadDocument(const QString& path) {
+  if (!ReadProgram(path, LoadMode::Open)) return false;
+  SetDocument(path);
+  return true;
+}
+
+bool CFendoView::ReadProgram(const QString& path, LoadMode mode) {
+  const std::filesystem::path file = path.toStdString();
+  LoadResult result;
+  {
+    StatusProgress progress(frame_.statusPanes());
+    result = mode == LoadMode::Open ? LoadFile(*db_, file, &progress) : AppendFile(*db_, file, &progress);
+  }
+  if (result.status == LoadStatus::CannotOpen) {
+    QMessageBox::information(this, Utf8(kErrorCaption), Utf8(kCannotOpenFileText));
+    return false;
+  }
+  if (!result.ok()) QMessageBox::warning(this, Utf8(kErrorCaption), StoppedReadingText(result));
+  if (mode == LoadMode::Open && !RunAfterLoadSteps(*db_, file)) {
+    QMessageBox::warning(this, Utf8(kErrorCaption), QStringLiteral("메모리가 부족합니다."));
+  }
+  refitOnResize_ = true;
+  FitAndRedraw();
+  return true;
+}
+
+void CFendoView::SetDocument(const QString& path) {
+  documentPath_ = path;
+  documentTitle_ = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+  emit documentTitleChanged(documentTitle_);
+}
+
+void CFendoView::FitAndRedraw() {
+  viewState_.clientWidth = width();
+  viewState_.clientHeight = height();
+  FitView(*db_, viewState_, options_);
+  Redraw();
+}
+
+QImage CFendoView::Picture() {
+  if (picture_.image().size() != size()) Redraw();
+  return picture_.image();
+}
+
+// ---- ViewSurface
+
+void CFendoView::Redraw() {
+  QElapsedTimer clock;
+  clock.start();
+  viewState_.clientWidth = width();
+  viewState_.clientHeight = height();
+  picture_.Resize(width(), height());
+  DrawPicture(picture_, size(), kScreenLayerText);
+  highlight_.reset();
+  toolRecord_.reset();
+  repaint();
+  redrawMilliseconds_ = static_cast<int>(clock.elapsed());
+}
+
+void CFendoView::RedrawDragFrame() {
+  picture_.Resize(width(), height());
+  DrawDragFrame(picture_, *db_, viewState_, options_);
+  repaint();
+}
+
+void CFendoView::ShowRubberBand(ClientPoint a, ClientPoint b) {
+  rubberBand_.emplace(a, b);
+  repaint();
+}
+
+void CFendoView::HideRubberBand() {
+  rubberBand_.reset();
+  repaint();
+}
+
+void CFendoView::ShowPolygon(std::span<const ClientPoint> vertices) {
+  polygon_.assign(vertices.begin(), vertices.end());
+  repaint();
+}
+
+void CFendoView::ShowHighlight(const Highlight& highlight) {
+  highlight_ = highlight;
+  repaint();
+}
+
+void CFendoView::ClearHighlight() {
+  highlight_.reset();
+  repaint();
+}
+
+void CFendoView::ShowTool(int record) {
+  toolRecord_ = record;
+  repaint();
+}
+
+void CFendoView::SetStatusText(ViewStatusPane pane, std::string_view text) {
+  frame_.statusPanes().SetText(static_cast<StatusPane>(pane), Utf8(text));
+}
+
+// ---- Painting
+
+void CFendoView::DrawPicture(Canvas& canvas, QSize size, const LayerTextLayout& layerText) {
+  ViewState view = viewState_;
+  if (size != this->size() && width() > 0 && height() > 0) {
+    view.scale *= std::min(double(size.width()) / width(), double(size.height()) / height());
+  }
+  view.clientWidth = size.width();
+  view.clientHeight = size.height();
+  DrawView(canvas, *db_, view, options_, {layerColours_, nullptr, layerText});
+}
+
+void CFendoView::paintEvent(QPaintEvent*) {
+  if (picture_.image().size() != size()) {
+    Redraw();
+    return;
+  }
+  QPainter painter(this);
+  painter.drawImage(0, 0, picture_.image());
+  DrawMarks(painter);
+}
+
+// The marks of the moment over the picture: the highlighted records, the tool, the polygon
+// and the rubber band, in the colour that stands out on the background.
+void CFendoView::DrawMarks(QPainter& painter) {
+  QtPainterCanvas canvas(painter, rect());
+  if (highlight_) DrawHighlight(canvas, *db_, viewState_, *highlight_, options_.backgroundInverted);
+  if (toolRecord_) DrawTool(canvas, *db_, viewState_, options_.tool, *toolRecord_, options_.backgroundInverted);
+  const QColor ink = options_.backgroundInverted ? Qt::black : Qt::white;
+  if (polygon_.size() > 1) {
+    painter.setPen(QPen(ink, 0));
+    QPolygonF line;
+    for (const ClientPoint& p : polygon_) line << QPointF(p.x, p.y);
+    painter.drawPolyline(line);
+  }
+  if (rubberBand_) {
+    painter.setPen(QPen(ink, 0, Qt::DotLine));
+    painter.setBrush(Qt::NoBrush);
+    const auto& [a, b] = *rubberBand_;
+    painter.drawRect(QRectF(QPointF(a.x, a.y), QPointF(b.x, b.y)).normalized());
+  }
+}
+
+void CFendoView::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  viewState_.clientWidth = width();
+  viewState_.clientHeight = height();
+  if (refitOnResize_) FitView(*db_, viewState_, options_);
+  Redraw();
+}
+
+// ---- Mouse and keys
+
+bool CFendoView::event(QEvent* event) {
+  // The menu's accelerators (F1 … F10 among them) would take the keys from an interactive
+  // command, which must see them to pass them on to the view.
+  if (event->type() == QEvent::ShortcutOverride && InteractiveCommandRunning()) {
+    event->accept();
+    return true;
+  }
+  if (event->type() == QEvent::FocusOut) windowInput_.ReleaseAll();
+  return QWidget::event(event);
+}
+
+void CFendoView::mousePressEvent(QMouseEvent* event) {
+  setFocus(Qt::MouseFocusReason);
+  windowInput_.MoveCursor({event->position().x(), event->position().y()});
+  windowInput_.Press(KeyOf(event->button()));
+  if (InteractiveCommandRunning()) return;
+  refitOnResize_ = false;
+  if (event->button() == Qt::LeftButton) input_->LeftButtonDown(MouseEventOf(*event));
+  if (event->button() == Qt::RightButton) input_->RightButtonDown(MouseEventOf(*event));
+}
+
+void CFendoView::mouseMoveEvent(QMouseEvent* event) {
+  windowInput_.MoveCursor({event->position().x(), event->position().y()});
+  if (!InteractiveCommandRunning()) input_->MouseMove(MouseEventOf(*event));
+}
+
+void CFendoView::mouseReleaseEvent(QMouseEvent* event) {
+  windowInput_.MoveCursor({event->position().x(), event->position().y()});
+  windowInput_.Release(KeyOf(event->button()));
+  if (InteractiveCommandRunning()) return;
+  if (event->button() == Qt::LeftButton) input_->LeftButtonUp(MouseEventOf(*event));
+  if (event->button() == Qt::RightButton) input_->RightButtonUp(MouseEventOf(*event));
+  frame_.UpdateCommandStates();
+}
+
+void CFendoView::mouseDoubleClickEvent(QMouseEvent* event) {
+  windowInput_.Press(KeyOf(event->button()));
+  if (InteractiveCommandRunning() || event->button() != Qt::LeftButton) return;
+  input_->LeftDoubleClick(MouseEventOf(*event));
+}
+
+void CFendoView::wheelEvent(QWheelEvent* event) {
+  if (InteractiveCommandRunning()) return;
+  refitOnResize_ = false;
+  input_->Wheel(event->angleDelta().y());
+  event->accept();
+}
+
+void CFendoView::keyPressEvent(QKeyEvent* event) {
+  const Key key = KeyOf(event->key());
+  windowInput_.Press(key);
+  if (InteractiveCommandRunning()) return;
+  if (key != Key::None && input_->KeyDown(key)) {
+    refitOnResize_ = false;
+    frame_.UpdateCommandStates();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+void CFendoView::keyReleaseEvent(QKeyEvent* event) {
+  windowInput_.Release(KeyOf(event->key()));
+  QWidget::keyReleaseEvent(event);
+}
+
+bool CFendoView::RotateMode() const { return input_->mouseMode() == MouseMode::Rotate; }
+bool CFendoView::PanMode() const { return input_->mouseMode() == MouseMode::Pan; }
+bool CFendoView::SelectMode() const { return input_->mouseMode() == MouseMode::Select; }
+
+}  // namespace fendo

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QElapsedTimer>
+
+#include "core/progress.h"
+
+namespace fendo {
+
+class StatusPanes;
+
+// The progress of a long piece of work in the status bar: its text in the prompt pane and a
+// progress bar beside it. The window keeps repainting meanwhile, but takes no input, so the
+// user cannot start a second command on a toolpath that is half read. The bar goes when the
+// object does.
+class StatusProgress : public Progress {
+ public:
+  explicit StatusProgress(StatusPanes& panes);
+  ~StatusProgress() override;
+  StatusProgress(const StatusProgress&) = delete;
+  StatusProgress& operator=(const StatusProgress&) = delete;
+
+  void Report(std::string_view text, std::int64_t done, std::int64_t total) override;
+
+ private:
+  StatusPanes& panes_;
+  QElapsedTimer sinceShown_;
+  bool shown_ = false;
+};
+
+}  // namespace fendo

@@ -1,0 +1,11 @@
+# The interactive side of editing: the input the loops poll, the path, point, window and
+# polygon loops, undo and redo, the arc guard and the tool simulation.
+target_sources(fendo_engine PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/arc_guard.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/input_source.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/latched_keys.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/path_loop.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/region_input.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/tool_simulation.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/undo_commands.cpp
+)

@@ -1,0 +1,258 @@
+#include <QAction>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "app/command_table.h"
+#include "app/fendo_view.h"
+#include "app/qt_text.h"
+#include "app/toolbar_layout.h"
+#include "app_fixture.h"
+
+namespace fendo {
+namespace {
+
+// The menu reached by a popup path, or nullptr.
+QMenu* MenuAt(QMenuBar& bar, std::string_view path) {
+  QList<QAction*> actions = bar.actions();
+  QMenu* menu = nullptr;
+  for (const QString& level : Utf8(path).split(Utf8(kMenuLevelSeparator))) {
+    menu = nullptr;
+    for (QAction* action : actions) {
+      if (action->menu() && action->text() == level) menu = action->menu();
+    }
+    if (!menu) return nullptr;
+    actions = menu->actions();
+  }
+  return menu;
+}
+
+// Every command of the table is in its menu with its exact text and shown key.
+void ExpectMenusFrom(QMenuBar& bar, std::span<const CommandRow> commands) {
+  for (const CommandRow& row : commands) {
+    QMenu* menu = MenuAt(bar, row.menu);
+    QVERIFY2(menu, row.menu.data());
+    QString expected = Utf8(row.text);
+    if (!row.shownKey.empty()) expected += QLatin1Char('\t') + Utf8(row.shownKey);
+    bool found = false;
+    for (QAction* action : menu->actions()) found = found || action->text() == expected;
+    QVERIFY2(found, qPrintable(expected));
+  }
+}
+
+}  // namespace
+
+class FrameTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() { fixture_ = std::make_unique<AppFixture>(); }
+  void cleanup() { fixture_.reset(); }
+
+  void menusFollowTheCommandTable();
+  void commandsOfLaterWorkAreGreyed();
+  void checkMarksFollowTheView();
+  void toolBarsCarryIconsAndTips();
+  void layerComboListsOneHundredLayers();
+  void statusBarPanes();
+  void openingAFileThatIsNotThereChangesNothing();
+  void openAndAddExamples();
+  void recentFilesRememberWhatWasOpened();
+  void viewDirectionKeysAndAccelerators();
+
+ private:
+  std::unique_ptr<AppFixture> fixture_;
+};
+
+void FrameTest::menusFollowTheCommandTable() {
+  CMainFrame& frame = fixture_->frame();
+  ExpectMenusFrom(*frame.menuBar(), FrameCommands());
+  QVERIFY(frame.OpenDocument(ExampleFile("bracket.nc")));
+  ExpectMenusFrom(*frame.menuBar(), NcViewCommands());
+  QCOMPARE(frame.menuBar()->actions().first()->text(), QStringLiteral("파일(&F)"));
+  frame.OnCloseWindow();
+  QTRY_VERIFY(frame.ActiveView() == nullptr);
+  QVERIFY(MenuAt(*frame.menuBar(), "최적화") == nullptr);
+}
+
+void FrameTest::commandsOfLaterWorkAreGreyed() {
+  CMainFrame& frame = fixture_->frame();
+  QVERIFY(frame.OpenDocument(ExampleFile("bracket.nc")));
+  frame.UpdateCommandStates();
+  for (const CommandRow& row : NcViewCommands()) {
+    if (std::holds_alternative<RecentFiles>(row.handler)) continue;
+    const bool built = !std::holds_alternative<std::monostate>(row.handler);
+    QVERIFY2(frame.Action(row.id)->isEnabled() == built, row.text.data());
+  }
+  // The view's own commands need a view.
+  frame.OnCloseWindow();
+  QTRY_VERIFY(frame.ActiveView() == nullptr);
+  QVERIFY(!frame.Action(32772)->isEnabled());
+  QVERIFY(frame.Action(57601)->isEnabled());
+}
+
+void FrameTest::checkMarksFollowTheView() {
+  CMainFrame& frame = fixture_->frame();
+  QVERIFY(frame.OpenDocument(ExampleFile("bracket.nc")));
+  const auto checked = [&frame](int command) { return frame.Action(command)->isChecked(); };
+  QVERIFY(checked(32835));   // rapids shown
+  QVERIFY(!checked(32927));  // background not inverted
+  QVERIFY(checked(32938));   // rotate mode
+  QVERIFY(!checked(32939) && !checked(32940));
+  QVERIFY(checked(33033));   // feed legend
+  QVERIFY(checked(33025));   // layer text
+  QVERIFY(!checked(33003) && !checked(33012));
+
+  frame.RunCommand(32939);
+  QVERIFY(checked(32939) && !checked(32938) && !checked(32940));
+  frame.RunCommand(32939);
+  QVERIFY(!checked(32938) && !checked(32939) && !checked(32940));
+  frame.RunCommand(32835);
+  frame.RunCommand(32927);
+  QVERIFY(!checked(32835) && checked(32927));
+  QVERIFY(!frame.ActiveView()->options().rapidShown && frame.ActiveView()->options().backgroundInverted);
+  // There is no master model to show yet.
+  frame.RunCommand(33003);
+  QVERIFY(!checked(33003));
+}
+
+void FrameTest::toolBarsCarryIconsAndTips() {
+  CMainFrame& frame = fixture_->frame();
+  const QList<QToolBar*> bars = frame.findChildren<QToolBar*>();
+  QCOMPARE(bars.size(), 7);
+  int buttons = 0;
+  for (QToolBar* bar : bars) {
+    for (QAction* action : bar->actions()) {
+      if (action->isSeparator() || !action->objectName().startsWith(QStringLiteral("command"))) continue;
+      ++buttons;
+      QVERIFY2(!action->icon().isNull(), qPrintable(action->objectName()));
+      QVERIFY(!action->toolTip().isEmpty());
+      QVERIFY(!action->toolTip().contains(QLatin1Char('&')));
+    }
+  }
+  int commands = 0;
+  for (const ToolBarLayout& layout : ToolBars()) {
+    for (int command : layout.buttons) commands += command != 0 && command != kLayerComboCommand;
+  }
+  QCOMPARE(buttons, commands);
+  QCOMPARE(frame.Action(32772)->toolTip(), QStringLiteral("위에서 보기(F1)"));
+}
+
+void FrameTest::layerComboListsOneHundredLayers() {
+  QComboBox& combo = fixture_->frame().layerCombo();
+  QCOMPARE(combo.count(), 100);
+  QCOMPARE(combo.itemText(0), QStringLiteral("Layer   0"));
+  QCOMPARE(combo.itemText(7), QStringLiteral("Layer   7"));
+  QCOMPARE(combo.itemText(99), QStringLiteral("Layer  99"));
+  QCOMPARE(combo.currentIndex(), 0);
+}
+
+void FrameTest::statusBarPanes() {
+  StatusPanes& panes = fixture_->frame().statusPanes();
+  const QStringList initial = {QString(), "Gxxx", "X:00000000", "Y:00000000", "Z:00000000",
+                               "R:0000000", "F:00000.00   ", "선택된 포인트의 좌표를 출력합니다."};
+  for (int k = 0; k < StatusPanes::kPaneCount; ++k) QCOMPARE(panes.Text(static_cast<StatusPane>(k)), initial[k]);
+}
+
+void FrameTest::openingAFileThatIsNotThereChangesNothing() {
+  CMainFrame& frame = fixture_->frame();
+  CFendoView* view = frame.OpenDocument(ExampleFile("bracket.nc"));
+  QVERIFY(view);
+  const int records = view->database().recordCount;
+  const QString title = frame.windowTitle();
+
+  const auto shown = CatchNextMessage();
+  QVERIFY(frame.OpenDocument(fixture_->home().filePath("missing.nc")) == nullptr);
+  QCOMPARE(shown->caption, QStringLiteral("Error message"));
+  QCOMPARE(shown->text, QStringLiteral("화일을 열수 없습니다.\n"));
+  QTRY_COMPARE(frame.mdiArea().subWindowList().size(), 1);
+  QCOMPARE(view->database().recordCount, records);
+  QCOMPARE(frame.windowTitle(), title);
+}
+
+void FrameTest::openAndAddExamples() {
+  CMainFrame& frame = fixture_->frame();
+  CFendoView* view = frame.OpenDocument(ExampleFile("bracket.nc"));
+  QVERIFY(view);
+  const int bracket = view->database().recordCount;
+  QVERIFY(bracket > 100);
+  QVERIFY(frame.windowTitle().startsWith(QStringLiteral("Morvane - [")));
+  QVERIFY(frame.windowTitle().contains(QStringLiteral("bracket.nc")));
+  QCOMPARE(view->database().layers[view->database().layers.workLayer].fileName,
+           ToUtf8(view->documentTitle()));
+
+  // "Ncdata 추가하기" puts the chosen program behind the one there.
+  AnswerNextDialog([](QWidget& dialog) {
+    auto* files = qobject_cast<QFileDialog*>(&dialog);
+    QVERIFY(files);
+    files->selectFile(ExampleFile("bracket.nc"));
+    static_cast<QDialog*>(files)->accept();
+  });
+  frame.RunCommand(32948);
+  QCOMPARE(view->database().recordCount, 2 * bracket - 1);
+
+  // "Ncdata 불러오기" replaces it (a Heidenhain program with the reader set for it), and the
+  // add dialog kept its own folder.
+  view->database().options.heidenhainInputChk = true;
+  AnswerNextDialog([](QWidget& dialog) {
+    auto* files = qobject_cast<QFileDialog*>(&dialog);
+    files->selectFile(ExampleFile("flange.h"));
+    static_cast<QDialog*>(files)->accept();
+  });
+  frame.RunCommand(32947);
+  QVERIFY(view->database().recordCount > 10);
+  QVERIFY(view->database().recordCount != 2 * bracket - 1);
+  QVERIFY(view->documentTitle().endsWith(QStringLiteral("flange.h")));
+  QVERIFY(fixture_->app().LastDialogPath(32948).endsWith(QStringLiteral("bracket.nc")));
+  QVERIFY(fixture_->app().LastDialogPath(32947).endsWith(QStringLiteral("flange.h")));
+}
+
+void FrameTest::recentFilesRememberWhatWasOpened() {
+  CMainFrame& frame = fixture_->frame();
+  QVERIFY(frame.OpenDocument(ExampleFile("bracket.nc")));
+  QVERIFY(frame.OpenDocument(ExampleFile("flange.h")));
+  const QStringList files = fixture_->app().recentFiles().files();
+  QCOMPARE(files.size(), 2);
+  QVERIFY(files[0].endsWith(QStringLiteral("flange.h")));
+  QSettings store(QStringLiteral("Local AppWizard-Generated Applications"), QStringLiteral("Fendo"));
+  QVERIFY(store.value(QStringLiteral("Recent File List/File2")).toString().endsWith(QStringLiteral("bracket.nc")));
+}
+
+void FrameTest::viewDirectionKeysAndAccelerators() {
+  CMainFrame& frame = fixture_->frame();
+  CFendoView* view = frame.OpenDocument(ExampleFile("bracket.nc"));
+  QVERIFY(view);
+  frame.activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&frame));
+  view->setFocus();
+  QTest::keyClick(view, Qt::Key_F1);
+  QCOMPARE(view->viewState().angleA, 0);
+  QCOMPARE(view->viewState().angleC, 0);
+  QTest::keyClick(view, Qt::Key_F5);
+  QCOMPARE(view->viewState().angleC, 240);
+  QTest::keyClick(view, Qt::Key_F8);
+  const double scale = view->viewState().scale;
+  QTest::keyClick(view, Qt::Key_F9);
+  QCOMPARE(view->viewState().scale, scale * 2);
+  QTest::keyClick(view, Qt::Key_F8);
+  QCOMPARE(view->viewState().scale, scale);
+
+  // The view's own keys: arrows pan, Home and End turn.
+  const int panX = view->viewState().panX;
+  QTest::keyClick(view, Qt::Key_Left);
+  QVERIFY(view->viewState().panX != panX);
+  QTest::keyClick(view, Qt::Key_End);
+  QTest::keyClick(view, Qt::Key_End);
+  QCOMPARE(view->viewState().angleB, 340);
+}
+
+}  // namespace fendo
+
+QTEST_MAIN(fendo::FrameTest)
+#include "frame_test.moc"
