@@ -7,7 +7,7 @@ namespace fendo {
 CChildFrame::CChildFrame(CFendoApp& app, CMainFrame& frame) : view_(new CFendoView(app, frame, this)) {
   setWidget(view_);
   setAttribute(Qt::WA_DeleteOnClose);
-  setWindowTitle(view_->documentTitle());
+  setWindowTitle(view_->document().title);
   connect(view_, &CFendoView::documentTitleChanged, this, &QMdiSubWindow::setWindowTitle);
 }
 

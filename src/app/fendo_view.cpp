@@ -22,10 +22,18 @@
 #include "view/draw_tool.h"
 #include "view/draw_view.h"
 #include "view/fit_view.h"
+#include "view/pens.h"
+#include "view/status_texts.h"
 #include "view/view_input.h"
 
 namespace fendo {
 namespace {
+
+// Where the tool simulation writes the tool's position: at the lower left, beside the feed
+// legend while that is shown there.
+constexpr int kReadoutLeft = 10;           // pixels
+constexpr int kReadoutBesideLegend = 170;  // pixels
+constexpr int kReadoutAboveBottom = 20;    // pixels
 
 static_assert(static_cast<int>(ViewStatusPane::Point) == static_cast<int>(StatusPane::Point),
               "the view's panes are the status bar's, in the same order");
@@ -98,9 +106,8 @@ bool CFendoView::ReadProgram(const QString& path, LoadMode mode) {
 }
 
 void CFendoView::SetDocument(const QString& path) {
-  documentPath_ = path;
-  documentTitle_ = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
-  emit documentTitleChanged(documentTitle_);
+  document_ = {path, QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())};
+  emit documentTitleChanged(document_.title);
 }
 
 void CFendoView::FitAndRedraw() {
@@ -126,6 +133,7 @@ void CFendoView::Redraw() {
   DrawPicture(picture_, size(), kScreenLayerText);
   highlight_.reset();
   toolRecord_.reset();
+  readout_.clear();
   repaint();
   redrawMilliseconds_ = static_cast<int>(clock.elapsed());
 }
@@ -163,6 +171,8 @@ void CFendoView::ClearHighlight() {
 
 void CFendoView::ShowTool(int record) {
   toolRecord_ = record;
+  const ToolpathRecord* r = db_->RecordAt(record);
+  readout_ = r ? Utf8(LiveReadoutText(PositionOf(*r), r->feed)) : QString();
   repaint();
 }
 
@@ -199,6 +209,11 @@ void CFendoView::DrawMarks(QPainter& painter) {
   if (highlight_) DrawHighlight(canvas, *db_, viewState_, *highlight_, options_.backgroundInverted);
   if (toolRecord_) DrawTool(canvas, *db_, viewState_, options_.tool, *toolRecord_, options_.backgroundInverted);
   const QColor ink = options_.backgroundInverted ? Qt::black : Qt::white;
+  if (!readout_.isEmpty()) {
+    const Rgb colour = BackgroundColour(!options_.backgroundInverted);
+    const int left = options_.feedLegendShown ? kReadoutBesideLegend : kReadoutLeft;
+    canvas.Text({left, height() - kReadoutAboveBottom}, ToUtf8(readout_), colour);
+  }
   if (polygon_.size() > 1) {
     painter.setPen(QPen(ink, 0));
     QPolygonF line;

@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+#include "app/fendo_doc.h"
 #include "app/qt_input_source.h"
 #include "qtdraw/qt_image_canvas.h"
 #include "config/layer_colours.h"
@@ -43,8 +44,7 @@ class CFendoView : public QWidget, public ViewSurface {
   // Loads the document's NC program, as a new document's first showing does. False, with the
   // user told why, when it cannot be read.
   bool LoadDocument(const QString& path);
-  const QString& documentPath() const { return documentPath_; }
-  const QString& documentTitle() const { return documentTitle_; }
+  const CFendoDoc& document() const { return document_; }
 
   ToolpathDatabase& database() { return *db_; }
   ViewState& viewState() { return viewState_; }
@@ -167,8 +167,7 @@ class CFendoView : public QWidget, public ViewSurface {
   InputSource* scriptedInput_ = nullptr;
   std::unique_ptr<ViewInput> input_;
   int interactiveCommands_ = 0;
-  QString documentPath_;
-  QString documentTitle_;
+  CFendoDoc document_;
   int redrawMilliseconds_ = 0;
   // Until the user turns, moves or zooms the view, a new window size fits the toolpath again.
   bool refitOnResize_ = true;
@@ -178,6 +177,7 @@ class CFendoView : public QWidget, public ViewSurface {
   std::vector<ClientPoint> polygon_;
   std::optional<Highlight> highlight_;
   std::optional<int> toolRecord_;
+  QString readout_;  // the simulated tool's position
 };
 
 }  // namespace fendo

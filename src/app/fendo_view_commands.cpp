@@ -39,7 +39,7 @@ void CFendoView::OnOpenNcData() {
   const QString path = ChooseNcFile(this, app_, kOpenNcDataCommand);
   if (path.isEmpty() || !ReadProgram(path, LoadMode::Open)) return;
   SetDocument(path);
-  app_.recentFiles().Add(documentTitle_);
+  app_.recentFiles().Add(document_.title);
 }
 
 void CFendoView::OnAddNcData() {

@@ -252,7 +252,7 @@ void CMainFrame::OnActiveWindowChanged(QMdiSubWindow* window) {
     FillMenuBar(document ? NcViewCommands() : FrameCommands());
   }
   auto* child = qobject_cast<CChildFrame*>(window);
-  setWindowTitle(child ? QStringLiteral("%1 - [%2]").arg(kTitle, child->view().documentTitle()) : QString(kTitle));
+  setWindowTitle(child ? QStringLiteral("%1 - [%2]").arg(kTitle, child->view().document().title) : QString(kTitle));
   UpdateCommandStates();
 }
 
@@ -294,7 +294,7 @@ void CMainFrame::OnWorkEnvironment() {
 }
 
 void CMainFrame::OnWindowNew() {
-  if (CFendoView* view = ActiveView()) OpenDocument(view->documentPath());
+  if (CFendoView* view = ActiveView()) OpenDocument(view->document().path);
 }
 
 void CMainFrame::OnCascade() { mdi_->cascadeSubWindows(); }

@@ -1,7 +1,8 @@
 #pragma once
 
+#include <array>
 #include <optional>
-#include <vector>
+#include <span>
 
 #include "view/canvas.h"
 
@@ -13,7 +14,7 @@ namespace fendo {
 // a large share of the points of a fitted view.
 class LineBatch {
  public:
-  explicit LineBatch(Canvas& canvas) : canvas_(canvas) { run_.reserve(kRunPoints); }
+  explicit LineBatch(Canvas& canvas) : canvas_(canvas) {}
   LineBatch(const LineBatch&) = delete;
   LineBatch& operator=(const LineBatch&) = delete;
   ~LineBatch() { Flush(); }
@@ -25,46 +26,50 @@ class LineBatch {
   }
 
   void MoveTo(DevicePoint p) {
-    if (!run_.empty() && run_.back() == p) return;
+    if (count_ > 0 && run_[count_ - 1] == p) return;
     EndRun();
-    run_.assign(1, p);
+    run_[0] = p;
+    count_ = 1;
   }
 
-  // A line from the current point; a move when there is none.
+  // A line from the current point; a move when there is none. Whether the point is on the
+  // pixel before it is as likely as not in a dense toolpath, so the point is always written
+  // and only counted when it is new: no branch for the processor to guess wrong.
   void LineTo(DevicePoint p) {
-    if (!run_.empty() && run_.back() == p) return;
-    run_.push_back(p);
-    if (run_.size() == kRunPoints) EndRun();
+    run_[count_] = p;
+    count_ += count_ == 0 || run_[count_ - 1] != p;
+    if (count_ == kRunPoints) EndRun();
   }
 
   // Forgets the current point: the next line starts where it is drawn to.
   void Lift() {
     EndRun();
-    run_.clear();
+    count_ = 0;
   }
 
   // Hands what is gathered to the canvas (before the caller draws on it directly).
   void Flush() { EndRun(); }
 
  private:
-  static constexpr std::size_t kRunPoints = 4096;
+  static constexpr int kRunPoints = 4096;
 
   // Draws the polyline gathered so far; its last point stays as the current point.
   void EndRun() {
-    if (run_.size() < 2) return;
+    if (count_ < 2) return;
     if (canvasPen_ != pen_) {
       canvas_.SetPen(pen_);
       canvasPen_ = pen_;
     }
-    canvas_.Polyline(run_);
-    run_.front() = run_.back();
-    run_.resize(1);
+    canvas_.Polyline(std::span<const DevicePoint>(run_.data(), count_));
+    run_[0] = run_[count_ - 1];
+    count_ = 1;
   }
 
   Canvas& canvas_;
-  std::vector<DevicePoint> run_;    // the polyline being gathered; its last point is the pen's
-  Pen pen_;                         // the pen of the polyline being gathered
-  std::optional<Pen> canvasPen_;    // the pen last handed to the canvas
+  std::array<DevicePoint, kRunPoints> run_;  // the polyline being gathered; the last point is the pen's
+  int count_ = 0;                            // points of run_ in use
+  Pen pen_;                                  // the pen of the polyline being gathered
+  std::optional<Pen> canvasPen_;             // the pen last handed to the canvas
 };
 
 }  // namespace fendo

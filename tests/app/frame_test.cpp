@@ -185,7 +185,7 @@ void FrameTest::openAndAddExamples() {
   QVERIFY(frame.windowTitle().startsWith(QStringLiteral("Morvane - [")));
   QVERIFY(frame.windowTitle().contains(QStringLiteral("bracket.nc")));
   QCOMPARE(view->database().layers[view->database().layers.workLayer].fileName,
-           ToUtf8(view->documentTitle()));
+           ToUtf8(view->document().title));
 
   // "Ncdata 추가하기" puts the chosen program behind the one there.
   AnswerNextDialog([](QWidget& dialog) {
@@ -208,7 +208,7 @@ void FrameTest::openAndAddExamples() {
   frame.RunCommand(32947);
   QVERIFY(view->database().recordCount > 10);
   QVERIFY(view->database().recordCount != 2 * bracket - 1);
-  QVERIFY(view->documentTitle().endsWith(QStringLiteral("flange.h")));
+  QVERIFY(view->document().title.endsWith(QStringLiteral("flange.h")));
   QVERIFY(fixture_->app().LastDialogPath(32948).endsWith(QStringLiteral("bracket.nc")));
   QVERIFY(fixture_->app().LastDialogPath(32947).endsWith(QStringLiteral("flange.h")));
 }
