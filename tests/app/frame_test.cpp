@@ -5,6 +5,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPrintPreviewDialog>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -65,6 +66,7 @@ class FrameTest : public QObject {
   void openAndAddExamples();
   void recentFilesRememberWhatWasOpened();
   void viewDirectionKeysAndAccelerators();
+  void printPreviewDrawsThePage();
 
  private:
   std::unique_ptr<AppFixture> fixture_;
@@ -243,13 +245,56 @@ void FrameTest::viewDirectionKeysAndAccelerators() {
   QTest::keyClick(view, Qt::Key_F8);
   QCOMPARE(view->viewState().scale, scale);
 
-  // The view's own keys: arrows pan, Home and End turn.
-  const int panX = view->viewState().panX;
-  QTest::keyClick(view, Qt::Key_Left);
-  QVERIFY(view->viewState().panX != panX);
-  QTest::keyClick(view, Qt::Key_End);
-  QTest::keyClick(view, Qt::Key_End);
-  QCOMPARE(view->viewState().angleB, 340);
+  // The view's own keys: the arrows pan, the six keys above them turn by 10 degrees.
+  QTest::keyClick(view, Qt::Key_F1);
+  const ViewState top = view->viewState();
+  const std::pair<Qt::Key, Qt::Key> panKeys[] = {{Qt::Key_Left, Qt::Key_Right}, {Qt::Key_Up, Qt::Key_Down}};
+  for (const auto& [there, back] : panKeys) {
+    QTest::keyClick(view, there);
+    QVERIFY(view->viewState().panX > top.panX || view->viewState().panY > top.panY);
+    QTest::keyClick(view, back);
+    QCOMPARE(view->viewState().panX, top.panX);
+    QCOMPARE(view->viewState().panY, top.panY);
+  }
+  struct Turn {
+    Qt::Key up;
+    Qt::Key down;
+    int ViewState::*angle;
+  };
+  const Turn turns[] = {{Qt::Key_Insert, Qt::Key_Delete, &ViewState::angleA},
+                        {Qt::Key_Home, Qt::Key_End, &ViewState::angleB},
+                        {Qt::Key_PageUp, Qt::Key_PageDown, &ViewState::angleC}};
+  for (const Turn& turn : turns) {
+    QTest::keyClick(view, turn.up);
+    QCOMPARE(view->viewState().*turn.angle, 10);
+    QTest::keyClick(view, turn.down);
+    QTest::keyClick(view, turn.down);
+    QCOMPARE(view->viewState().*turn.angle, 350);
+  }
+
+  // In select mode Backspace inverts the selection and Space clears it.
+  const auto selected = [view] {
+    int count = 0;
+    view->database().ForEachRecord([&count](int, const ToolpathRecord& r) { count += r.selected != 0; });
+    return count;
+  };
+  frame.RunCommand(32940);
+  QTest::keyClick(view, Qt::Key_Backspace);
+  QVERIFY(selected() > 0);
+  QTest::keyClick(view, Qt::Key_Space);
+  QCOMPARE(selected(), 0);
+}
+
+void FrameTest::printPreviewDrawsThePage() {
+  CMainFrame& frame = fixture_->frame();
+  QVERIFY(frame.OpenDocument(ExampleFile("bracket.nc")));
+  bool shown = false;
+  AnswerNextDialog([&shown](QWidget& dialog) {
+    shown = qobject_cast<QPrintPreviewDialog*>(&dialog) != nullptr;
+    qobject_cast<QDialog*>(&dialog)->reject();
+  });
+  frame.RunCommand(57609);
+  QVERIFY(shown);
 }
 
 }  // namespace fendo
