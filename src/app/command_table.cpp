@@ -8,8 +8,10 @@ namespace {
 
 const CommandRow kNcViewCommands[] = {
     {57600, "파일(&F)", "새창 열기(&N)", "Ctrl+N", FrameCommand{&CMainFrame::OnNewWindow}, nullptr},
-    {32947, "파일(&F)", "Ncdata 불러오기(&N)...", "Ctrl+N", ViewCommand{&CFendoView::OnOpenNcData}, nullptr},
-    {32948, "파일(&F)", "Ncdata 추가하기(&D)...", "Ctrl+D", ViewCommand{&CFendoView::OnAddNcData}, nullptr},
+    {32947, "파일(&F)", "Ncdata 불러오기(&N)...", "Ctrl+N", ViewCommand{&CFendoView::OnOpenNcData}, nullptr,
+     "NCDATA를 불러옵니다.\nNCDATA 불러오기"},
+    {32948, "파일(&F)", "Ncdata 추가하기(&D)...", "Ctrl+D", ViewCommand{&CFendoView::OnAddNcData}, nullptr,
+     "NCDATA 화일 추가"},
     {57602, "파일(&F)", "창 닫기(&C)", "", FrameCommand{&CMainFrame::OnCloseWindow}, nullptr},
     {32949, "파일(&F)", "Ncdata로 저장(&C)", "Ctrl+C", {}, nullptr},
     {33024, "파일(&F)", "Layer ncdata 저장(&L)", "Ctrl+C", {}, nullptr},

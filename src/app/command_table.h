@@ -36,6 +36,8 @@ struct CommandRow {
   std::string_view shownKey;  // written behind the text; the keys that work are the accelerators
   CommandHandler handler;
   ViewCheck checked = nullptr;  // the view's mode the check mark shows
+  // The status-bar prompt, and behind a line feed the tool tip, where they are not the text.
+  std::string_view prompt = {};
 };
 
 // The levels of a popup path.

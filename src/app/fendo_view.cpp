@@ -2,11 +2,13 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QWheelEvent>
 
 #include "app/fendo_app.h"
@@ -86,9 +88,12 @@ bool CFendoView::LoadDocument(const QString& path) {
 }
 
 bool CFendoView::ReadProgram(const QString& path, LoadMode mode) {
-  const std::filesystem::path file = path.toStdString();
+  const std::filesystem::path file = QFile::encodeName(path).toStdString();
   LoadResult result;
   {
+    // The window repaints while the program is read, but from the picture it had: the
+    // toolpath is not drawn (drawing writes to the records) before it is whole.
+    const QScopedValueRollback reading(reading_, true);
     StatusProgress progress(frame_.statusPanes());
     result = mode == LoadMode::Open ? LoadFile(*db_, file, &progress) : AppendFile(*db_, file, &progress);
   }
@@ -125,6 +130,7 @@ QImage CFendoView::Picture() {
 // ---- ViewSurface
 
 void CFendoView::Redraw() {
+  if (reading_) return;
   QElapsedTimer clock;
   clock.start();
   viewState_.clientWidth = width();
@@ -193,11 +199,12 @@ void CFendoView::DrawPicture(Canvas& canvas, QSize size, const LayerTextLayout& 
 }
 
 void CFendoView::paintEvent(QPaintEvent*) {
-  if (picture_.image().size() != size()) {
+  if (picture_.image().size() != size() && !reading_) {
     Redraw();
     return;
   }
   QPainter painter(this);
+  if (picture_.image().size() != size()) painter.fillRect(rect(), palette().window());
   painter.drawImage(0, 0, picture_.image());
   DrawMarks(painter);
 }
@@ -232,7 +239,7 @@ void CFendoView::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   viewState_.clientWidth = width();
   viewState_.clientHeight = height();
-  if (refitOnResize_) FitView(*db_, viewState_, options_);
+  if (refitOnResize_ && !reading_) FitView(*db_, viewState_, options_);
   Redraw();
 }
 

@@ -167,6 +167,7 @@ class CFendoView : public QWidget, public ViewSurface {
   InputSource* scriptedInput_ = nullptr;
   std::unique_ptr<ViewInput> input_;
   int interactiveCommands_ = 0;
+  bool reading_ = false;  // a program is being read into the database
   CFendoDoc document_;
   int redrawMilliseconds_ = 0;
   // Until the user turns, moves or zooms the view, a new window size fits the toolpath again.

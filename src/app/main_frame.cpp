@@ -89,8 +89,9 @@ void CMainFrame::BuildActions() {
     QString text = Utf8(row.text);
     if (!row.shownKey.empty()) text += QLatin1Char('\t') + Utf8(row.shownKey);
     QAction* action = new QAction(CommandIcon(row.id), text, this);
-    action->setToolTip(PlainText(row.text));
-    action->setStatusTip(PlainText(row.text));
+    const QStringList prompt = Utf8(row.prompt).split(QLatin1Char('\n'));
+    action->setStatusTip(row.prompt.empty() ? PlainText(row.text) : prompt.front());
+    action->setToolTip(prompt.size() > 1 ? prompt.back() : PlainText(row.text));
     action->setCheckable(row.checked != nullptr || row.id == kToolBarsCommand || row.id == kStatusBarCommand);
     action->setObjectName(QStringLiteral("command%1").arg(row.id));
     connect(action, &QAction::triggered, this, [this, id = row.id] { RunCommand(id); });

@@ -39,17 +39,20 @@ class AppFixture {
 };
 
 // Answers the next modal dialog from inside its event loop: `answer` sees it and closes it.
+// Gives up after two seconds without one.
 inline void AnswerNextDialog(std::function<void(QWidget&)> answer) {
-  auto tries = std::make_shared<int>(0);
-  auto poll = std::make_shared<std::function<void()>>();
-  *poll = [answer, tries, poll] {
-    if (QWidget* dialog = QApplication::activeModalWidget()) {
+  constexpr int kPollMs = 10;
+  constexpr int kPolls = 200;
+  auto* timer = new QTimer(qApp);
+  QObject::connect(timer, &QTimer::timeout, timer, [timer, answer, polls = 0]() mutable {
+    QWidget* dialog = QApplication::activeModalWidget();
+    if (dialog || ++polls == kPolls) timer->deleteLater();
+    if (dialog) {
+      timer->stop();
       answer(*dialog);
-      return;
     }
-    if (++*tries < 200) QTimer::singleShot(10, *poll);
-  };
-  QTimer::singleShot(0, *poll);
+  });
+  timer->start(kPollMs);
 }
 
 // The caption and text of the next message box, which is closed with its default button.

@@ -144,6 +144,10 @@ void FrameTest::toolBarsCarryIconsAndTips() {
   }
   QCOMPARE(buttons, commands);
   QCOMPARE(frame.Action(32772)->toolTip(), QStringLiteral("위에서 보기(F1)"));
+  // The two reader commands have prompts of their own.
+  QCOMPARE(frame.Action(32947)->statusTip(), QStringLiteral("NCDATA를 불러옵니다."));
+  QCOMPARE(frame.Action(32947)->toolTip(), QStringLiteral("NCDATA 불러오기"));
+  QCOMPARE(frame.Action(32948)->statusTip(), QStringLiteral("NCDATA 화일 추가"));
 }
 
 void FrameTest::layerComboListsOneHundredLayers() {
