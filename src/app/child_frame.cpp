@@ -1,5 +1,7 @@
 #include "app/child_frame.h"
 
+#include <QCloseEvent>
+
 #include "app/fendo_view.h"
 
 namespace fendo {
@@ -9,6 +11,14 @@ CChildFrame::CChildFrame(CFendoApp& app, CMainFrame& frame) : view_(new CFendoVi
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(view_->document().title);
   connect(view_, &CFendoView::documentTitleChanged, this, &QMdiSubWindow::setWindowTitle);
+}
+
+void CChildFrame::closeEvent(QCloseEvent* event) {
+  if (view_->InteractiveCommandRunning()) {
+    event->ignore();
+    return;
+  }
+  QMdiSubWindow::closeEvent(event);
 }
 
 }  // namespace fendo

@@ -16,6 +16,10 @@ class CChildFrame : public QMdiSubWindow {
   CChildFrame(CFendoApp& app, CMainFrame& frame);
   CFendoView& view() { return *view_; }
 
+ protected:
+  // A window whose view runs an interactive command stays until the command ends.
+  void closeEvent(QCloseEvent* event) override;
+
  private:
   CFendoView* view_;
 };

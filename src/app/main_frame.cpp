@@ -1,6 +1,7 @@
 #include "app/main_frame.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
@@ -264,6 +265,17 @@ void CMainFrame::showEvent(QShowEvent* event) {
   // Without a window manager nothing maximises a window; it then takes the screen itself.
   if (screen()) setGeometry(screen()->availableGeometry());
   setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+  for (QMdiSubWindow* window : mdi_->subWindowList()) {
+    auto* child = qobject_cast<CChildFrame*>(window);
+    if (child && child->view().InteractiveCommandRunning()) {
+      event->ignore();
+      return;
+    }
+  }
+  QMainWindow::closeEvent(event);
 }
 
 void CMainFrame::OnNewWindow() { OpenDocument(QString()); }

@@ -66,6 +66,8 @@ class CMainFrame : public QMainWindow {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  // The program does not end under an interactive command: it waits for the command's end.
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void BuildActions();

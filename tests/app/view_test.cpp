@@ -45,6 +45,7 @@ class ViewTest : public QObject {
   void windowSelectionToggles();
   void wheelZooms();
   void pathPickAndEnterThroughScriptedInput();
+  void aTapBetweenTwoPollsCountsOnce();
   void escapeInTheToolSimulationStopsIt();
   void undoAndRedoOfLoads();
   void pictureShowsTheToolpathInFeedColours();
@@ -157,6 +158,24 @@ void ViewTest::pathPickAndEnterThroughScriptedInput() {
   QVERIFY(ran);
   QVERIFY(ran->first <= cut + 1 && cut + 1 < ran->end);
   QCOMPARE(fixture_->frame().statusPanes().Text(StatusPane::Prompt), QStringLiteral("도움말:  "));
+}
+
+// The window's own input source, as the interactive commands poll it.
+void ViewTest::aTapBetweenTwoPollsCountsOnce() {
+  InputSource& input = view().inputSource();
+  input.Sleep(0);
+  QTest::keyClick(&view(), Qt::Key_Escape);
+  QVERIFY(input.IsDown(Key::Esc));
+  input.Sleep(0);
+  QVERIFY(!input.IsDown(Key::Esc));
+
+  QTest::mousePress(&view(), Qt::LeftButton, {}, Centre());
+  input.Sleep(0);
+  QVERIFY(input.IsDown(Key::LeftButton));
+  QCOMPARE(input.CursorPosition().x, double(Centre().x()));
+  QTest::mouseRelease(&view(), Qt::LeftButton, {}, Centre());
+  input.Sleep(0);
+  QVERIFY(!input.IsDown(Key::LeftButton));
 }
 
 void ViewTest::escapeInTheToolSimulationStopsIt() {
