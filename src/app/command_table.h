@@ -21,13 +21,18 @@ using ViewCheck = bool (CFendoView::*)() const;
 struct ViewCommand {
   ViewHandler handler;
 };
+// A command of the view written outside the view's class: the commands of the output, filter,
+// feed and optimizer menus live in files of their own (app/commands/).
+struct ViewFunction {
+  void (*run)(CFendoView& view);
+};
 struct FrameCommand {
   FrameHandler handler;
 };
 // The place of the recent-file entries in the file menu.
 struct RecentFiles {};
 
-using CommandHandler = std::variant<std::monostate, ViewCommand, FrameCommand, RecentFiles>;
+using CommandHandler = std::variant<std::monostate, ViewCommand, ViewFunction, FrameCommand, RecentFiles>;
 
 struct CommandRow {
   int id;

@@ -3,8 +3,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <any>
 #include <map>
 #include <memory>
+#include <typeindex>
 
 #include <QPrinter>
 
@@ -36,12 +38,21 @@ class CFendoApp {
   QString& LastDialogPath(int command) { return lastDialogPaths_[command]; }
   // The printer the views print on, with the page set up by "인쇄 설정".
   QPrinter& printer() { return printer_; }
+  // What a command's dialog remembers from one use to the next while the program runs: one
+  // value of each type, default-made at its first use.
+  template <typename T>
+  T& Remembered() {
+    std::any& slot = remembered_[std::type_index(typeid(T))];
+    if (!slot.has_value()) slot = T{};
+    return std::any_cast<T&>(slot);
+  }
 
  private:
   SystemSettings settings_ = DefaultSystemSettings();
   RecentFileList recentFiles_;
   std::map<int, QString> lastDialogPaths_;
   QPrinter printer_;
+  std::map<std::type_index, std::any> remembered_;
   std::unique_ptr<CMainFrame> mainFrame_;
 };
 

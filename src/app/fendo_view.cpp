@@ -195,7 +195,7 @@ void CFendoView::DrawPicture(Canvas& canvas, QSize size, const LayerTextLayout& 
   }
   view.clientWidth = size.width();
   view.clientHeight = size.height();
-  DrawView(canvas, *db_, view, options_, {layerColours_, nullptr, layerText});
+  DrawView(canvas, *db_, view, options_, {layerColours_, masterModel_.get(), layerText});
 }
 
 void CFendoView::paintEvent(QPaintEvent*) {

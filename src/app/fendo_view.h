@@ -14,6 +14,7 @@
 #include "config/layer_colours.h"
 #include "core/toolpath_database.h"
 #include "core/view_state.h"
+#include "feed/master_model.h"
 #include "view/view_options.h"
 #include "view/view_surface.h"
 
@@ -46,7 +47,12 @@ class CFendoView : public QWidget, public ViewSurface {
   bool LoadDocument(const QString& path);
   const CFendoDoc& document() const { return document_; }
 
+  CFendoApp& app() { return app_; }
+  CMainFrame& frame() { return frame_; }
   ToolpathDatabase& database() { return *db_; }
+  // The master model the feed optimizer slows down by, and the view draws while
+  // "마스타 모델 보기" is on; none until one is built or loaded.
+  std::unique_ptr<MasterModel>& masterModel() { return masterModel_; }
   ViewState& viewState() { return viewState_; }
   ViewOptions& options() { return options_; }
   ViewInput& input() { return *input_; }
@@ -103,7 +109,7 @@ class CFendoView : public QWidget, public ViewSurface {
   bool RotateMode() const;
   bool PanMode() const;
   bool SelectMode() const;
-  bool MasterModelShown() const { return options_.masterModelShown; }
+  bool MasterModelShown() const { return options_.masterModelShown && masterModel_; }
   bool ColourByLayer() const { return db_->layers.colourByLayer; }
   bool LayerTextShown() const { return options_.layerTextShown; }
   bool FeedLegendShown() const { return options_.feedLegendShown; }
@@ -163,6 +169,7 @@ class CFendoView : public QWidget, public ViewSurface {
   ViewState viewState_;
   ViewOptions options_;
   LayerColours layerColours_ = DefaultLayerColours();
+  std::unique_ptr<MasterModel> masterModel_;
   QtInputSource windowInput_;
   InputSource* scriptedInput_ = nullptr;
   std::unique_ptr<ViewInput> input_;

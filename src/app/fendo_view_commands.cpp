@@ -123,9 +123,12 @@ void CFendoView::OnToggleFeedLegend() {
   Redraw();
 }
 
-// A view has no master model until the feed optimizer's commands build or load one; without
-// it the display stays off.
-void CFendoView::OnToggleMasterModel() { options_.masterModelShown = false; }
+// Without a master model (until the master model commands build or load one) the display stays
+// off.
+void CFendoView::OnToggleMasterModel() {
+  options_.masterModelShown = masterModel_ && !options_.masterModelShown;
+  Redraw();
+}
 
 void CFendoView::OnRotateMode() { input_->ToggleRotateMode(); }
 void CFendoView::OnPanMode() { input_->TogglePanMode(); }

@@ -212,6 +212,8 @@ void CMainFrame::RunCommand(int command) {
   if (view && view->InteractiveCommandRunning()) return;
   if (const auto* target = std::get_if<ViewCommand>(&row->handler)) {
     if (view) (view->*target->handler)();
+  } else if (const auto* target = std::get_if<ViewFunction>(&row->handler)) {
+    if (view) target->run(*view);
   } else if (const auto* target = std::get_if<FrameCommand>(&row->handler)) {
     (this->*target->handler)();
   }
@@ -223,7 +225,9 @@ void CMainFrame::UpdateCommandStates() {
   for (const auto& [command, action] : actions_) {
     const CommandRow* row = RowFor(command);
     bool enabled = false;
-    if (row && std::holds_alternative<ViewCommand>(row->handler)) enabled = view != nullptr;
+    if (row && (std::holds_alternative<ViewCommand>(row->handler) || std::holds_alternative<ViewFunction>(row->handler))) {
+      enabled = view != nullptr;
+    }
     if (row && std::holds_alternative<FrameCommand>(row->handler)) {
       enabled = view != nullptr || !kDocumentWindowCommands.count(command);
     }
