@@ -62,6 +62,18 @@ class CFendoView : public QWidget, public ViewSurface {
   void SetInputSource(InputSource* source) { scriptedInput_ = source; }
   // While an interactive command runs inside the view, the menus take no other command.
   bool InteractiveCommandRunning() const { return interactiveCommands_ > 0; }
+  // Marks the run of an interactive command (one that polls the input source in a loop of
+  // its own); see InteractiveCommandRunning.
+  class InteractiveCommand {
+   public:
+    explicit InteractiveCommand(CFendoView& view) : view_(view) { ++view_.interactiveCommands_; }
+    ~InteractiveCommand() { --view_.interactiveCommands_; }
+    InteractiveCommand(const InteractiveCommand&) = delete;
+    InteractiveCommand& operator=(const InteractiveCommand&) = delete;
+
+   private:
+    CFendoView& view_;
+  };
 
   int redrawMilliseconds() const { return redrawMilliseconds_; }
   // The picture of the view as it is on the screen.
@@ -142,17 +154,6 @@ class CFendoView : public QWidget, public ViewSurface {
 
  private:
   enum class LoadMode { Open, Add };
-  // Marks the run of an interactive command; see InteractiveCommandRunning.
-  class InteractiveCommand {
-   public:
-    explicit InteractiveCommand(CFendoView& view) : view_(view) { ++view_.interactiveCommands_; }
-    ~InteractiveCommand() { --view_.interactiveCommands_; }
-    InteractiveCommand(const InteractiveCommand&) = delete;
-    InteractiveCommand& operator=(const InteractiveCommand&) = delete;
-
-   private:
-    CFendoView& view_;
-  };
 
   bool ReadProgram(const QString& path, LoadMode mode);
   void SetDocument(const QString& path);
