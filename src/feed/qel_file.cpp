@@ -178,7 +178,14 @@ const QelSetting* PairSetting(std::string_view key) {
   return nullptr;
 }
 
-std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+std::string Quoted(std::string_view text) {
+  std::string quoted;
+  quoted.reserve(text.size() + 2);
+  quoted += '"';
+  quoted += text;
+  quoted += '"';
+  return quoted;
+}
 
 QelFileResult FileFailure(QelFileStatus status, const std::filesystem::path& path, std::string_view reason) {
   return {status, path.string() + ": " + std::string(reason)};
