@@ -20,6 +20,10 @@ namespace fendo {
 namespace {
 
 constexpr double kVisibleMovePixels = 2;  // the tool is drawn again when it moved further
+// Running, the tool takes at most a hundred visible steps a second: fast enough for a long
+// program, slow enough that the eye follows a short one (drawing alone would finish it before
+// the user saw it move).
+constexpr int kRunningStepMs = 10;
 
 enum class Pace { Running, SingleStep };
 
@@ -36,11 +40,11 @@ bool RunToolSimulation(ViewInput& view, InputSource& input) {
   const Projection projection(view.view());
   Pace pace = Pace::Running;
 
-  // Running: the keys are looked at without waiting, and a SPACE halts the tool where it
+  // Running: the keys are looked at after a short step, and a SPACE halts the tool where it
   // stands. Halted: waits for SPACE (on to the next record) or ENTER (running again).
   const auto keysAfterShowing = [&input, &pace]() {
     if (pace == Pace::Running) {
-      input.Sleep(0);
+      input.Sleep(kRunningStepMs);
       const Key key = PollInputKey(input);
       if (key == Key::Esc) return Next::Stop;
       if (key != Key::Space) return Next::Continue;

@@ -195,7 +195,8 @@ TEST_F(SimulationFixture, SpaceHaltsAndStepsEveryRecordAndEnterRunsOn) {
   surface.tools.clear();
   EXPECT_FALSE(RunToolSimulation(viewInput, stopHalted));
   EXPECT_EQ(surface.tools, std::vector<int>{0});
-  EXPECT_EQ(stopHalted.sleeps, (std::vector<int>{0, 50, 50, 50, 50})) << "halted, the polls come 50 ms apart";
+  EXPECT_EQ(stopHalted.sleeps, (std::vector<int>{10, 50, 50, 50, 50}))
+      << "running, a step every 10 ms; halted, the polls come 50 ms apart";
 }
 
 }  // namespace
