@@ -115,6 +115,11 @@ void CFendoView::SetDocument(const QString& path) {
   emit documentTitleChanged(document_.title);
 }
 
+void CFendoView::SetDocumentTitle(const QString& title) {
+  document_.title = title;
+  emit documentTitleChanged(title);
+}
+
 void CFendoView::FitAndRedraw() {
   viewState_.clientWidth = width();
   viewState_.clientHeight = height();

@@ -46,6 +46,9 @@ class CFendoView : public QWidget, public ViewSurface {
   // user told why, when it cannot be read.
   bool LoadDocument(const QString& path);
   const CFendoDoc& document() const { return document_; }
+  // Shows `title` as the document's title, as when the work layer comes to name another file;
+  // the document still names the file it was opened from.
+  void SetDocumentTitle(const QString& title);
 
   CFendoApp& app() { return app_; }
   CMainFrame& frame() { return frame_; }

@@ -241,6 +241,10 @@ void CMainFrame::UpdateCommandStates() {
 CFendoView* CMainFrame::OpenDocument(const QString& path) {
   auto* child = new CChildFrame(app_, *this);
   mdi_->addSubWindow(child);
+  // A save renames the document; the frame's title follows while its window is the active one.
+  connect(&child->view(), &CFendoView::documentTitleChanged, this, [this, child] {
+    if (mdi_->activeSubWindow() == child) OnActiveWindowChanged(child);
+  });
   child->showMaximized();
   if (!path.isEmpty() && !child->view().LoadDocument(path)) {
     child->close();

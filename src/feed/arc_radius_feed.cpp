@@ -42,6 +42,8 @@ void LowerTo(ToolpathDatabase& db, int i, int feed) {
 
 }  // namespace
 
+std::span<const FieldRange<ArcRadiusFeedOptions>> ArcRadiusFeedRanges() { return kRanges; }
+
 std::optional<OptionOutOfRange> CheckRanges(const ArcRadiusFeedOptions& options) {
   return CheckFieldRanges<ArcRadiusFeedOptions>(options, kRanges);
 }

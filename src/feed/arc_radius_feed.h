@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 
 #include "core/option_range.h"
 
@@ -23,6 +24,10 @@ struct ArcRadiusFeedOptions {
 // The range check the dialog runs before it closes and fendo-batch before it acts: nothing
 // when every value lies in its range (ends included).
 std::optional<OptionOutOfRange> CheckRanges(const ArcRadiusFeedOptions& options);
+
+// The ranges CheckRanges holds the numbers to, in the dialog's order: the dialog refuses a value
+// on its own field with them.
+std::span<const FieldRange<ArcRadiusFeedOptions>> ArcRadiusFeedRanges();
 
 // Gives every arc whose radius lies between r1 and r2 the feed found on the line from (r1, f1)
 // to (r2, f2), and slows a straight move next to it that is no longer than s to that feed.

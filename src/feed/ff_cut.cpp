@@ -44,6 +44,8 @@ void FreeScratch(LayerTable& layers) {
 
 }  // namespace
 
+std::span<const FieldRange<FfCutOptions>> FfCutRanges() { return kRanges; }
+
 std::optional<OptionOutOfRange> CheckRanges(const FfCutOptions& options) {
   return CheckFieldRanges<FfCutOptions>(options, kRanges);
 }

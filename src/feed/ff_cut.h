@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 
 #include "core/option_range.h"
 
@@ -20,6 +21,10 @@ struct FfCutOptions {
 // The range check the dialog runs before it closes and fendo-batch before it acts: nothing
 // when every value lies in its range (ends included).
 std::optional<OptionOutOfRange> CheckRanges(const FfCutOptions& options);
+
+// The ranges CheckRanges holds the numbers to, in the dialog's order: the dialog refuses a value
+// on its own field with them.
+std::span<const FieldRange<FfCutOptions>> FfCutRanges();
 
 // Splits the work layer into two feed classes: the odd paths stay in the work layer at the
 // first feed, and the even paths follow them at the second feed, behind the odd ones in the

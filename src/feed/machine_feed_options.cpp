@@ -29,6 +29,8 @@ bool SameLetters(std::string_view a, std::string_view b) {
 
 }  // namespace
 
+std::span<const FieldRange<MachineFeedOptions>> MachineFeedRanges() { return kRanges; }
+
 std::optional<OptionOutOfRange> CheckRanges(const MachineFeedOptions& options) {
   if (auto outOfRange = CheckFieldRanges<MachineFeedOptions>(options, kRanges)) return outOfRange;
   if (std::ranges::find(kBaudRates, options.baudRate) != kBaudRates.end()) return std::nullopt;

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -42,6 +43,10 @@ struct MachineFeedOptions {
 // when every value lies in its range (ends included). The machine and the baud rate are
 // checked against their lists.
 std::optional<OptionOutOfRange> CheckRanges(const MachineFeedOptions& options);
+
+// The ranges CheckRanges holds the numbers to, in the dialog's order: the dialog refuses a value
+// on its own field with them.
+std::span<const FieldRange<MachineFeedOptions>> MachineFeedRanges();
 
 // The machine of that name in kMachines (letter case aside), or nothing.
 std::optional<int> FindMachine(std::string_view name);

@@ -36,6 +36,8 @@ constexpr double kLongNeighbour = 9999;
 
 }  // namespace
 
+std::span<const FieldRange<MoveLengthFeedOptions>> MoveLengthFeedRanges() { return kRanges; }
+
 std::optional<OptionOutOfRange> CheckRanges(const MoveLengthFeedOptions& options) {
   return CheckFieldRanges<MoveLengthFeedOptions>(options, kRanges);
 }

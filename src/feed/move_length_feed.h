@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 
 #include "core/option_range.h"
 
@@ -22,6 +23,10 @@ struct MoveLengthFeedOptions {
 // The range check the dialog runs before it closes and fendo-batch before it acts: nothing
 // when every value lies in its range (ends included).
 std::optional<OptionOutOfRange> CheckRanges(const MoveLengthFeedOptions& options);
+
+// The ranges CheckRanges holds the numbers to, in the dialog's order: the dialog refuses a value
+// on its own field with them.
+std::span<const FieldRange<MoveLengthFeedOptions>> MoveLengthFeedRanges();
 
 // Gives every straight feed move whose length lies between d1 and d2, and that has a move of
 // such a length before or after it, the feed found on the line from (d1, f1) to (d2, f2).

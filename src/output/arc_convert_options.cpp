@@ -18,6 +18,8 @@ constexpr std::array kRanges = {
 
 }  // namespace
 
+std::span<const FieldRange<ArcConvertOptions>> ArcConvertRanges() { return kRanges; }
+
 std::optional<OptionOutOfRange> CheckRanges(const ArcConvertOptions& options) {
   return CheckFieldRanges<ArcConvertOptions>(options, kRanges);
 }

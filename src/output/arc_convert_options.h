@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 
 #include "core/option_range.h"
 
@@ -35,5 +36,9 @@ struct ArcConvertOptions {
 // The range check the dialog runs before it closes and fendo-batch before it converts:
 // nothing when every value lies in its range (ends included).
 std::optional<OptionOutOfRange> CheckRanges(const ArcConvertOptions& options);
+
+// The ranges CheckRanges holds the numbers to, in the dialog's order: the dialog refuses a value
+// on its own field with them.
+std::span<const FieldRange<ArcConvertOptions>> ArcConvertRanges();
 
 }  // namespace fendo

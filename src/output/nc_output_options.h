@@ -31,6 +31,9 @@ struct NcOutputOptions {
 
 inline constexpr int kMaxSpindleSpeed = 100000;  // rpm, the dialog's range
 inline constexpr int kMaxLengthOffset = 100000;
+// Tool and program numbers: eight digits, more than any control numbers its tools or programs
+// with.
+inline constexpr int kMaxHeaderNumber = 99999999;
 
 // Fills the options as the save command does before the dialog opens: source path, spindle,
 // tool, length offset, program number, comment from the work layer, Heidenhain from the

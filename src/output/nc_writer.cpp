@@ -30,6 +30,7 @@
 #include "output/number_text.h"
 #include "output/output_file.h"
 #include "output/source_start_end.h"
+#include "output/write_progress.h"
 
 namespace fendo {
 namespace {
@@ -519,8 +520,10 @@ CursorRecord FirstMotion(int count, RecordAt at) {
 // the feed is taken from the rapid record when it is the one last written. False when the user
 // stopped the run.
 template <typename RecordAt>
-bool WriteRecords(NcDataWriter& writer, int count, RecordAt at, bool feedFromRapids, CursorRecord& last) {
+bool WriteRecords(NcDataWriter& writer, int count, RecordAt at, bool feedFromRapids, CursorRecord& last,
+                  WriteProgress& progress) {
   for (int i = 0; i < count; ++i) {
+    progress.Step();
     CursorRecord cursor = ToCursor(at(i));
     switch (cursor.kind) {
       case MoveKind::RapidStart:
@@ -575,7 +578,8 @@ WriteResult CannotCreate(const OutputFile& file) {
 
 }  // namespace
 
-WriteResult WriteNcProgram(ToolpathDatabase& db, const NcOutputOptions& options, UserPrompts& prompts) {
+WriteResult WriteNcProgram(ToolpathDatabase& db, const NcOutputOptions& options, UserPrompts& prompts,
+                           Progress* progress) {
   LayerSlot& layer = db.layers[db.layers.workLayer];
   layer.layerName = options.outputPath;
   db.options.heidenhainOutChk = options.heidenhain;
@@ -596,13 +600,14 @@ WriteResult WriteNcProgram(ToolpathDatabase& db, const NcOutputOptions& options,
   writer.ResetPosition(kFeedAfterRapid);
   writer.ResetRun();
   CursorRecord last = first;
-  const bool completed = WriteRecords(writer, db.recordCount, at, false, last);
+  WriteProgress written(progress, db.recordCount);
+  const bool completed = WriteRecords(writer, db.recordCount, at, false, last, written);
   if (completed) writer.WriteFooter(last);
   return Finish(writer, file, completed);
 }
 
 WriteResult WriteLayerNcProgram(ToolpathDatabase& db, const std::vector<int>& layers, const NcOutputOptions& options,
-                                UserPrompts& prompts) {
+                                UserPrompts& prompts, Progress* progress) {
   if (layers.empty()) return {};
   db.SaveToLayer(db.layers.workLayer);
   OutputFile file(options.outputPath);
@@ -621,6 +626,10 @@ WriteResult WriteLayerNcProgram(ToolpathDatabase& db, const std::vector<int>& la
     return FirstMotion(db.layers[slot].pointCount(), slotRecords(slot));
   };
 
+  std::int64_t total = 0;
+  for (int slot : layers) total += db.layers[slot].pointCount();
+  WriteProgress written(progress, total);
+
   writer.WriteHeader();
   writer.ResetPosition(0);
   CursorRecord last = firstMotionOf(layers.front());
@@ -637,7 +646,9 @@ WriteResult WriteLayerNcProgram(ToolpathDatabase& db, const std::vector<int>& la
     writer.WriteStartPosition(first);
     writer.WriteToolBlock(first);
     writer.ResetRun();
-    if (!WriteRecords(writer, layer.pointCount(), slotRecords(slot), true, last)) return Finish(writer, file, false);
+    if (!WriteRecords(writer, layer.pointCount(), slotRecords(slot), true, last, written)) {
+      return Finish(writer, file, false);
+    }
   }
   writer.WriteFooter(last);
   return Finish(writer, file, true);

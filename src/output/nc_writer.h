@@ -9,6 +9,7 @@
 
 namespace fendo {
 
+class Progress;
 class ToolpathDatabase;
 class UserPrompts;
 
@@ -32,15 +33,18 @@ struct WriteResult {
 // Writes the work layer as one NC program in the fixed ISO or Heidenhain form. The work
 // layer's name becomes the output path and the database's Heidenhain output option follows
 // options.heidenhain, as after the save command. A file that cannot be created is reported
-// with the reason; the caller shows "화일을 열수 없습니다.\n".
-WriteResult WriteNcProgram(ToolpathDatabase& db, const NcOutputOptions& options, UserPrompts& prompts);
+// with the reason; the caller shows "화일을 열수 없습니다.\n". The records written are reported
+// to `progress` when one is given.
+WriteResult WriteNcProgram(ToolpathDatabase& db, const NcOutputOptions& options, UserPrompts& prompts,
+                           Progress* progress = nullptr);
 
 // Writes the given layers, in that order (a layer may repeat), as one program with one header
 // and one end block; each layer brings its own comment, tool and spindle. The layers are read
 // from their slots; the work buffer is not touched (the work layer is saved to its slot first).
-// An empty list writes nothing, not even a file.
+// An empty list writes nothing, not even a file. The records written, of all the listed
+// layers, are reported to `progress` when one is given.
 WriteResult WriteLayerNcProgram(ToolpathDatabase& db, const std::vector<int>& layers, const NcOutputOptions& options,
-                                UserPrompts& prompts);
+                                UserPrompts& prompts, Progress* progress = nullptr);
 
 // The layer list as the layer output dialog takes it: white-space separated tokens, a number
 // for one layer and "A-B" for A, A+1 … B (nothing when B < A); repetitions are kept; at most

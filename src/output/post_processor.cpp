@@ -23,6 +23,7 @@
 #include "output/output_file.h"
 #include "output/post_template.h"
 #include "output/template_expansion.h"
+#include "output/write_progress.h"
 
 namespace fendo {
 namespace {
@@ -126,7 +127,7 @@ std::filesystem::path DefaultTemplatePath(const std::filesystem::path& postDir) 
 }
 
 PostResult RunPostProcessor(ToolpathDatabase& db, const PostTemplate& postTemplate, const PostOutputOptions& options,
-                            UserPrompts& prompts) {
+                            UserPrompts& prompts, Progress* progress) {
   // Without a motion record [Start] would have no position to move to.
   const std::optional<int> first = db.FirstMotion();
   if (!first) return {PostStatus::NoMotion, std::string(kNoMotion)};
@@ -159,7 +160,9 @@ PostResult RunPostProcessor(ToolpathDatabase& db, const PostTemplate& postTempla
 
   // 8. One section per motion record; centre records are read with their arc.
   PostResult result;
+  WriteProgress written(progress, db.recordCount);
   for (int i = 0; i < db.recordCount && file.ok(); ++i) {
+    written.Step();
     const ToolpathRecord& record = *db.RecordAt(i);
     if (const std::optional<TemplateSectionId> section = LineSection(record.kind)) {
       TakeRecord(current, record);

@@ -7,6 +7,7 @@ namespace fendo {
 
 struct LayerSlot;
 class PostTemplate;
+class Progress;
 class ToolpathDatabase;
 class UserPrompts;
 
@@ -47,8 +48,9 @@ struct PostResult {
 // when the tool box is ticked) and [Spindle] before the records, one section per motion record,
 // [Term] after them. The work layer's file name becomes the output path. Values the template
 // prompts for are asked through `prompts`. The caller tells the user of a failure (a file that
-// cannot be created: "화일을 열수 없습니다.\n", caption "Error message").
+// cannot be created: "화일을 열수 없습니다.\n", caption "Error message"). The records written
+// are reported to `progress` when one is given.
 PostResult RunPostProcessor(ToolpathDatabase& db, const PostTemplate& postTemplate, const PostOutputOptions& options,
-                            UserPrompts& prompts);
+                            UserPrompts& prompts, Progress* progress = nullptr);
 
 }  // namespace fendo

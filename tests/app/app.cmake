@@ -8,3 +8,12 @@ target_link_libraries(frame_tests PRIVATE fendo_app)
 
 fendo_qt_test(view_tests app/view_test.cpp)
 target_link_libraries(view_tests PRIVATE fendo_app)
+
+fendo_qt_test(conversion_tests app/conversion_test.cpp)
+target_link_libraries(conversion_tests PRIVATE fendo_app)
+
+fendo_qt_test(output_tests app/output_test.cpp)
+target_link_libraries(output_tests PRIVATE fendo_app fendo_cli)
+
+fendo_qt_test(optimizer_tests app/optimizer_test.cpp)
+target_link_libraries(optimizer_tests PRIVATE fendo_app fendo_cli)

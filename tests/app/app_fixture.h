@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -38,21 +40,49 @@ class AppFixture {
   std::unique_ptr<CFendoApp> app_;
 };
 
+// How often the answers below look for their dialog, and how often before they give up.
+inline constexpr int kAnswerPollMs = 10;
+inline constexpr int kAnswerPolls = 200;
+
 // Answers the next modal dialog from inside its event loop: `answer` sees it and closes it.
-// Gives up after two seconds without one.
+// The dialog open when the answer is queued (the one whose own answer queues the next) is not
+// the next one, even while it is still closing. Gives up after two seconds without one.
 inline void AnswerNextDialog(std::function<void(QWidget&)> answer) {
-  constexpr int kPollMs = 10;
-  constexpr int kPolls = 200;
   auto* timer = new QTimer(qApp);
-  QObject::connect(timer, &QTimer::timeout, timer, [timer, answer, polls = 0]() mutable {
+  const QPointer<QWidget> open = QApplication::activeModalWidget();
+  QObject::connect(timer, &QTimer::timeout, timer, [timer, answer, open, polls = 0]() mutable {
     QWidget* dialog = QApplication::activeModalWidget();
-    if (dialog || ++polls == kPolls) timer->deleteLater();
+    if (dialog == open) dialog = nullptr;
+    if (dialog || ++polls == kAnswerPolls) timer->deleteLater();
     if (dialog) {
       timer->stop();
       answer(*dialog);
     }
   });
-  timer->start(kPollMs);
+  timer->start(kAnswerPollMs);
+}
+
+// Gives `files` the file `path` and accepts it. A file dialog still reading its folder may not
+// take the name at once; it is given it again until it closes, or cancelled after two seconds.
+inline void AcceptFile(QFileDialog* files, const QString& path, int tries = 0) {
+  files->selectFile(path);
+  static_cast<QDialog*>(files)->accept();
+  if (!files->isVisible()) return;
+  if (tries == kAnswerPolls) {
+    files->reject();
+    return;
+  }
+  QTimer::singleShot(kAnswerPollMs, files, [files, path, tries] { AcceptFile(files, path, tries + 1); });
+}
+
+// Answers the next file dialog with `path`, then lets `next` answer the dialog after it.
+inline void AnswerFileDialog(const QString& path, std::function<void(QWidget&)> next = {}) {
+  AnswerNextDialog([path, next](QWidget& dialog) {
+    auto* files = qobject_cast<QFileDialog*>(&dialog);
+    QVERIFY(files);
+    if (next) AnswerNextDialog(next);
+    AcceptFile(files, path);
+  });
 }
 
 // The caption and text of the next message box, which is closed with its default button.

@@ -194,23 +194,14 @@ void FrameTest::openAndAddExamples() {
            ToUtf8(view->document().title));
 
   // "Ncdata 추가하기" puts the chosen program behind the one there.
-  AnswerNextDialog([](QWidget& dialog) {
-    auto* files = qobject_cast<QFileDialog*>(&dialog);
-    QVERIFY(files);
-    files->selectFile(ExampleFile("bracket.nc"));
-    static_cast<QDialog*>(files)->accept();
-  });
+  AnswerFileDialog(ExampleFile("bracket.nc"));
   frame.RunCommand(32948);
   QCOMPARE(view->database().recordCount, 2 * bracket - 1);
 
   // "Ncdata 불러오기" replaces it (a Heidenhain program with the reader set for it), and the
   // add dialog kept its own folder.
   view->database().options.heidenhainInputChk = true;
-  AnswerNextDialog([](QWidget& dialog) {
-    auto* files = qobject_cast<QFileDialog*>(&dialog);
-    files->selectFile(ExampleFile("flange.h"));
-    static_cast<QDialog*>(files)->accept();
-  });
+  AnswerFileDialog(ExampleFile("flange.h"));
   frame.RunCommand(32947);
   QVERIFY(view->database().recordCount > 10);
   QVERIFY(view->database().recordCount != 2 * bracket - 1);

@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "core/nc_reader.h"
+#include "core/progress.h"
 #include "core/toolpath_database.h"
 #include "core/scripted_prompts.h"
 #include "core/toolpath_text.h"
@@ -421,6 +422,34 @@ TEST_F(WriterTest, HeidenhainOutputReadsBackToTheSameEndPoints) {
   EXPECT_EQ(std::count(kinds.begin(), kinds.end(), MoveKind::FeedStart),
             std::count(kindsAgain.begin(), kindsAgain.end(), MoveKind::FeedStart))
       << "rapid moves are read back as rapid moves";
+}
+
+// The status bar follows a long write: reports of the records walked of all to be written,
+// rising to the whole, for one program and for the layers of a layer output together.
+TEST_F(WriterTest, LongWritesReportTheirProgress) {
+  struct Reports : Progress {
+    void Report(std::string_view text, std::int64_t done, std::int64_t total) override {
+      EXPECT_EQ(text, "Ncdata 저장");
+      seen.emplace_back(done, total);
+    }
+    std::vector<std::pair<std::int64_t, std::int64_t>> seen;
+  };
+  constexpr int kRecords = 200000;
+  std::vector<ToolpathRecord> records{test::Rec(MoveKind::RapidStart, 0, 0, 5)};
+  for (int i = 1; i < kRecords; ++i) records.push_back(test::Rec(MoveKind::Feed, static_cast<float>(i % 100), 0, 0, 500));
+  test::Fill(db_, records);
+  Reports single;
+  ASSERT_TRUE(WriteNcProgram(db_, options_, prompts_, &single).ok());
+  ASSERT_EQ(single.seen.size(), 3u);
+  EXPECT_EQ(single.seen.back(), std::make_pair(std::int64_t{196608}, std::int64_t{kRecords}));
+
+  db_.SaveToLayer(0);
+  NcOutputOptions layered = LayerOutputOptions(db_);
+  layered.outputPath = options_.outputPath;
+  Reports layers;
+  ASSERT_TRUE(WriteLayerNcProgram(db_, {0, 0}, layered, prompts_, &layers).ok());
+  ASSERT_EQ(layers.seen.size(), 6u) << "the second layer carries on from the first";
+  EXPECT_EQ(layers.seen.back(), std::make_pair(std::int64_t{393216}, std::int64_t{2 * kRecords}));
 }
 
 }  // namespace

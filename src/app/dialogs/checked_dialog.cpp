@@ -1,5 +1,7 @@
 #include "app/dialogs/checked_dialog.h"
 
+#include <cmath>
+
 #include "app/dialogs/number_field.h"
 #include "app/qt_text.h"
 
@@ -46,6 +48,14 @@ bool CheckedDialog::TakeNumber(NumberField* field, double& v, double lowest, dou
                                                           QStringLiteral(" 사이의 값을 입력하시요.")));
   }
   v = read;
+  return true;
+}
+
+bool CheckedDialog::TakeWholeNumber(NumberField* field, int& v, int lowest, int highest) {
+  double read = 0;
+  if (!TakeNumber(field, read, lowest, highest)) return false;
+  if (read != std::floor(read)) return Refuse(field, FieldMessage(field->Label(), QStringLiteral("정수를 입력하시요.")));
+  v = static_cast<int>(read);
   return true;
 }
 

@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <QString>
 
+#include <climits>
+
 #include "app/dialogs/message_box_prompts.h"
 
 namespace fendo {
@@ -38,6 +40,9 @@ class CheckedDialog : public QDialog {
   bool TakeNumber(NumberField* field, float& v);
   // The same, refusing also a number outside lowest … highest.
   bool TakeNumber(NumberField* field, double& v, double lowest, double highest);
+  // The whole number `field` holds, into `v`: "1.5" or "12abc" is refused, never cut to a
+  // number the machine would be given, and so is one outside lowest … highest.
+  bool TakeWholeNumber(NumberField* field, int& v, int lowest = INT_MIN, int highest = INT_MAX);
 
  private:
   MessageBoxPrompts ownPrompts_{this};

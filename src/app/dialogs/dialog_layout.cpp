@@ -1,10 +1,18 @@
 #include "app/dialogs/dialog_layout.h"
 
+#include <QCheckBox>
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QPushButton>
 
 namespace fendo {
+
+QCheckBox* CheckBox(const char* name, const QString& text, bool checked, QWidget* parent) {
+  auto* box = new QCheckBox(text, parent);
+  box->setObjectName(QString::fromLatin1(name));
+  box->setChecked(checked);
+  return box;
+}
 
 QBoxLayout* ButtonRow(std::initializer_list<QPushButton*> buttons) {
   auto* row = new QHBoxLayout;

@@ -6,6 +6,7 @@
 #include <initializer_list>
 
 class QBoxLayout;
+class QCheckBox;
 class QDialog;
 class QPushButton;
 class QWidget;
@@ -25,6 +26,9 @@ struct AcceptRejectButtons {
 };
 AcceptRejectButtons AddAcceptReject(QDialog& dialog, QBoxLayout& layout, const QString& acceptText = QStringLiteral("OK"),
                                     const QString& rejectText = QStringLiteral("Cancel"));
+
+// A check box named `name` (its object name, which the tests find it by), checked or not.
+QCheckBox* CheckBox(const char* name, const QString& text, bool checked, QWidget* parent);
 
 // Tab moves through `widgets` in the order given.
 void ChainTabOrder(const QList<QWidget*>& widgets);

@@ -2,13 +2,28 @@
 
 add_library(fendo_dialogs STATIC
   ${CMAKE_CURRENT_LIST_DIR}/about_dialog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/arc_convert_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/checked_dialog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/condition_dialog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/cutting_condition_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dialog_layout.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/feed_change_dialogs.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/feed_file_dialogs.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/layer_output_dialog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/machine_feed_dialog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/master_model_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/message_box_prompts.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/nc_output_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ncdata_info_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/number_field.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/options_dialog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/path_button.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/post_output_dialog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/qel_settings_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/settings_dialog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/template_section_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tool_shape_dialog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/transfer_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/value_dialogs.cpp
   ${CMAKE_CURRENT_LIST_DIR}/work_environment_dialog.cpp
 )

@@ -12,10 +12,13 @@ namespace {
 // Wide enough for a coordinate with its decimals.
 constexpr int kFieldCharacters = 14;
 
+// Plain decimals ("0.0001", "1000000"), as a machinist writes them; an exponent only for a
+// number whose decimals would not fit.
 template <typename Number>
 QString ShortestText(Number v) {
   char digits[64];
-  const std::to_chars_result written = std::to_chars(digits, digits + sizeof digits, v);
+  std::to_chars_result written = std::to_chars(digits, digits + sizeof digits, v, std::chars_format::fixed);
+  if (written.ec != std::errc()) written = std::to_chars(digits, digits + sizeof digits, v);
   return QString::fromLatin1(digits, static_cast<int>(written.ptr - digits));
 }
 

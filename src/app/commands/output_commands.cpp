@@ -1,0 +1,216 @@
+// The output commands: each asks for the file and its options, then hands the run to the
+// engine's writers (output/), whose results fendo-batch convert gives for the same options.
+#include "app/commands/output_commands.h"
+
+#include <QDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QProcess>
+
+#include "app/dialogs/layer_output_dialog.h"
+#include "app/dialogs/message_box_prompts.h"
+#include "app/dialogs/nc_output_dialog.h"
+#include "app/dialogs/path_button.h"
+#include "app/dialogs/post_output_dialog.h"
+#include "app/fendo_app.h"
+#include "app/fendo_view.h"
+#include "app/main_frame.h"
+#include "app/nc_file_dialog.h"
+#include "app/qt_text.h"
+#include "app/status_progress.h"
+#include "output/nc_writer.h"
+#include "output/post_processor.h"
+#include "output/post_template.h"
+
+namespace fendo {
+namespace {
+
+constexpr int kSaveNcDataCommand = 32949;
+constexpr int kSaveLayerNcDataCommand = 33024;
+constexpr int kPostProcessorCommand = 33005;
+
+// A layer whose name still holds this word was never named from a file: it proposes no name.
+constexpr std::string_view kUnnamedLayerWord = "Layer";
+
+// What the dialogs keep from one use to the next while the program runs.
+struct NcOutputMemory {
+  NcOutputOptions options;  // the presets of the work layer are put over it at every use
+};
+struct LayerOutputMemory {
+  QString layerText;  // 출력 layer
+};
+struct PostOutputMemory {
+  PostOutputOptions options;  // the template is default.ppr again at every use
+};
+
+const LayerSlot& WorkLayer(CFendoView& view) {
+  ToolpathDatabase& db = view.database();
+  return db.layers[db.layers.workLayer];
+}
+
+// The save dialog of NC data, opening on `proposed` or, without one, where this command's
+// dialog was left; the overwrite of an existing file is asked. The path, empty when cancelled.
+QString ChooseOutputFile(CFendoView& view, int command, const QString& proposed) {
+  QString& last = view.app().LastDialogPath(command);
+  const QString path =
+      QFileDialog::getSaveFileName(&view, QString(), proposed.isEmpty() ? last : proposed, NcFileFilter(view.app().settings()));
+  if (!path.isEmpty()) last = path;
+  return path;
+}
+
+// The file a layer's program proposes to be saved as: `name` unless the layer's `label`
+// shows that it was never named from a file.
+QString ProposedFile(const std::string& label, const std::string& name) {
+  return label.find(kUnnamedLayerWord) == std::string::npos ? PathText(name) : QString();
+}
+
+// The window's title shows the file the work layer names.
+void ShowWorkLayerFile(CFendoView& view) {
+  const std::string& file = WorkLayer(view).fileName;
+  if (!file.empty()) view.SetDocumentTitle(QDir::toNativeSeparators(PathText(file)));
+}
+
+void StartEditor(CFendoView& view, const QString& file) {
+  const QString editor = PathText(view.app().settings().editor);
+  if (!QProcess::startDetached(editor, {file})) {
+    QMessageBox::information(&view, Utf8(kErrorCaption), QStringLiteral("%1 을(를) 실행할 수 없습니다.").arg(editor));
+  }
+}
+
+// Tells the user why a file was not written whole; false then.
+bool Written(CFendoView& view, bool created, bool complete, const std::string& reason) {
+  if (!created) {
+    QMessageBox::information(&view, Utf8(kErrorCaption), Utf8(kCannotOpenFileText));
+    return false;
+  }
+  if (!complete) {
+    QMessageBox::warning(&view, Utf8(kErrorCaption),
+                         QStringLiteral("화일을 끝까지 쓰지 못했습니다. 화일이 완전하지 않습니다.\n%1").arg(Utf8(reason)));
+    return false;
+  }
+  return true;
+}
+
+// The fixed writer's outcome: a run the user stopped at the diagonal-rapid question keeps
+// its part without a message.
+bool Written(CFendoView& view, const WriteResult& result) {
+  if (result.status == WriteStatus::Stopped) return false;
+  return Written(view, result.status != WriteStatus::CannotCreate, result.status != WriteStatus::WriteFailed,
+                 result.reason);
+}
+
+}  // namespace
+
+void SaveNcData(CFendoView& view) {
+  ToolpathDatabase& db = view.database();
+  CFendoApp& app = view.app();
+  // 1. The file: the one the work layer came from, unless it never came from one.
+  const LayerSlot& layer = WorkLayer(view);
+  const QString path = ChooseOutputFile(view, kSaveNcDataCommand, ProposedFile(layer.layerName, layer.fileName));
+  if (path.isEmpty()) return;
+
+  // 2. The options: what the dialog kept from its last use, the work layer's header over it.
+  NcOutputOptions& kept = app.Remembered<NcOutputMemory>().options;
+  NcOutputOptions options = kept;
+  options.outputPath = PathBytes(path);
+  PresetFromWorkLayer(db, options);
+  NcOutputDialog dialog(options, NcFileFilter(app.settings()), &view);
+  if (dialog.exec() != QDialog::Accepted) return;
+  options = dialog.values();
+  kept = options;
+
+  // 3. The program; the work layer is now named after it and the Heidenhain choice kept.
+  WriteResult result;
+  {
+    StatusProgress progress(view.frame().statusPanes());
+    MessageBoxPrompts prompts(&view);
+    result = WriteNcProgram(db, options, prompts, &progress);
+  }
+  ShowWorkLayerFile(view);
+  if (Written(view, result) && options.openEditor) StartEditor(view, PathText(options.outputPath));
+}
+
+void SaveLayerNcData(CFendoView& view) {
+  ToolpathDatabase& db = view.database();
+  CFendoApp& app = view.app();
+  // 1. The file the dialog starts with: the work layer's own, or one asked for first.
+  const LayerSlot& work = WorkLayer(view);
+  QString path = ProposedFile(work.layerName, work.fileName);
+  if (path.isEmpty()) {
+    path = ChooseOutputFile(view, kSaveLayerNcDataCommand, QString());
+    if (path.isEmpty()) return;
+  }
+  QString& layerText = app.Remembered<LayerOutputMemory>().layerText;
+  LayerOutputDialog dialog(db.layers, db.layers.workLayer, {path, layerText, {}}, NcFileFilter(app.settings()), &view);
+  if (dialog.exec() != QDialog::Accepted) return;
+  const LayerOutputChoice& choice = dialog.values();
+  layerText = choice.layerText;
+  if (choice.layers.empty()) return;
+
+  // 2. The writer's defaults, the program number of layer 0.
+  NcOutputOptions options = LayerOutputOptions(db);
+  options.outputPath = PathBytes(choice.outputPath);
+  db.options.heidenhainOutChk = false;
+  WriteResult result;
+  {
+    StatusProgress progress(view.frame().statusPanes());
+    MessageBoxPrompts prompts(&view);
+    result = WriteLayerNcProgram(db, choice.layers, options, prompts, &progress);
+  }
+  Written(view, result);
+}
+
+void RunPostProcessor(CFendoView& view) {
+  ToolpathDatabase& db = view.database();
+  CFendoApp& app = view.app();
+  // 1. The file: the work layer's own. Here the file name itself tells whether the layer came
+  // from a file: a layer given no file carries "Layer" in it.
+  LayerSlot& layer = db.layers[db.layers.workLayer];
+  const QString path = ChooseOutputFile(view, kPostProcessorCommand, ProposedFile(layer.fileName, layer.fileName));
+  if (path.isEmpty()) return;
+
+  // 2. The template: default.ppr of PostDir over the built-in one.
+  PostTemplate postTemplate;
+  const std::filesystem::path templatePath = DefaultTemplatePath(app.settings().postDir);
+  if (const FileStatus loaded = postTemplate.LoadTemplate(templatePath); !loaded) {
+    QMessageBox::information(&view, Utf8(kErrorCaption),
+                             Utf8(kCannotOpenFileText) + PathText(templatePath.string()) + QLatin1Char('\n') +
+                                 Utf8(loaded.reason));
+  }
+
+  // 3. The dialog with the work layer's header data.
+  PostOutputOptions& kept = app.Remembered<PostOutputMemory>().options;
+  PostOutputOptions options = kept;
+  options.templatePath = templatePath.string();
+  options.outputPath = PathBytes(path);
+  PresetPostOutputOptions(options, layer);
+  PostOutputDialog dialog(postTemplate, options, app.settings(), NcFileFilter(app.settings()), &view);
+  if (dialog.exec() != QDialog::Accepted) return;
+  options = dialog.values();
+  kept = options;
+
+  // 4. The program; the work layer now names it.
+  PostResult result;
+  {
+    StatusProgress progress(view.frame().statusPanes());
+    MessageBoxPrompts prompts(&view);
+    result = RunPostProcessor(db, postTemplate, options, prompts, &progress);
+  }
+  if (result.status == PostStatus::NoMotion) {
+    QMessageBox::information(&view, QStringLiteral(" Message"), QStringLiteral("출력할 공구경로가 없습니다."));
+    return;
+  }
+  ShowWorkLayerFile(view);
+  if (!Written(view, result.status != PostStatus::CannotCreate, result.status != PostStatus::WriteFailed,
+               result.reason)) {
+    return;
+  }
+  // An arc whose centre record is missing has no section to be written by: the program lacks it.
+  if (result.skippedArcs > 0) {
+    QMessageBox::warning(&view, Utf8(kErrorCaption),
+                         QStringLiteral("중심점이 없는 원호 %1개를 출력하지 못했습니다.").arg(result.skippedArcs));
+  }
+}
+
+}  // namespace fendo

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "app/dialogs/checked_dialog.h"
+#include "core/option_range.h"
+
+namespace fendo {
+
+struct MachineCondition;
+
+// The frame the feed optimizer's dialogs share: whole-number fields, and OK held to the ranges
+// the optimizer works with (the check fendo-batch runs before it optimises), a value outside
+// them refused on the control that shows it.
+class ConditionDialog : public CheckedDialog {
+ protected:
+  using CheckedDialog::CheckedDialog;
+
+  // Says which control shows the setting `name` (its name in the optimizer's ranges).
+  void ShowsSetting(std::string_view name, QWidget* control);
+
+  // Whether the optimizer can work with every setting of `condition`; otherwise the first
+  // value out of range is refused on the control that shows it, or on `elsewhere` (the button
+  // of the dialog that shows it) for one this dialog does not show. A dialog that edits only
+  // some settings checks them on a default condition that holds its own values, so that a bad
+  // value it does not show is left to the dialog that does.
+  bool HoldToRanges(const MachineCondition& condition, QWidget* elsewhere);
+
+ private:
+  QWidget* ControlOf(std::string_view name) const;
+
+  std::vector<std::pair<std::string_view, QWidget*>> controls_;
+};
+
+}  // namespace fendo
