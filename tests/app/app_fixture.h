@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QSettings>
@@ -62,9 +63,12 @@ inline void AnswerNextDialog(std::function<void(QWidget&)> answer) {
   timer->start(kAnswerPollMs);
 }
 
-// Gives `files` the file `path` and accepts it. A file dialog still reading its folder may not
-// take the name at once; it is given it again until it closes, or cancelled after two seconds.
+// Gives `files` the file `path` and accepts it. The dialog leaves its name field alone while
+// that has the focus, which the window system gives it at a moment of its own; the field is
+// made to let go first. A dialog that still does not close is given the name again, and
+// cancelled after two seconds.
 inline void AcceptFile(QFileDialog* files, const QString& path, int tries = 0) {
+  if (auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) name->clearFocus();
   files->selectFile(path);
   static_cast<QDialog*>(files)->accept();
   if (!files->isVisible()) return;
