@@ -45,21 +45,20 @@ void TakeMasterModel(CFendoView& view, MachineCondition& machine) {
 FeedControl& FeedOptimizerHost(CFendoApp& app) { return *app.Remembered<OptimizerHost>().control; }
 
 void FeedOptimizerCommand(CFendoView& view) {
-  // 1. The host, made at the first run; the optimizer works on its machine slot 1.
+  // The host, made at the first run; the optimizer works on its machine slot 1.
   FeedControl& host = FeedOptimizerHost(view.app());
   host.currentMachine = FeedControl::kOptimizerMachine;
   MachineCondition& machine = host.machines[FeedControl::kOptimizerMachine];
   OptimizerSlot& slot = host.optimizerSlots[FeedControl::kOptimizerMachine];
 
-  // 2. and 3. The settings of the run; Cancel, or a machine whose optimizer is off, changes
+  // The settings of the run; Cancel, or a machine whose optimizer is off, changes
   // nothing.
   TransferDialog dialog(host.transferDialog, machine, &view);
   if (dialog.exec() != QDialog::Accepted || machine.qelEnabled != 1) return;
 
-  // 4. and 5.
   TakeMasterModel(view, machine);
 
-  // 6. to 12. The optimizer rewrites every feed and adds the ramp points; the toolpath as it
+  // The optimizer rewrites every feed and adds the ramp points; the toolpath as it
   // was can come back with Undo.
   ToolpathDatabase& db = view.database();
   PushUndo(db);

@@ -8,6 +8,9 @@ namespace fendo {
 // An edit field for one number. Numbers are written and read with a decimal point whatever
 // the user's locale, so "1,5" is refused rather than read as 1 or 15.
 class NumberField : public QLineEdit {
+  // Its own meta-object, so that a dialog's number fields can be told from its other edits.
+  Q_OBJECT
+
  public:
   // `label` names the field in the messages that refuse its text.
   explicit NumberField(const QString& label, QWidget* parent = nullptr);
