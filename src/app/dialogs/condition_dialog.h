@@ -13,9 +13,18 @@ namespace fendo {
 
 struct MachineCondition;
 
-// The frame the feed optimizer's dialogs share: whole-number fields, and OK held to the ranges
-// the optimizer works with (the check fendo-batch runs before it optimises), a value outside
-// them refused on the control that shows it.
+// A number field of a condition dialog: its label, the setting's name in the optimizer's
+// ranges, and the setting it edits.
+template <typename T>
+struct ConditionField {
+  const char* label;
+  std::string_view name;
+  T MachineCondition::*field;
+};
+
+// The frame the feed optimizer's dialogs share: OK held to the ranges the optimizer works with
+// (the check fendo-batch runs before it optimises), a value outside them refused on the
+// control that shows it.
 class ConditionDialog : public CheckedDialog {
  protected:
   using CheckedDialog::CheckedDialog;

@@ -18,12 +18,7 @@ namespace fendo {
 namespace {
 
 // The fields in their order, each with the setting it edits (and its name in the ranges).
-struct RealSetting {
-  const char* label;
-  std::string_view name;
-  float MachineCondition::*field;
-};
-constexpr std::array<RealSetting, CuttingConditionDialog::kRealFields> kRealSettings = {{
+constexpr std::array<ConditionField<float>, CuttingConditionDialog::kRealFields> kRealSettings = {{
     {"공구경로 공구 직경", "toolDiameter", &MachineCondition::toolDiameter},
     {"안전거리", "safetyDistance", &MachineCondition::safetyDistance},
     {"코너검색 최소각도", "cornerMinAngle", &MachineCondition::cornerMinAngle},
@@ -32,12 +27,7 @@ constexpr std::array<RealSetting, CuttingConditionDialog::kRealFields> kRealSett
     {"경사 최대감속비", "slopeMaxReduction", &MachineCondition::slopeMaxReduction},
 }};
 
-struct WholeSetting {
-  const char* label;
-  std::string_view name;
-  int MachineCondition::*field;
-};
-constexpr std::array<WholeSetting, CuttingConditionDialog::kWholeFields> kWholeSettings = {{
+constexpr std::array<ConditionField<int>, CuttingConditionDialog::kWholeFields> kWholeSettings = {{
     {"공구 접근피드", "plungeFeed", &MachineCondition::plungeFeed},
     {"최대피드", "qelMaxFeed", &MachineCondition::qelMaxFeed},
 }};
@@ -104,8 +94,8 @@ bool CuttingConditionDialog::TakeFields() {
   // Only this dialog's settings are held to their ranges here; the others are the transfer
   // dialog's to refuse.
   MachineCondition shown;
-  for (const RealSetting& setting : kRealSettings) shown.*setting.field = taken.*setting.field;
-  for (const WholeSetting& setting : kWholeSettings) shown.*setting.field = taken.*setting.field;
+  for (const ConditionField<float>& setting : kRealSettings) shown.*setting.field = taken.*setting.field;
+  for (const ConditionField<int>& setting : kWholeSettings) shown.*setting.field = taken.*setting.field;
   if (!HoldToRanges(shown, this)) return false;
 
   condition_ = taken;

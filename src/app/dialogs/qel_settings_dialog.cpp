@@ -28,12 +28,7 @@ constexpr std::array<SwitchSetting, QelSettingsDialog::kSwitches> kSwitchSetting
     {"부드러운 피드 변화", &MachineCondition::feedChgSmoothCheck},
 }};
 
-struct RealSetting {
-  const char* label;
-  std::string_view name;
-  float MachineCondition::*field;
-};
-constexpr std::array<RealSetting, QelSettingsDialog::kRealFields> kRealSettings = {{
+constexpr std::array<ConditionField<float>, QelSettingsDialog::kRealFields> kRealSettings = {{
     {"Z 상향 / Z 하향", "zupZdown", &MachineCondition::zupZdown},
     {"경사/코너 감속비", "sideCorRat", &MachineCondition::sideCorRat},
 }};
@@ -139,7 +134,7 @@ bool QelSettingsDialog::TakeFields() {
   // cannot leave theirs); the others are the transfer dialog's to refuse.
   MachineCondition shown;
   shown.feedChgAng = taken.feedChgAng;
-  for (const RealSetting& setting : kRealSettings) shown.*setting.field = taken.*setting.field;
+  for (const ConditionField<float>& setting : kRealSettings) shown.*setting.field = taken.*setting.field;
   if (!HoldToRanges(shown, this)) return false;
 
   condition_ = taken;
