@@ -3,13 +3,11 @@
 #include "core/progress.h"
 #include "core/toolpath_database.h"
 #include "core/user_prompts.h"
+#include "edit/no_room.h"
 #include "output/arc_conversion.h"
 
 namespace fendo {
 namespace {
-
-constexpr std::string_view kNoRoomText = "Memory를 할당할 수 없습니다!!!";
-constexpr std::string_view kNoRoomCaption = " Message";
 
 bool HasArc(ToolpathDatabase& db) {
   bool found = false;
@@ -24,7 +22,7 @@ bool ArcGuard(ToolpathDatabase& db, UserPrompts& prompts, Progress& progress) {
   if (!prompts.AskOkCancel(kArcGuardQuestion, kErrorCaption, PromptIcon::Question)) return false;
   db.Snapshot(SnapshotMode::Push);
   if (!ArcsToLines(db, kArcGuardChordTolerance, &progress)) {
-    prompts.Message(kNoRoomText, kNoRoomCaption, PromptIcon::Error);
+    TellNoRoom(prompts);
     return false;
   }
   return true;

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "app/commands/no_room_message.h"
 #include "app/dialogs/arc_convert_dialog.h"
 #include "app/dialogs/message_box_prompts.h"
 #include "app/dialogs/value_dialogs.h"
@@ -11,6 +10,7 @@
 #include "app/main_frame.h"
 #include "app/status_progress.h"
 #include "core/post_edit.h"
+#include "edit/no_room.h"
 #include "output/arc_conversion.h"
 #include "view/show_prompt.h"
 
@@ -65,7 +65,10 @@ void ArcConvertCommand(CFendoView& view) {
     PromptedProgress progress(status);
     converted = RunArcConvert(view.database(), options, &progress);
   }
-  if (!converted) MessageBoxPrompts(&view).Message(kNoRoomText, kNoRoomCaption, PromptIcon::Error);
+  if (!converted) {
+    MessageBoxPrompts prompts(&view);
+    TellNoRoom(prompts);
+  }
   view.Redraw();
 }
 

@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "app/commands/no_room_message.h"
 #include "app/dialogs/feed_change_dialogs.h"
 #include "app/dialogs/machine_feed_dialog.h"
 #include "app/dialogs/message_box_prompts.h"
 #include "app/fendo_app.h"
 #include "app/fendo_view.h"
+#include "edit/no_room.h"
 #include "edit/region_input.h"
 #include "feed/machine_condition_feed.h"
 #include "feed/set_all_feeds.h"
@@ -25,7 +25,10 @@ struct FeedLimitValue {
   OneValue dialog{std::string(kFeedLimitLabel), kDefaultFeedLimit};
 };
 
-void TellNoRoom(CFendoView& view) { MessageBoxPrompts(&view).Message(kNoRoomText, kNoRoomCaption, PromptIcon::Error); }
+void TellNoRoom(CFendoView& view) {
+  MessageBoxPrompts prompts(&view);
+  TellNoRoom(prompts);
+}
 
 // Opens the command's dialog on the values it keeps; on OK runs `change` with them and
 // redraws. The dialog has held the values to their ranges, so a change that fails is one
