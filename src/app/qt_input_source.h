@@ -2,8 +2,8 @@
 
 #include <QElapsedTimer>
 
-#include "edit/input_source.h"
-#include "edit/latched_keys.h"
+#include "interact/input_source.h"
+#include "interact/latched_keys.h"
 
 namespace fendo {
 

@@ -20,7 +20,7 @@
 #include "app_fixture.h"
 #include "core/post_edit.h"
 #include "core/toolpath_database.h"
-#include "edit/scripted_input.h"
+#include "interact/scripted_input.h"
 #include "feed/arc_radius_feed.h"
 #include "feed/ff_cut.h"
 #include "feed/machine_condition_feed.h"

@@ -3,8 +3,8 @@
 #include "app/fendo_view.h"
 #include "app_fixture.h"
 #include "core/toolpath_database.h"
-#include "edit/path_loop.h"
-#include "edit/scripted_input.h"
+#include "interact/path_loop.h"
+#include "interact/scripted_input.h"
 #include "view/view_input.h"
 
 namespace fendo {

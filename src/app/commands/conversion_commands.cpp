@@ -10,7 +10,7 @@
 #include "app/main_frame.h"
 #include "app/status_progress.h"
 #include "core/post_edit.h"
-#include "edit/no_room.h"
+#include "interact/no_room.h"
 #include "output/arc_conversion.h"
 #include "view/show_prompt.h"
 

@@ -14,7 +14,7 @@
 #include "app/main_frame.h"
 #include "app/qt_text.h"
 #include "app/status_progress.h"
-#include "edit/undo_commands.h"
+#include "interact/undo_commands.h"
 #include "feed/master_file.h"
 #include "feed/master_model_build.h"
 

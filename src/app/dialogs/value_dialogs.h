@@ -4,7 +4,7 @@
 #include <QString>
 
 #include "app/dialogs/checked_dialog.h"
-#include "edit/value_dialogs.h"
+#include "edit/entered_values.h"
 
 class QFormLayout;
 class QVBoxLayout;

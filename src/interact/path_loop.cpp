@@ -1,11 +1,11 @@
 // One loop serves paths and points: they differ in what a pick stands for, how SPACE and
 // BACK SPACE step, and how the current one is marked.
-#include "edit/path_loop.h"
+#include "interact/path_loop.h"
 
 #include <optional>
 
 #include "core/toolpath_database.h"
-#include "edit/input_source.h"
+#include "interact/input_source.h"
 #include "view/picking.h"
 #include "view/show_prompt.h"
 #include "view/status_texts.h"

@@ -1,4 +1,4 @@
-#include "edit/latched_keys.h"
+#include "interact/latched_keys.h"
 
 namespace fendo {
 

@@ -1,11 +1,11 @@
-#include "edit/region_input.h"
+#include "interact/region_input.h"
 
 #include <cmath>
 #include <span>
 
-#include "edit/input_source.h"
-#include "edit/loop_prompts.h"
-#include "edit/path_loop.h"
+#include "interact/input_source.h"
+#include "interact/loop_prompts.h"
+#include "interact/path_loop.h"
 #include "view/show_prompt.h"
 #include "view/view_input.h"
 #include "view/view_surface.h"

@@ -1,4 +1,4 @@
-#include "edit/input_source.h"
+#include "interact/input_source.h"
 
 #include <array>
 

@@ -1,5 +1,5 @@
-# The interactive side of editing: the input the loops poll, the path, point, window and
-# polygon loops, undo and redo, the arc guard and the tool simulation.
+# The interactive framework of the editing commands: the input the loops poll, the path, point,
+# window and polygon loops, undo and redo, the arc guard and the tool simulation.
 target_sources(fendo_engine PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/arc_guard.cpp
   ${CMAKE_CURRENT_LIST_DIR}/input_source.cpp

@@ -4,7 +4,7 @@
 #include <set>
 #include <vector>
 
-#include "edit/input_source.h"
+#include "interact/input_source.h"
 
 namespace fendo::test {
 

@@ -1,4 +1,4 @@
-#include "edit/undo_commands.h"
+#include "interact/undo_commands.h"
 
 #include "core/toolpath_database.h"
 #include "view/view_surface.h"

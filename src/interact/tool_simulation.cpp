@@ -3,15 +3,15 @@
 // program of millions of short moves plays at the speed of its shape rather than of its record
 // count, and it looks at the keys only after drawing. In single steps it shows every motion
 // record and waits between polls like the other loops, so that a held SPACE steps every 50 ms.
-#include "edit/tool_simulation.h"
+#include "interact/tool_simulation.h"
 
 #include <cmath>
 #include <optional>
 
 #include "core/toolpath_database.h"
-#include "edit/input_source.h"
-#include "edit/loop_prompts.h"
-#include "edit/path_loop.h"
+#include "interact/input_source.h"
+#include "interact/loop_prompts.h"
+#include "interact/path_loop.h"
 #include "view/show_prompt.h"
 #include "view/view_input.h"
 #include "view/view_surface.h"

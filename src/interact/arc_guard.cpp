@@ -1,9 +1,9 @@
-#include "edit/arc_guard.h"
+#include "interact/arc_guard.h"
 
 #include "core/progress.h"
 #include "core/toolpath_database.h"
 #include "core/user_prompts.h"
-#include "edit/no_room.h"
+#include "interact/no_room.h"
 #include "output/arc_conversion.h"
 
 namespace fendo {

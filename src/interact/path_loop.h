@@ -3,7 +3,7 @@
 #include <functional>
 #include <string_view>
 
-#include "edit/loop_prompts.h"
+#include "interact/loop_prompts.h"
 #include "view/path_span.h"
 
 namespace fendo {
