@@ -54,7 +54,8 @@ void DrawView(Canvas& canvas, ToolpathDatabase& db, const ViewState& view, const
   }
   // 4.
   if (options.layerTextShown) {
-    DrawTexts(canvas, LayerText(db, settings.layerColours, view.clientWidth, inverted, settings.layerText));
+    DrawTexts(canvas, LayerText(db, settings.layerColours, view.clientWidth, view.clientHeight, inverted,
+                                  settings.layerText));
   }
   if (options.feedLegendShown && !db.layers.colourByLayer) {
     DrawTexts(canvas, FeedLegend(db.workFeed, view.clientHeight, inverted));

@@ -1,5 +1,6 @@
 #include "view/layer_text.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "core/toolpath_database.h"
@@ -18,20 +19,62 @@ std::string_view Trimmed(std::string_view s) {
   return s.substr(first, s.find_last_not_of(kBlanks) - first + 1);
 }
 
-// The comment's lines, each stored ending in "\r\n" (a last line may lack it).
-std::vector<std::string_view> CommentLines(std::string_view comment) {
-  std::vector<std::string_view> lines;
-  while (!comment.empty()) {
-    const std::size_t end = comment.find('\n');
-    lines.push_back(comment.substr(0, end));
-    comment.remove_prefix(end == std::string_view::npos ? comment.size() : end + 1);
+// The comment's lines, each stored ending in "\r\n" (a last line may lack it), taken one at a
+// time from the front. A program's comment gathers every comment line it holds, millions in a
+// long program with repeated headers, and the picture shows a few dozen: the rest are counted,
+// never taken apart.
+class CommentLines {
+ public:
+  explicit CommentLines(std::string_view comment) : rest_(comment) {}
+
+  std::size_t Remaining() const {
+    if (rest_.empty()) return 0;
+    return static_cast<std::size_t>(std::count(rest_.begin(), rest_.end(), '\n')) + (rest_.back() != '\n');
   }
-  return lines;
-}
+  std::string_view Next() {
+    const std::size_t end = rest_.find('\n');
+    const std::string_view line = rest_.substr(0, end);
+    rest_.remove_prefix(end == std::string_view::npos ? rest_.size() : end + 1);
+    return line;
+  }
+
+ private:
+  std::string_view rest_;
+};
+
+// One column of the layer text, from the layout's top down, no further than the picture
+// reaches. A column with more lines than rows shows one line fewer than fit and ends with a
+// row that says how many were left out.
+class Column {
+ public:
+  Column(std::vector<LayerTextLine>& lines, int left, int height, const LayerTextLayout& layout)
+      : lines_(lines), left_(left), top_(layout.top), step_(layout.lineStep),
+        rows_(static_cast<std::size_t>(std::max(0, (height - layout.top) / layout.lineStep))) {}
+
+  // How many of a column's `total` lines are shown.
+  std::size_t Shown(std::size_t total) const { return total <= rows_ ? total : std::max<std::size_t>(rows_, 1) - 1; }
+
+  void Add(std::string text, Rgb colour, int indent = 0) {
+    lines_.push_back({std::move(text), {left_ + indent, top_}, colour});
+    top_ += step_;
+  }
+  // Closes a column of `total` lines after Shown(total) of them were added.
+  void EndWithLeftOut(std::size_t total, Rgb colour) {
+    const std::size_t leftOut = total - Shown(total);
+    if (leftOut > 0 && rows_ > 0) Add("... 외 " + std::to_string(leftOut) + "줄 생략", colour);
+  }
+
+ private:
+  std::vector<LayerTextLine>& lines_;
+  int left_;
+  int top_;
+  int step_;
+  std::size_t rows_;
+};
 
 }  // namespace
 
-std::vector<LayerTextLine> LayerText(const ToolpathDatabase& db, const LayerColours& colours, int width,
+std::vector<LayerTextLine> LayerText(const ToolpathDatabase& db, const LayerColours& colours, int width, int height,
                                      bool backgroundInverted, const LayerTextLayout& layout) {
   const int work = db.layers.workLayer;
   const auto holdsRecords = [&](int layer) {
@@ -42,34 +85,43 @@ std::vector<LayerTextLine> LayerText(const ToolpathDatabase& db, const LayerColo
   };
 
   std::vector<LayerTextLine> lines;
-  int top = layout.top;
+  std::vector<int> listed;
   for (int layer = 0; layer < kListedLayers; ++layer) {
-    if (!db.layers[layer].layerOn || !holdsRecords(layer)) continue;
-    lines.push_back({db.layers[layer].fileName, {layout.left, top}, colourOf(layer)});
-    top += layout.lineStep;
+    if (db.layers[layer].layerOn && holdsRecords(layer)) listed.push_back(layer);
   }
+  Column names(lines, layout.left, height, layout);
+  const std::size_t namesShown = names.Shown(listed.size());
+  for (std::size_t k = 0; k < namesShown; ++k) names.Add(db.layers[listed[k]].fileName, colourOf(listed[k]));
+  if (namesShown < listed.size()) names.EndWithLeftOut(listed.size(), colourOf(listed[namesShown]));
 
   if (!LayerTable::IsSlot(work) || !db.layers[work].layerOn || !holdsRecords(work)) return lines;
   const LayerSlot& slot = db.layers[work];
-  const Rgb colour = colourOf(work);
-  const int left = width - layout.rightBlockInset;
-  top = layout.top;
-  const auto add = [&](std::string text, int x) {
-    lines.push_back({std::move(text), {x, top}, colour});
-    top += layout.lineStep;
-  };
-  add("Layer Name : " + slot.layerName, left);
-  add("File Name : " + slot.fileName, left);
-  if (slot.programNumber > 0) add("Program num : " + std::to_string(slot.programNumber), left);
-  if (slot.toolNumber > 0) add("Tool num : " + std::to_string(slot.toolNumber), left);
-  if (slot.spindle > 0) add("Spindle : " + std::to_string(slot.spindle), left);
-  const std::vector<std::string_view> comment = CommentLines(slot.comment);
-  if (comment.size() == 1) {
-    add("Comment : " + std::string(Trimmed(comment.front())), left);
+  std::vector<std::string> header = {"Layer Name : " + slot.layerName, "File Name : " + slot.fileName};
+  if (slot.programNumber > 0) header.push_back("Program num : " + std::to_string(slot.programNumber));
+  if (slot.toolNumber > 0) header.push_back("Tool num : " + std::to_string(slot.toolNumber));
+  if (slot.spindle > 0) header.push_back("Spindle : " + std::to_string(slot.spindle));
+  // A comment of one line stands beside its label; longer ones follow it, indented.
+  CommentLines comment(slot.comment);
+  std::size_t commentLines = comment.Remaining();
+  if (commentLines == 1) {
+    header.push_back("Comment : " + std::string(Trimmed(comment.Next())));
+    commentLines = 0;
   } else {
-    add("Comment : ", left);
-    for (const std::string_view line : comment) add(std::string(Trimmed(line)), left + layout.commentIndent);
+    header.push_back("Comment : ");
   }
+
+  const Rgb colour = colourOf(work);
+  Column block(lines, width - layout.rightBlockInset, height, layout);
+  const std::size_t total = header.size() + commentLines;
+  const std::size_t shown = block.Shown(total);
+  for (std::size_t k = 0; k < shown; ++k) {
+    if (k < header.size()) {
+      block.Add(std::move(header[k]), colour);
+    } else {
+      block.Add(std::string(Trimmed(comment.Next())), colour, layout.commentIndent);
+    }
+  }
+  block.EndWithLeftOut(total, colour);
   return lines;
 }
 

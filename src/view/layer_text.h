@@ -30,8 +30,9 @@ struct LayerTextLine {
 // "Layer text": down the left side the file name of every layer 0..98 that is switched on and
 // holds records; at the right, for the work layer when it is switched on and holds records, its
 // name, file, program, tool and spindle numbers (each only above 0) and its comment. Each in
-// its layer's colour.
-std::vector<LayerTextLine> LayerText(const ToolpathDatabase& db, const LayerColours& colours, int width,
+// its layer's colour. Both columns stop at the bottom of a picture `height` high: a column with
+// more lines than fit ends with the line "... 외 N줄 생략", N the lines left out.
+std::vector<LayerTextLine> LayerText(const ToolpathDatabase& db, const LayerColours& colours, int width, int height,
                                      bool backgroundInverted, const LayerTextLayout& layout);
 
 }  // namespace fendo

@@ -6,15 +6,17 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "app/fendo_app.h"
 #include "app/main_frame.h"
+#include "support/scoped_variable.h"
+#include "support/temp_dir.h"
 
 namespace fendo {
 
@@ -25,19 +27,22 @@ inline QString ExampleFile(const char* name) { return QStringLiteral(FENDO_EXAMP
 class AppFixture {
  public:
   AppFixture() {
-    qputenv("FENDO_SYSTEM_DIR", home_.path().toUtf8());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home_.path());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home_.path());
+    const QString home = QString::fromStdString(home_.path().string());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home);
     app_ = std::make_unique<CFendoApp>();
     app_->InitInstance({});
   }
 
   CFendoApp& app() { return *app_; }
   CMainFrame& frame() { return *app_->mainFrame(); }
-  const QTemporaryDir& home() const { return home_; }
+  const test::TempDir& home() const { return home_; }
+  // A file in the temporary folder, named as the dialogs take it.
+  QString HomeFile(const std::string& name) const { return QString::fromStdString((home_ / name).string()); }
 
  private:
-  QTemporaryDir home_;
+  test::TempDir home_;
+  test::ScopedVariable systemDir_{"FENDO_SYSTEM_DIR", home_.path().c_str()};
   std::unique_ptr<CFendoApp> app_;
 };
 

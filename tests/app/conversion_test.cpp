@@ -193,7 +193,7 @@ class ConversionTest : public QObject {
 
 void ConversionTest::init() {
   fixture_ = std::make_unique<AppFixture>();
-  const QString path = fixture_->home().filePath(QStringLiteral("conversion.nc"));
+  const QString path = fixture_->HomeFile("conversion.nc");
   std::ofstream(path.toStdString()) << TestProgram();
   view_ = fixture_->frame().OpenDocument(path);
   QVERIFY(view_);

@@ -8,7 +8,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -32,6 +31,8 @@
 #include "config/nc_options_file.h"
 #include "config/system_settings.h"
 #include "core/scripted_prompts.h"
+#include "support/scoped_variable.h"
+#include "support/temp_dir.h"
 
 namespace fendo {
 namespace {
@@ -93,19 +94,6 @@ void WhenModalOpens(std::function<void(QWidget&)> act) {
     act(*modal);
   });
 }
-
-// Sets FENDO_SYSTEM_DIR for one test, and puts the old value back after it.
-class SystemDirForTest {
- public:
-  explicit SystemDirForTest(const QString& dir) : old_(qgetenv("FENDO_SYSTEM_DIR")), had_(qEnvironmentVariableIsSet("FENDO_SYSTEM_DIR")) {
-    qputenv("FENDO_SYSTEM_DIR", dir.toUtf8());
-  }
-  ~SystemDirForTest() { had_ ? qputenv("FENDO_SYSTEM_DIR", old_) : qunsetenv("FENDO_SYSTEM_DIR"); }
-
- private:
-  QByteArray old_;
-  bool had_;
-};
 
 // One of the six value dialogs, as the user meets it and as OK gives it back.
 struct ValueDialogCase {
@@ -420,8 +408,8 @@ void DialogsTest::toolShapeRefusesSizesOutOfRange() {
 }
 
 void DialogsTest::workEnvironmentSavesFendoCfg() {
-  QTemporaryDir dir;
-  const SystemDirForTest systemDir(dir.path());
+  const test::TempDir dir;
+  const test::ScopedVariable systemDir("FENDO_SYSTEM_DIR", dir.path().c_str());
   const SystemSettings before = DefaultSystemSettings();
   test::ScriptedPrompts prompts;
 
@@ -459,10 +447,10 @@ void DialogsTest::workEnvironmentSavesFendoCfg() {
 
 // The failure goes through the program's own message box: text, caption and information icon.
 void DialogsTest::workEnvironmentReportsAFileItCannotCreate() {
-  QTemporaryDir dir;
-  const QString notAFolder = dir.filePath("fendo.cfg-is-a-file");
-  QVERIFY(std::ofstream(notAFolder.toStdString()).good());
-  const SystemDirForTest systemDir(notAFolder);
+  const test::TempDir dir;
+  const fs::path notAFolder = dir / "fendo.cfg-is-a-file";
+  QVERIFY(std::ofstream(notAFolder).good());
+  const test::ScopedVariable systemDir("FENDO_SYSTEM_DIR", notAFolder.c_str());
 
   WorkEnvironmentDialog dialog(DefaultSystemSettings());
   dialog.show();
@@ -483,8 +471,8 @@ void DialogsTest::workEnvironmentReportsAFileItCannotCreate() {
 
 // fendo.cfg is a list of words: a blank would shift every setting behind it when read back.
 void DialogsTest::workEnvironmentRefusesAValueWithABlank() {
-  QTemporaryDir dir;
-  const SystemDirForTest systemDir(dir.path());
+  const test::TempDir dir;
+  const test::ScopedVariable systemDir("FENDO_SYSTEM_DIR", dir.path().c_str());
   test::ScriptedPrompts prompts;
   WorkEnvironmentDialog dialog(DefaultSystemSettings());
   dialog.SetPrompts(prompts);
@@ -514,9 +502,9 @@ void DialogsTest::settingsDialogButtons() {
   QFETCH(QString, button);
   QFETCH(int, outcome);
   QFETCH(bool, written);
-  QTemporaryDir dir;
+  const test::TempDir dir;
   SystemSettings settings = DefaultSystemSettings();
-  settings.configDir = dir.path().toStdString();
+  settings.configDir = dir.path().string();
   const NcOptions before{.heidenhainOutChk = true};
 
   SettingsDialog dialog(before, settings);

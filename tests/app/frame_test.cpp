@@ -174,7 +174,7 @@ void FrameTest::openingAFileThatIsNotThereChangesNothing() {
   const QString title = frame.windowTitle();
 
   const auto shown = CatchNextMessage();
-  QVERIFY(frame.OpenDocument(fixture_->home().filePath("missing.nc")) == nullptr);
+  QVERIFY(frame.OpenDocument(fixture_->HomeFile("missing.nc")) == nullptr);
   QCOMPARE(shown->caption, QStringLiteral("Error message"));
   QCOMPARE(shown->text, QStringLiteral("화일을 열수 없습니다.\n"));
   QTRY_COMPARE(frame.mdiArea().subWindowList().size(), 1);

@@ -27,6 +27,8 @@
 #include "feed/qel_file.h"
 #include "output/nc_output_options.h"
 #include "output/nc_writer.h"
+#include "support/file_bytes.h"
+#include "support/temp_dir.h"
 
 namespace fendo {
 namespace {
@@ -169,7 +171,7 @@ class OptimizerTest : public QObject {
   FeedControl& host() { return FeedOptimizerHost(fixture_->app()); }
   const MachineCondition& copy() { return host().transferDialog.condition; }
   const MachineCondition& slot() { return host().machines[FeedControl::kOptimizerMachine]; }
-  fs::path Temp(const std::string& name) { return fs::path(fixture_->home().path().toStdString()) / name; }
+  fs::path Temp(const std::string& name) { return fixture_->home() / name; }
 
   std::unique_ptr<AppFixture> fixture_;
   CFendoView* view_ = nullptr;

@@ -17,6 +17,7 @@
 #include "cli/batch_run.h"
 #include "core/scripted_prompts.h"
 #include "output/nc_writer.h"
+#include "support/file_bytes.h"
 
 namespace fendo {
 namespace {
@@ -68,7 +69,7 @@ class OutputTest : public QObject {
   void postProcessorWritesAnEditedSectionAndAsksItsValue();
 
  private:
-  QString Temp(const char* name) const { return fixture_->home().filePath(QString::fromLatin1(name)); }
+  QString Temp(const char* name) const { return fixture_->HomeFile(name); }
 
   std::unique_ptr<AppFixture> fixture_;
   CFendoView* view_ = nullptr;
@@ -267,7 +268,7 @@ void OutputTest::layerOutputParsesTheListAndWritesTheLayers() {
 }
 
 void OutputTest::postProcessorWritesAnEditedSectionAndAsksItsValue() {
-  fixture_->app().settings().postDir = ToUtf8(fixture_->home().path());
+  fixture_->app().settings().postDir = fixture_->home().path().string();
   const QString out = Temp("post.nc");
   const QString savedTemplate = Temp("mine.ppr");
   QString askedLabel;

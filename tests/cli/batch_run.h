@@ -1,10 +1,6 @@
 #pragma once
 
-#include <unistd.h>
-
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -29,33 +25,9 @@ inline BatchRun Batch(const std::vector<std::string>& args) {
   return run;
 }
 
-inline std::string ReadFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 // A bundled example program.
 inline std::filesystem::path Example(const std::string& name) {
   return std::filesystem::path(FENDO_TEST_DATA_DIR) / "../../examples" / name;
 }
-
-// A folder of its own for a test, removed with it.
-class TempDir {
- public:
-  TempDir() {
-    static int made = 0;
-    path_ = std::filesystem::temp_directory_path() /
-            ("fendo-test-" + std::to_string(::getpid()) + "-" + std::to_string(made++));
-    std::filesystem::create_directories(path_);
-  }
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
-  ~TempDir() { std::filesystem::remove_all(path_); }
-  const std::filesystem::path& path() const { return path_; }
-  std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
-
- private:
-  std::filesystem::path path_;
-};
 
 }  // namespace fendo::test

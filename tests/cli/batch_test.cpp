@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "cli/batch.h"
 #include "cli/batch_run.h"
+#include "support/file_bytes.h"
+#include "support/golden_file.h"
+#include "support/scoped_variable.h"
+#include "support/temp_dir.h"
 
 namespace fendo {
 namespace {
@@ -20,25 +23,6 @@ using test::ReadFile;
 using test::TempDir;
 
 fs::path Data(const std::string& name) { return fs::path(FENDO_TEST_DATA_DIR) / "reader" / name; }
-
-// Points the system directory at a folder of the test's while it lives.
-class SystemDirectory {
- public:
-  explicit SystemDirectory(const fs::path& dir) {
-    if (const char* old = std::getenv("FENDO_SYSTEM_DIR")) saved_ = old;
-    setenv("FENDO_SYSTEM_DIR", dir.c_str(), 1);
-  }
-  ~SystemDirectory() {
-    if (saved_) {
-      setenv("FENDO_SYSTEM_DIR", saved_->c_str(), 1);
-    } else {
-      unsetenv("FENDO_SYSTEM_DIR");
-    }
-  }
-
- private:
-  std::optional<std::string> saved_;
-};
 
 struct GoldenCase {
   const char* program;
@@ -54,7 +38,6 @@ TEST(BatchDump, MatchesTheReviewedDumps) {
       {"arcs_to_lines.nc", {"--arcs-to-lines"}},
       {"heidenhain_features.h", {"--heidenhain"}},
   };
-  const bool update = std::getenv("FENDO_UPDATE_GOLDEN") != nullptr;
   for (const GoldenCase& c : cases) {
     std::vector<std::string> args = {"dump"};
     args.insert(args.end(), c.flags.begin(), c.flags.end());
@@ -63,8 +46,7 @@ TEST(BatchDump, MatchesTheReviewedDumps) {
     EXPECT_EQ(run.status, 0) << c.program << ": " << run.err;
     EXPECT_EQ(run.err, "") << c.program;
     const fs::path golden = Data(fs::path(c.program).stem().string() + ".dump");
-    if (update) std::ofstream(golden, std::ios::binary) << run.out;
-    EXPECT_EQ(run.out, ReadFile(golden)) << c.program;
+    EXPECT_EQ(run.out, test::GoldenBytes(run.out, golden)) << c.program;
   }
 }
 
@@ -136,7 +118,7 @@ TEST(BatchOptions, WithoutFlagsTheReaderOptionsComeFromTheConfiguredFendoPar) {
   fs::create_directories(config);
   std::ofstream(dir.path() / "fendo.cfg") << "ConfigDir " << config.string() << "\n";
   std::ofstream(config / "fendo.par") << "HeidenhainInputChk 1\n";
-  SystemDirectory system(dir.path());
+  const test::ScopedVariable system("FENDO_SYSTEM_DIR", dir.path().c_str());
 
   const BatchRun configured = Batch({"dump", Data("heidenhain_features.h").string()});
   EXPECT_EQ(configured.out, ReadFile(Data("heidenhain_features.dump"))) << configured.err;
@@ -166,7 +148,6 @@ TEST(BatchConvert, WritesTheReviewedPrograms) {
       {"flange_iso.nc", {flange, "--heidenhain"}},
       {"layers.nc", {bracket, flange, "--layers", "1 0", "--int"}},
   };
-  const bool update = std::getenv("FENDO_UPDATE_GOLDEN") != nullptr;
   for (const ConvertCase& c : cases) {
     std::vector<std::string> args = {"convert", "-o", (dir.path() / c.golden).string(), "--yes"};
     args.insert(args.end(), c.args.begin(), c.args.end());
@@ -176,8 +157,7 @@ TEST(BatchConvert, WritesTheReviewedPrograms) {
     const BatchRun run = Batch(args);
     EXPECT_EQ(run.status, 0) << c.golden << ": " << run.err;
     const std::string written = ReadFile(dir.path() / c.golden);
-    if (update) std::ofstream(WriterGolden(c.golden), std::ios::binary) << written;
-    EXPECT_EQ(written, ReadFile(WriterGolden(c.golden))) << c.golden;
+    EXPECT_EQ(written, test::GoldenBytes(written, WriterGolden(c.golden))) << c.golden;
   }
 }
 

@@ -3,6 +3,7 @@
 #include <QImage>
 
 #include "cli/batch_run.h"
+#include "support/temp_dir.h"
 
 namespace fendo {
 namespace {

@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <limits>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,41 +14,17 @@
 #include "config/system_directory.h"
 #include "config/system_settings.h"
 #include "config/text_file.h"
+#include "support/scoped_variable.h"
+#include "support/temp_dir.h"
 
 namespace fendo {
 namespace {
 
 namespace fs = std::filesystem;
+using test::ScopedVariable;
 
-// Sets (or, for nullptr, unsets) an environment variable for one test and restores it after.
-class ScopedVariable {
- public:
-  ScopedVariable(const char* name, const char* value) : name_(name) {
-    if (const char* old = std::getenv(name)) saved_ = old;
-    Set(value);
-  }
-  ~ScopedVariable() { Set(saved_ ? saved_->c_str() : nullptr); }
-
- private:
-  void Set(const char* value) { value ? setenv(name_, value, 1) : unsetenv(name_); }
-
-  const char* name_;
-  std::optional<std::string> saved_;
-};
-
-// Each test gets a folder of its own, so suites may run in parallel.
 class SettingsFilesTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "fendo-config-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
-  }
-  void TearDown() override {
-    std::error_code ignored;
-    fs::remove_all(dir_, ignored);
-  }
-
   static std::string Bytes(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -59,7 +33,7 @@ class SettingsFilesTest : public ::testing::Test {
     std::ofstream(path, std::ios::binary) << bytes;
   }
 
-  fs::path dir_;
+  const test::TempDir dir_;
 };
 
 SystemSettings WithConfigDir(const fs::path& configDir) {
@@ -210,13 +184,13 @@ TEST_F(SettingsFilesTest, StartUpCreatesAnEmptyFendoCfgAndKeepsTheDefaults) {
 }
 
 TEST_F(SettingsFilesTest, StartUpReadsFendoCfgWithoutChangingTheCurrentDirectory) {
-  const ScopedVariable own("FENDO_SYSTEM_DIR", dir_.c_str());
-  Put(dir_ / "fendo.cfg", "workdir " + dir_.string() + "\r\nEditor kate\r\n");
+  const ScopedVariable own("FENDO_SYSTEM_DIR", dir_.path().c_str());
+  Put(dir_ / "fendo.cfg", "workdir " + dir_.path().string() + "\r\nEditor kate\r\n");
   const fs::path before = fs::current_path();
   for (const LoadedSystemSettings& loaded : {LoadStartUpSettings(), ReadBatchSettings()}) {
     EXPECT_TRUE(loaded.status);
     EXPECT_TRUE(loaded.workDirRead);
-    EXPECT_EQ(loaded.settings.workDir, dir_.string());
+    EXPECT_EQ(loaded.settings.workDir, dir_.path().string());
     EXPECT_EQ(loaded.settings.editor, "kate");
     EXPECT_EQ(loaded.settings.postDir, DefaultSystemSettings().postDir);
   }
@@ -227,7 +201,7 @@ TEST_F(SettingsFilesTest, StartUpReportsWhatItCannotReadOrCreate) {
   Put(dir_ / "plain", "x");
   fs::create_directory(dir_ / "fendo.cfg");
   // A system directory under a regular file cannot be created; a folder is not a readable file.
-  for (const fs::path& system : {dir_ / "plain" / "fendo", dir_}) {
+  for (const fs::path& system : {dir_ / "plain" / "fendo", dir_.path()}) {
     const ScopedVariable own("FENDO_SYSTEM_DIR", system.c_str());
     const LoadedSystemSettings loaded = LoadStartUpSettings();
     EXPECT_FALSE(loaded.status) << system;
@@ -261,7 +235,7 @@ TEST(NcOptionsText, ExactlyOneTurnsAnOptionOn) {
 }
 
 TEST_F(SettingsFilesTest, NcOptionsWrittenExactlyAndReadBack) {
-  const fs::path path = NcOptionsPath(WithConfigDir(dir_));
+  const fs::path path = NcOptionsPath(WithConfigDir(dir_.path()));
   EXPECT_EQ(path, dir_ / "fendo.par");
   ASSERT_TRUE(WriteNcOptionsFile(path, {.intNcdataFlg = true, .heidenhainOutChk = true}));
   EXPECT_EQ(Bytes(path),
@@ -306,7 +280,7 @@ TEST(LayerColoursText, LayersBeyondNineRepeatTheTen) {
 }
 
 TEST_F(SettingsFilesTest, LayerColoursWrittenExactlyAndReadBack) {
-  const fs::path path = LayerColoursPath(WithConfigDir(dir_));
+  const fs::path path = LayerColoursPath(WithConfigDir(dir_.path()));
   EXPECT_EQ(path, dir_ / "color.par");
   const LayerColours colours = {15, 0, -1, 16, 3, 2147483647, 7, 8, 9, 1};
   ASSERT_TRUE(WriteLayerColoursFile(path, colours));
@@ -355,7 +329,7 @@ TEST_F(SettingsFilesTest, FailedReadsAndWritesAreReportedWithAReason) {
       WriteLayerColoursFile(underFile, DefaultLayerColours()),
   };
   std::string text;
-  failures.push_back(ReadOptionalTextFile(dir_, text));
+  failures.push_back(ReadOptionalTextFile(dir_.path(), text));
   // The device accepts the open and fails the write, which a buffered file reports late.
   if (fs::exists("/dev/full")) failures.push_back(WriteTextFile("/dev/full", "ConfigDir /c \n"));
   for (const FileStatus& status : failures) {

@@ -8,6 +8,7 @@
 #include "core/nc_reader.h"
 #include "core/statistics.h"
 #include "core/toolpath_database.h"
+#include "support/temp_dir.h"
 #include "toolpath_text.h"
 
 namespace fendo {
@@ -21,20 +22,15 @@ fs::path CorpusDir() {
   return configured && *configured ? fs::path(configured) : fs::path(FENDO_CORPUS_DIR);
 }
 
-// A scratch file that is removed with the test.
+// A scratch program in a folder of its own, removed with the test.
 class TempFile {
  public:
-  explicit TempFile(std::string_view content) {
-    path_ = fs::temp_directory_path() /
-            ("fendo-" + std::to_string(::getpid()) + "-" + std::to_string(counter_++) + ".nc");
-    std::ofstream(path_, std::ios::binary) << content;
-  }
-  ~TempFile() { fs::remove(path_); }
+  explicit TempFile(std::string_view content) { std::ofstream(path_, std::ios::binary) << content; }
   const fs::path& path() const { return path_; }
 
  private:
-  static inline int counter_ = 0;
-  fs::path path_;
+  test::TempDir dir_;
+  fs::path path_ = dir_ / "program.nc";
 };
 
 Lines AllLines(LineReader& reader) {

@@ -18,6 +18,8 @@
 #include "feed/move_length_feed.h"
 #include "feed/set_all_feeds.h"
 #include "feed/window_feed_limits.h"
+#include "support/file_bytes.h"
+#include "support/temp_dir.h"
 
 namespace fendo {
 namespace {

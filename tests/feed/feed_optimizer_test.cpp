@@ -16,6 +16,7 @@
 #include "feed/optimizer_passes.h"
 #include "feed/optimizer_run.h"
 #include "feed/transfer_rules.h"
+#include "support/temp_dir.h"
 
 namespace fendo {
 namespace {

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <cmath>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -15,11 +13,16 @@
 #include "feed/machine_condition_ranges.h"
 #include "feed/qel_file.h"
 #include "feed/transfer_rules.h"
+#include "support/golden_file.h"
+#include "support/machine_conditions.h"
+#include "support/scoped_variable.h"
+#include "support/temp_dir.h"
 
 namespace fendo {
 namespace {
 
 namespace fs = std::filesystem;
+using test::UnusualMachineCondition;
 
 constexpr float kNan = std::numeric_limits<float>::quiet_NaN();
 constexpr float kInf = std::numeric_limits<float>::infinity();
@@ -33,36 +36,6 @@ std::string Bytes(const fs::path& path) {
 
 void Put(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
-// Every setting a *.qel file carries differs from its default, each exactly representable with
-// six decimals.
-MachineCondition Unusual() {
-  MachineCondition c;
-  c.toolDiameter = 6.5f;
-  c.safetyDistance = 2.25f;
-  c.cornerMinAngle = 15;
-  c.cornerMaxReduction = 0.25f;
-  c.slopeMinAngle = 20;
-  c.slopeMaxReduction = 0.5f;
-  c.plungeFeed = 450;
-  c.qelMaxFeed = 3200;
-  c.material = "SKD61";
-  c.qelByMaster = 1;
-  c.conCorChk = 0;
-  c.upDownChk = 0;
-  c.feedChgSmoothCheck = 1;
-  c.xyChgReduceCheck = 1;
-  c.feedChgAng = 50;
-  c.corWeight0 = 0.875f;
-  c.corWeight30 = 0.5f;
-  c.corWeight60 = 0.125f;
-  c.sideWeight0 = 0.75f;
-  c.sideWeight30 = 0.375f;
-  c.sideWeight60 = 0.0625f;
-  c.zupZdown = 0.5f;
-  c.sideCorRat = 1.5f;
-  return c;
-}
-
 // The nine leading lines of a file, each "key value" with CR LF.
 std::string Leading(const std::string& material = "STEEL") {
   return "공구직경 8.000000\r\n안전거리 3.000000\r\n코너최소각도 12.000000\r\n코너최대감속비 0.200000\r\n"
@@ -70,42 +43,30 @@ std::string Leading(const std::string& material = "STEEL") {
          material + "\r\n";
 }
 
-// Each test gets a folder of its own, so suites may run in parallel.
 class QelFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "fendo-qel-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
-  }
-  void TearDown() override {
-    std::error_code ignored;
-    fs::remove_all(dir_, ignored);
-  }
-
-  fs::path dir_;
+  const test::TempDir dir_;
 };
 
 TEST_F(QelFileTest, RoundTripRestoresEverySettingButQelByMaster) {
   const fs::path path = dir_ / "unusual.qel";
-  ASSERT_TRUE(WriteQelFile(path, Unusual()).ok());
+  ASSERT_TRUE(WriteQelFile(path, UnusualMachineCondition()).ok());
   MachineCondition read;
   const QelFileResult result = ReadQelFile(path, read);
   ASSERT_TRUE(result.ok()) << result.reason;
   EXPECT_EQ(read.qelByMaster, 0) << "QelByMaster is written, never read back";
-  MachineCondition expected = Unusual();
+  MachineCondition expected = UnusualMachineCondition();
   expected.qelByMaster = 0;
   EXPECT_EQ(FormatQelText(read), FormatQelText(expected));
   EXPECT_NE(Bytes(path).find("QelByMaster 1\r\n"), std::string::npos);
 }
 
-// The file of the default settings, byte for byte (CR LF, UTF-8 keys, six decimals);
-// FENDO_UPDATE_GOLDEN=1 rewrites it after a deliberate change.
+// The file of the default settings, byte for byte (CR LF, UTF-8 keys, six decimals).
 TEST_F(QelFileTest, DefaultsWrittenAsTheReviewedFile) {
   const fs::path path = dir_ / "default.qel";
   ASSERT_TRUE(WriteQelFile(path, MachineCondition{}).ok());
-  if (std::getenv("FENDO_UPDATE_GOLDEN")) fs::copy_file(path, Data("default.qel"), fs::copy_options::overwrite_existing);
-  EXPECT_EQ(Bytes(path), Bytes(Data("default.qel")));
+  const std::string written = Bytes(path);
+  EXPECT_EQ(written, test::GoldenBytes(written, Data("default.qel")));
 }
 
 TEST(QelText, NumbersAsPrintfWritesThem) {
@@ -215,27 +176,27 @@ TEST(QelText, MalformedFilesAreRefusedWhole) {
        "line 11: \"SideCorRat\" has no value"},
   };
   for (const Case& c : cases) {
-    MachineCondition condition = Unusual();
+    MachineCondition condition = UnusualMachineCondition();
     const QelFileResult result = ParseQelText(c.text, condition);
     EXPECT_EQ(result.status, QelFileStatus::Malformed) << c.what;
     EXPECT_EQ(result.reason.rfind(c.reason, 0), 0u) << c.what << ": " << result.reason;
-    EXPECT_EQ(FormatQelText(condition), FormatQelText(Unusual())) << c.what;
+    EXPECT_EQ(FormatQelText(condition), FormatQelText(UnusualMachineCondition())) << c.what;
   }
 }
 
 TEST_F(QelFileTest, FailuresSayWhyAndChangeNothing) {
-  MachineCondition condition = Unusual();
+  MachineCondition condition = UnusualMachineCondition();
   QelFileResult result = ReadQelFile(dir_ / "missing.qel", condition);
   EXPECT_EQ(result.status, QelFileStatus::CannotOpen);
   EXPECT_NE(result.reason.find("missing.qel: No such file or directory"), std::string::npos) << result.reason;
 
-  EXPECT_EQ(ReadQelFile(dir_, condition).status, QelFileStatus::CannotOpen) << "a folder";
+  EXPECT_EQ(ReadQelFile(dir_.path(), condition).status, QelFileStatus::CannotOpen) << "a folder";
 
   Put(dir_ / "short.qel", "a 1\r\n");
   result = ReadQelFile(dir_ / "short.qel", condition);
   EXPECT_EQ(result.status, QelFileStatus::Malformed);
   EXPECT_NE(result.reason.find("short.qel: the file ends before"), std::string::npos) << result.reason;
-  EXPECT_EQ(FormatQelText(condition), FormatQelText(Unusual()));
+  EXPECT_EQ(FormatQelText(condition), FormatQelText(UnusualMachineCondition()));
 
   result = WriteQelFile(dir_ / "no" / "such" / "folder.qel", condition);
   EXPECT_EQ(result.status, QelFileStatus::CannotCreate);
@@ -449,11 +410,8 @@ TEST(TransferDialog, SlidersLabelsAndFieldTexts) {
 }
 
 TEST(FeedControl, SlotsStartWithTheirMachineDefaults) {
-  const char* saved = std::getenv("HOME");
-  const std::string savedHome = saved ? saved : "";
-  setenv("HOME", "/home/mill", 1);
+  const test::ScopedVariable home("HOME", "/home/mill");
   const FeedControl host;
-  saved ? setenv("HOME", savedHome.c_str(), 1) : unsetenv("HOME");
 
   EXPECT_EQ(host.currentMachine, 1);
   EXPECT_EQ(host.machines[0].portName, "") << "slot 0 is never used";

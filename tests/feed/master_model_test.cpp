@@ -18,6 +18,8 @@
 #include "feed/master_file.h"
 #include "feed/master_lookup.h"
 #include "feed/master_model_build.h"
+#include "support/file_bytes.h"
+#include "support/temp_dir.h"
 
 namespace fendo {
 namespace {

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -16,17 +14,15 @@
 #include "feed/set_all_feeds.h"
 #include "output/format_increment.h"
 #include "output/nc_writer.h"
+#include "support/file_bytes.h"
+#include "support/temp_dir.h"
 
 namespace fendo {
 namespace {
 
 namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
-
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using test::ReadFile;
 
 Lines SplitLines(const std::string& text) {
   Lines lines;
@@ -37,12 +33,10 @@ Lines SplitLines(const std::string& text) {
 
 class WriterTest : public testing::Test {
  protected:
-  WriterTest() : dir_(fs::temp_directory_path() / ("fendo-writer-" + std::to_string(::getpid()))) {
-    fs::create_directories(dir_);
+  WriterTest() {
     options_.outputPath = (dir_ / "out.nc").string();
     options_.openEditor = false;
   }
-  ~WriterTest() override { fs::remove_all(dir_); }
 
   // Reads `program`, writes it with the test's options and returns the written lines.
   Lines Write(std::string_view program, NcOptions reader = {}) {
@@ -52,7 +46,7 @@ class WriterTest : public testing::Test {
     return SplitLines(ReadFile(options_.outputPath));
   }
 
-  fs::path dir_;
+  const test::TempDir dir_;
   ToolpathDatabase db_;
   NcOutputOptions options_;
   test::ScriptedPrompts prompts_;

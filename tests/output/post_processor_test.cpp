@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <climits>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -18,6 +16,8 @@
 #include "output/post_processor.h"
 #include "output/post_template.h"
 #include "output/template_expansion.h"
+#include "support/golden_file.h"
+#include "support/temp_dir.h"
 
 namespace fendo {
 namespace {
@@ -38,31 +38,15 @@ std::string Bytes(const fs::path& path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// Compares with the reviewed file; FENDO_UPDATE_GOLDEN=1 rewrites it after a deliberate change.
-void ExpectGolden(const std::string& text, const std::string& name) {
-  if (std::getenv("FENDO_UPDATE_GOLDEN")) std::ofstream(Data(name), std::ios::binary) << text;
-  EXPECT_EQ(text, Bytes(Data(name))) << name;
-}
-
 Lines SectionLines(const PostTemplate& t, Id id) {
   Lines lines;
   for (const TemplateLine& line : t.section(id).lines) lines.push_back(line.text);
   return lines;
 }
 
-// Each test gets a folder of its own, so suites may run in parallel.
 class PostProcessorTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "fendo-post-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
-    options_.outputPath = (dir_ / "out.nc").string();
-  }
-  void TearDown() override {
-    std::error_code ignored;
-    fs::remove_all(dir_, ignored);
-  }
+  void SetUp() override { options_.outputPath = (dir_ / "out.nc").string(); }
 
   // The program the template writes for the records.
   std::string Write(const std::vector<ToolpathRecord>& records, const PostTemplate& t = {}) {
@@ -74,7 +58,7 @@ class PostProcessorTest : public ::testing::Test {
     return Bytes(options_.outputPath);
   }
 
-  fs::path dir_;
+  const test::TempDir dir_;
   PostOutputOptions options_;
   ScriptedPrompts prompts_;
 };
@@ -154,7 +138,7 @@ TEST_F(PostProcessorTest, WritesToolBlockAndMatchesTheReviewedProgram) {
   original.layers[original.layers.workLayer].lengthOffset = 7;
   ASSERT_TRUE(RunPostProcessor(original, PostTemplate{}, options_, prompts_).ok());
   const std::string program = Bytes(options_.outputPath);
-  ExpectGolden(program, "planes_and_directions.nc");
+  EXPECT_EQ(program, test::GoldenBytes(program, Data("planes_and_directions.nc")));
 
   // Read back, the program has the same records: end points, centres, kinds and feeds.
   ToolpathDatabase reread;
@@ -323,7 +307,8 @@ TEST_F(PostProcessorTest, TemplateFilesRoundTripByteForByte) {
   const PostTemplate defaults;
   const fs::path path = dir_ / "mill.ppr";
   ASSERT_TRUE(defaults.SaveTemplate(path));
-  ExpectGolden(Bytes(path), "default.ppr");
+  const std::string saved = Bytes(path);
+  EXPECT_EQ(saved, test::GoldenBytes(saved, Data("default.ppr")));
 
   PostTemplate edited;
   edited.ApplySectionEdit(Id::NewYzCCW, "N$N?X\r\n\r\n(COMMENT)\r\n");
@@ -339,7 +324,7 @@ TEST_F(PostProcessorTest, TemplateFilesRoundTripByteForByte) {
   EXPECT_TRUE(loaded.LoadTemplate(dir_ / "none"));
   EXPECT_EQ(loaded.TemplateText(), defaults.TemplateText());
   loaded.ApplySectionEdit(Id::Cut, "X\r\n");
-  const FileStatus folder = loaded.LoadTemplate(dir_);
+  const FileStatus folder = loaded.LoadTemplate(dir_.path());
   EXPECT_FALSE(folder);
   EXPECT_FALSE(folder.reason.empty());
   EXPECT_EQ(loaded.TemplateText(), defaults.TemplateText());

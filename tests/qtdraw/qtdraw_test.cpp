@@ -7,6 +7,7 @@
 #include "core/toolpath_database.h"
 #include "qtdraw/qt_image_canvas.h"
 #include "qtdraw/qt_painter_canvas.h"
+#include "support/golden_file.h"
 #include "view/draw_view.h"
 #include "view/fit_view.h"
 
@@ -85,7 +86,7 @@ class QtDrawTest : public QObject {
     QtImageCanvas canvas(640, 400);
     DrawView(canvas, *bracket.db, bracket.view, bracket.options, {});
     const QString golden = QStringLiteral(FENDO_TEST_DATA_DIR "/drawing/bracket_iso.png");
-    if (qEnvironmentVariableIsSet("FENDO_UPDATE_GOLDEN")) QVERIFY(canvas.image().save(golden, "PNG"));
+    if (test::UpdatingGoldenFiles()) QVERIFY(canvas.image().save(golden, "PNG"));
     const QImage reference = QImage(golden).convertToFormat(QImage::Format_RGB32);
     QCOMPARE(reference.size(), canvas.image().size());
     const int differing = DifferingPixels(reference, canvas.image());

@@ -284,7 +284,7 @@ TEST(LayerText, FileNamesAtTheLeftAndTheWorkLayerAtTheRight) {
   db.layers[5].layerOn = false;
   StoreLayer(db, 99, {Rec(K::RapidStart, 0, 0, 0)});
 
-  const std::vector<LayerTextLine> lines = LayerText(db, DefaultLayerColours(), 800, false, kScreenLayerText);
+  const std::vector<LayerTextLine> lines = LayerText(db, DefaultLayerColours(), 800, 600, false, kScreenLayerText);
   const std::vector<std::pair<std::string, DevicePoint>> expected = {
       {"/nc/part.nc", {10, 10}},           {"second.nc", {10, 25}},       {"Layer Name : Layer 0", {500, 10}},
       {"File Name : /nc/part.nc", {500, 25}}, {"Tool num : 3", {500, 40}}, {"Comment : ", {500, 55}},
@@ -297,12 +297,79 @@ TEST(LayerText, FileNamesAtTheLeftAndTheWorkLayerAtTheRight) {
   EXPECT_EQ(lines[1].colour, (Rgb{0, 255, 0}));  // layer 2: "Green"
 
   work.comment = "ONE LINE\r\n";
-  const std::vector<LayerTextLine> printed = LayerText(db, DefaultLayerColours(), 5000, false, kPrintedLayerText);
+  const std::vector<LayerTextLine> printed = LayerText(db, DefaultLayerColours(), 5000, 7000, false, kPrintedLayerText);
   EXPECT_EQ(printed.back().text, "Comment : ONE LINE");
   EXPECT_EQ(printed.back().topLeft, (DevicePoint{3800, 10 + 3 * 60}));
 
   db.layers[0].layerOn = false;
-  EXPECT_EQ(LayerText(db, DefaultLayerColours(), 800, false, kScreenLayerText).size(), 1u);
+  EXPECT_EQ(LayerText(db, DefaultLayerColours(), 800, 600, false, kScreenLayerText).size(), 1u);
+}
+
+// The layer text DrawView puts on a view 800 wide and `height` high, after the axis letters.
+std::vector<RecordingCanvas::TextCall> DrawnLayerText(ToolpathDatabase& db, int height) {
+  ViewState view = TopView();
+  view.clientWidth = 800;
+  view.clientHeight = height;
+  RecordingCanvas canvas;
+  DrawView(canvas, db, view, ViewOptions{.feedLegendShown = false, .tool = {}}, {});
+  return {canvas.texts.begin() + 3, canvas.texts.end()};
+}
+
+// A program with more comment lines than the view is high (a long one with repeated headers
+// gathers millions) keeps its text inside the view: the last row that fits says how many lines
+// were left out. The view is 12 rows of 15 pixels below the top margin at a height of 200.
+TEST(LayerText, StopsAtTheBottomOfTheViewAndSaysHowManyLinesItLeftOut) {
+  struct Case {
+    const char* what;
+    int height;
+    int commentLines;
+    std::size_t rows;  // of the work layer's block
+    std::string last;
+    DevicePoint lastTopLeft;
+  };
+  const Case cases[] = {
+      {"three header lines and nine comment lines fill the view", 200, 9, 12, "LINE 9", {520, 175}},
+      {"one line more: the last row counts the two left out", 200, 10, 12, "... 외 2줄 생략", {500, 175}},
+      {"a million comment lines", 200, 1'000'000, 12, "... 외 999992줄 생략", {500, 175}},
+      {"room for one row: only the count", 25, 10, 1, "... 외 13줄 생략", {500, 10}},
+      {"room for none: nothing", 24, 10, 0, "", {}},
+  };
+  for (const Case& c : cases) {
+    ToolpathDatabase db;
+    Fill(db, {Rec(K::RapidStart, 0, 0, 0)});
+    LayerSlot& work = db.layers[0];
+    work.fileName = "/nc/part.nc";
+    work.programNumber = work.toolNumber = work.spindle = 0;
+    for (int line = 1; line <= c.commentLines; ++line) work.comment += "LINE " + std::to_string(line) + "\r\n";
+
+    std::vector<RecordingCanvas::TextCall> block;
+    for (const auto& text : DrawnLayerText(db, c.height)) {
+      if (text.topLeft.x >= 500) block.push_back(text);
+    }
+    ASSERT_EQ(block.size(), c.rows) << c.what;
+    if (block.empty()) continue;
+    EXPECT_EQ(block.back().text, c.last) << c.what;
+    EXPECT_EQ(block.back().topLeft, c.lastTopLeft) << c.what;
+    EXPECT_EQ(block.back().colour, block.front().colour) << c.what;
+  }
+}
+
+TEST(LayerText, TheFileNameListStopsAtTheBottomOfTheViewToo) {
+  ToolpathDatabase db;
+  Fill(db, {Rec(K::RapidStart, 0, 0, 0)});
+  for (int layer = 0; layer < 20; ++layer) {
+    if (layer > 0) StoreLayer(db, layer, {Rec(K::RapidStart, 0, 0, 0)});
+    db.layers[layer].fileName = "L" + std::to_string(layer) + ".nc";
+  }
+  std::vector<RecordingCanvas::TextCall> names;
+  for (const auto& text : DrawnLayerText(db, 200)) {
+    if (text.topLeft.x == 10) names.push_back(text);
+  }
+  ASSERT_EQ(names.size(), 12u);
+  EXPECT_EQ(names[10].text, "L10.nc");
+  EXPECT_EQ(names[11].text, "... 외 9줄 생략");
+  EXPECT_EQ(names[11].topLeft, (DevicePoint{10, 175}));
+  EXPECT_EQ(names[11].colour, DrawnLayerText(db, 1000)[11].colour) << "in the colour of the first layer left out";
 }
 
 TEST(FitView, FitsWhatIsDrawn) {
