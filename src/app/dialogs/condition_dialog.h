@@ -40,8 +40,9 @@ class ConditionDialog : public CheckedDialog {
   void WorkedOutFrom(std::string_view name, NumberField* field);
 
   // Whether the optimizer can work with every setting of `condition`; otherwise the first
-  // value out of range is refused on the control that shows it, or on `elsewhere` (the button
-  // of the dialog that shows it) for one this dialog does not show. A dialog that edits only
+  // value out of range is refused, in the words of every dialog and under the dialog's label
+  // of it, on the control that shows it, or on `elsewhere` (the button of the dialog that shows
+  // it, whose label names it) for one this dialog does not show. A dialog that edits only
   // some settings checks them on a default condition that holds its own values, so that a bad
   // value it does not show is left to the dialog that does.
   bool HoldToRanges(const MachineCondition& condition, QWidget* elsewhere);
