@@ -16,7 +16,8 @@ std::string NumberText(double v) {
 OptionOutOfRange OutOfRange(std::string_view field, std::string_view label, double lowest, double highest, double v) {
   return {field, label,
           std::string(field) + " (" + std::string(label) + ") must lie between " + NumberText(lowest) + " and " +
-              NumberText(highest) + ", not " + NumberText(v)};
+              NumberText(highest) + ", not " + NumberText(v),
+          lowest, highest};
 }
 
 }  // namespace fendo

@@ -12,6 +12,10 @@ struct OptionOutOfRange {
   std::string_view field;  // the field's name in its options struct, e.g. "arcTolerance"
   std::string_view label;  // the dialog's label of it, e.g. "Arc 변환 공차"
   std::string message;     // "arcTolerance (Arc 변환 공차) must lie between 0.001 and 5, not 7"
+  // The range refused, for a dialog to say in its own words (both 0 for a value that must be
+  // one of a list rather than lie in a range).
+  double lowest = 0;
+  double highest = 0;
 };
 
 // The range of one field of a dialog's options struct; a table of them in the order of the

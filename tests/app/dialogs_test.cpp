@@ -21,11 +21,16 @@
 #include <vector>
 
 #include "app/dialogs/about_dialog.h"
+#include "app/dialogs/cutting_condition_dialog.h"
+#include "app/dialogs/feed_change_dialogs.h"
+#include "app/dialogs/master_model_dialog.h"
 #include "app/dialogs/message_box_prompts.h"
 #include "app/dialogs/ncdata_info_dialog.h"
 #include "app/dialogs/number_field.h"
 #include "app/dialogs/settings_dialog.h"
+#include "app/dialogs/qel_settings_dialog.h"
 #include "app/dialogs/tool_shape_dialog.h"
+#include "app/dialogs/transfer_dialog.h"
 #include "app/dialogs/value_dialogs.h"
 #include "app/dialogs/work_environment_dialog.h"
 #include "config/nc_options_file.h"
@@ -84,6 +89,20 @@ QList<QWidget*> FocusWalk(QDialog& dialog, int presses) {
     walk.append(QApplication::focusWidget());
   }
   return walk;
+}
+
+// The number field labelled `label`.
+NumberField* FieldLabelled(const QWidget& dialog, const QString& label) {
+  for (NumberField* field : dialog.findChildren<NumberField*>()) {
+    if (field->Label() == label) return field;
+  }
+  return nullptr;
+}
+
+// Types `text` over what `field` holds, as the user does (the dialogs follow typed edits only).
+void TypeOver(NumberField* field, const QString& text) {
+  field->selectAll();
+  QTest::keyClicks(field, text);
 }
 
 // Runs `act` on the modal dialog that opens next, once it is up.
@@ -165,6 +184,8 @@ class DialogsTest : public QObject {
   void refusedNumbersKeepTheDialogOpen();
   void cancelLeavesTheCallersValues();
   void messageBoxPromptsAskWithTheOneValueDialog();
+  void feedChangeDialogsTabThroughEachSwitchBeforeItsFeed();
+  void rangeMessagesNameTheValueByTheDialogsOwnLabel();
   void toolShapeFollowsTheToolType();
   void toolShapeRefusesSizesOutOfRange();
   void workEnvironmentSavesFendoCfg();
@@ -316,6 +337,78 @@ void DialogsTest::messageBoxPromptsAskWithTheOneValueDialog() {
   });
   QVERIFY(!prompts.AskOkCancel("G01로 변환해하겠습니까?", "Error message", PromptIcon::Question));
   QCOMPARE(question, QStringLiteral("Error message: G01로 변환해하겠습니까?"));
+}
+
+// A check box that goes with a number stands as the number's label, and Tab reaches it just
+// before the number; OK takes both.
+void DialogsTest::feedChangeDialogsTabThroughEachSwitchBeforeItsFeed() {
+  FfCutDialog dialog(FfCutOptions{});
+  QCOMPARE(dialog.windowTitle(), QStringLiteral("FF CUT"));
+  auto* first = dialog.findChild<NumberField*>("firstFeed");
+  auto* second = dialog.findChild<NumberField*>("secondFeed");
+  auto* toLayer = dialog.findChild<QCheckBox*>("secondToLayer");
+  auto* layer = dialog.findChild<NumberField*>("secondLayer");
+  QVERIFY(first && second && toLayer && layer);
+  QCOMPARE(LabelOf(dialog, second), QStringLiteral("2차 공구경로 feed"));
+  QCOMPARE(toLayer->text(), QStringLiteral("2차 공구경로 layer"));
+  QCOMPARE(LabelOf(dialog, layer), QString());
+  const QList<QWidget*> walk = FocusWalk(dialog, 6);
+  QCOMPARE(walk, (QList<QWidget*>{first, second, toLayer, layer, Button(dialog, "OK"), Button(dialog, "Cancel"), first}));
+
+  toLayer->setChecked(true);
+  layer->setText("7");
+  Button(dialog, "OK")->click();
+  QCOMPARE(dialog.result(), int(QDialog::Accepted));
+  QVERIFY(dialog.values().secondToLayer);
+  QCOMPARE(dialog.values().secondLayer, 7);
+}
+
+// A value out of the range the engine holds it to is refused in the dialog's words, named by
+// the label the dialog shows it under; the dialog stays open with the focus on the value's
+// field. A field that only leads to a setting (the transfer dialog's lowest feed, which sets
+// the corner reduction) names the setting by the label of the dialog that shows it.
+void DialogsTest::rangeMessagesNameTheValueByTheDialogsOwnLabel() {
+  TransferDialogState transferState;
+  MachineCondition slot;
+  const struct {
+    const char* dialog;
+    std::function<std::unique_ptr<CheckedDialog>()> open;
+    const char* field;
+    const char* typed;
+    const char* said;
+  } cases[] = {
+      {"cutting condition", [] { return std::make_unique<CuttingConditionDialog>(MachineCondition{}); }, "최대피드", "0",
+       "Fendo message: 최대피드: 1 ~ 100000 사이의 값을 입력하시요."},
+      {"cutting condition", [] { return std::make_unique<CuttingConditionDialog>(MachineCondition{}); },
+       "코너 최대 감속비", "1.5", "Fendo message: 코너 최대 감속비: 0 ~ 1 사이의 값을 입력하시요."},
+      {"QEL settings", [] { return std::make_unique<QelSettingsDialog>(MachineCondition{}); }, "피드 변화 단위", "100001",
+       "Fendo message: 피드 변화 단위: 0 ~ 100000 사이의 값을 입력하시요."},
+      {"QEL settings", [] { return std::make_unique<QelSettingsDialog>(MachineCondition{}); }, "경사/코너 감속비", "-1",
+       "Fendo message: 경사/코너 감속비: 0 ~ 1000 사이의 값을 입력하시요."},
+      {"master model", [] { return std::make_unique<MasterModelDialog>(MasterModelInputs{}); }, "공구 직경", "0",
+       "Fendo message: 공구 직경: 0.01 ~ 1000 사이의 값을 입력하시요."},
+      {"master model", [] { return std::make_unique<MasterModelDialog>(MasterModelInputs{}); }, "마스터 모델 공차", "101",
+       "Fendo message: 마스터 모델 공차: 0.001 ~ 100 사이의 값을 입력하시요."},
+      {"transfer", [&] { return std::make_unique<TransferDialog>(transferState, slot); }, "최대 피드", "0",
+       "Fendo message: 최대 피드: 1 ~ 100000 사이의 값을 입력하시요."},
+      {"transfer", [&] { return std::make_unique<TransferDialog>(transferState, slot); }, "최저 피드", "5000",
+       "Fendo message: 코너 최대 감속비: 0 ~ 1 사이의 값을 입력하시요."},
+  };
+  for (const auto& c : cases) {
+    transferState = TransferDialogState{};
+    test::ScriptedPrompts prompts;
+    const std::unique_ptr<CheckedDialog> dialog = c.open();
+    dialog->SetPrompts(prompts);
+    dialog->show();
+    NumberField* field = FieldLabelled(*dialog, QString::fromUtf8(c.field));
+    QVERIFY2(field, c.field);
+    TypeOver(field, QString::fromUtf8(c.typed));
+    Button(*dialog, "OK")->click();
+    QVERIFY2(dialog->isVisible(), c.dialog);
+    QCOMPARE(prompts.messages, std::vector<std::string>{c.said});
+    QCOMPARE(dialog->focusWidget(), field);
+  }
+  QCOMPARE(slot.qelMaxFeed, MachineCondition{}.qelMaxFeed);
 }
 
 void DialogsTest::toolShapeFollowsTheToolType() {

@@ -32,6 +32,11 @@ bool CheckedDialog::Refuse(QWidget* field, const QString& why) {
   return false;
 }
 
+bool CheckedDialog::RefuseOutOfRange(QWidget* control, const QString& label, double lowest, double highest) {
+  return Refuse(control, FieldMessage(label, NumberText(lowest) + QStringLiteral(" ~ ") + NumberText(highest) +
+                                                 QStringLiteral(" 사이의 값을 입력하시요.")));
+}
+
 bool CheckedDialog::TakeNumber(NumberField* field, double& v) {
   return field->Read(v) || Refuse(field, FieldMessage(field->Label(), QStringLiteral("숫자를 입력하시요.")));
 }
@@ -43,10 +48,7 @@ bool CheckedDialog::TakeNumber(NumberField* field, float& v) {
 bool CheckedDialog::TakeNumber(NumberField* field, double& v, double lowest, double highest) {
   double read = 0;
   if (!TakeNumber(field, read)) return false;
-  if (read < lowest || read > highest) {
-    return Refuse(field, FieldMessage(field->Label(), NumberText(lowest) + QStringLiteral(" ~ ") + NumberText(highest) +
-                                                          QStringLiteral(" 사이의 값을 입력하시요.")));
-  }
+  if (read < lowest || read > highest) return RefuseOutOfRange(field, field->Label(), lowest, highest);
   v = read;
   return true;
 }

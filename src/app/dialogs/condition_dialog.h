@@ -3,7 +3,6 @@
 #include <QString>
 
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "app/dialogs/checked_dialog.h"
@@ -12,6 +11,7 @@
 namespace fendo {
 
 struct MachineCondition;
+class NumberField;
 
 // A number field of a condition dialog: its label, the setting's name in the optimizer's
 // ranges, and the setting it edits.
@@ -29,20 +29,34 @@ class ConditionDialog : public CheckedDialog {
  protected:
   using CheckedDialog::CheckedDialog;
 
-  // Says which control shows the setting `name` (its name in the optimizer's ranges).
+  // Says which control shows the setting `name` (its name in the optimizer's ranges): a value
+  // of it out of range is refused there, named by the control's label when the control is a
+  // number field, otherwise (a check box, the button of the dialog that shows the setting) by
+  // the label the ranges give it.
   void ShowsSetting(std::string_view name, QWidget* control);
+  // Says that `field` holds a number the setting `name` is worked out from: a value of it out of
+  // range is refused on the field, but named by the label the ranges give it, as the field's
+  // own label names another number.
+  void WorkedOutFrom(std::string_view name, NumberField* field);
 
   // Whether the optimizer can work with every setting of `condition`; otherwise the first
-  // value out of range is refused on the control that shows it, or on `elsewhere` (the button
-  // of the dialog that shows it) for one this dialog does not show. A dialog that edits only
+  // value out of range is refused, in the words of every dialog and under the dialog's label
+  // of it, on the control that shows it, or on `elsewhere` (the button of the dialog that shows
+  // it, whose label names it) for one this dialog does not show. A dialog that edits only
   // some settings checks them on a default condition that holds its own values, so that a bad
   // value it does not show is left to the dialog that does.
   bool HoldToRanges(const MachineCondition& condition, QWidget* elsewhere);
 
  private:
-  QWidget* ControlOf(std::string_view name) const;
+  // Where a refusal of a setting goes, and the label that names it there (empty: the label
+  // its range gives it).
+  struct Shown {
+    std::string_view name;
+    QWidget* control;
+    QString label;
+  };
 
-  std::vector<std::pair<std::string_view, QWidget*>> controls_;
+  std::vector<Shown> controls_;
 };
 
 }  // namespace fendo

@@ -16,6 +16,7 @@ add_library(fendo_dialogs STATIC
   ${CMAKE_CURRENT_LIST_DIR}/nc_output_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ncdata_info_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/number_field.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/number_form_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/options_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/path_button.cpp
   ${CMAKE_CURRENT_LIST_DIR}/post_output_dialog.cpp

@@ -11,18 +11,14 @@ NumberField* OptionsDialog::AddNumberField(std::string_view name, const QString&
   return field;
 }
 
-bool OptionsDialog::RefuseRange(const OptionOutOfRange& outside, double lowest, double highest) {
+bool OptionsDialog::HoldToRanges(const std::optional<OptionOutOfRange>& outside) {
+  if (!outside) return true;
   for (const auto& [name, field] : fields_) {
-    if (name != outside.field) continue;
-    // The field still holds the value refused: taking it again within the range refuses it
-    // with the message every dialog of the program gives.
-    double unused = 0;
-    TakeNumber(field, unused, lowest, highest);
-    return false;
+    if (name == outside->field) return RefuseOutOfRange(field, field->Label(), outside->lowest, outside->highest);
   }
   // A value without a number field (a list's choice, a slider's position) has no text to
-  // point at; the engine's own words name it.
-  return Refuse(this, Utf8(outside.message));
+  // point at: the label its range gives it names it.
+  return RefuseOutOfRange(this, Utf8(outside->label), outside->lowest, outside->highest);
 }
 
 }  // namespace fendo

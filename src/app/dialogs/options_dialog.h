@@ -2,7 +2,6 @@
 
 #include <QString>
 
-#include <algorithm>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -27,20 +26,18 @@ class OptionsDialog : public CheckedDialog {
   // field's object name), labelled `label` in the messages that refuse it.
   NumberField* AddNumberField(std::string_view name, const QString& label);
 
+  // Whether the engine's range check found every value in its range; otherwise the value it
+  // names is refused on its field, in the dialog's words and with the field's label.
+  bool HoldToRanges(const std::optional<OptionOutOfRange>& outside);
+
   // Whether every value of `taken` lies in its range; otherwise the first one that does not
   // is refused on its field.
   template <typename Options>
   bool HoldToRanges(const Options& taken, std::span<const FieldRange<Options>> ranges) {
-    const std::optional<OptionOutOfRange> outside = CheckFieldRanges(taken, ranges);
-    if (!outside) return true;
-    const auto range = std::ranges::find(ranges, outside->field, &FieldRange<Options>::field);
-    return RefuseRange(*outside, range->lowest, range->highest);
+    return HoldToRanges(CheckFieldRanges(taken, ranges));
   }
 
  private:
-  // Refuses the value out of its range lowest … highest on its field. Always false.
-  bool RefuseRange(const OptionOutOfRange& outside, double lowest, double highest);
-
   std::vector<std::pair<std::string_view, NumberField*>> fields_;
 };
 

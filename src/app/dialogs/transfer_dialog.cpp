@@ -71,8 +71,8 @@ TransferDialog::TransferDialog(TransferDialogState& state, MachineCondition& slo
                  upDown_, buttons.accept, buttons.reject});
 
   ShowsSetting("qelMaxFeed", maximumFeed_);
-  ShowsSetting("cornerMaxReduction", minimumFeed_);
-  ShowsSetting("slopeMaxReduction", minimumFeed_);
+  WorkedOutFrom("cornerMaxReduction", minimumFeed_);
+  WorkedOutFrom("slopeMaxReduction", minimumFeed_);
   ShowsSetting("conCorChk", finishing_);
   ShowsSetting("upDownChk", upDown_);
   for (std::string_view name : kCuttingSettings) ShowsSetting(name, cuttingCondition_);
