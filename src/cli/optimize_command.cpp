@@ -40,7 +40,7 @@ bool MachineFromArguments(const BatchArguments& args, MachineCondition& machine,
   status = 2;
   if (const std::optional<int> feed = IntegerOption(args, "--max-feed", error)) SetMaximumFeed(dialog, *feed);
   if (const std::optional<int> feed = IntegerOption(args, "--min-feed", error)) SetMinimumFeed(dialog, *feed);
-  if (const std::optional<int> unit = IntegerOption(args, "--unit", error)) dialog.condition.feedChgAng = *unit;
+  if (const std::optional<int> unit = IntegerOption(args, "--unit", error)) dialog.condition.feedUnit = *unit;
   if (!error.empty()) return false;
   if (const auto on = Switch(args, "finish")) dialog.condition.conCorChk = *on;
   if (const auto on = Switch(args, "updown")) dialog.condition.upDownChk = *on;

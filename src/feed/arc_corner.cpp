@@ -85,15 +85,14 @@ void ArcCorner(OptimizerRun& run, int i) {
   const QelPoint& centre = run[i + 1];
   const ArcPlane plane = PlaneOfCentreKind(centre.kind);
   const Arc arc = MeasureArc(run[start].position(), end.position(), centre.position(), end.kind, plane);
-  const MachineCondition& m = run.machine;
-  const double safety = m.safetyDistance;
+  const double safety = run.safetyDistance;
 
   // The curvature: the angle a chord of one safety distance spans on the arc (on the path of
   // the tool's edge in finishing).
-  const double radius = m.conCorChk == 1 ? arc.radius - run.toolRadius : arc.radius;
+  const double radius = run.finishing ? arc.radius - run.toolRadius : arc.radius;
   const double span = radius <= 0 ? kRightAngle : 2 * RoundedDegrees(std::asin(std::min(1.0, safety / 2 / radius)));
   const double curvature = std::min(Normalized(span), kRightAngle);
-  if (curvature > m.cornerMinAngle) end.feed = std::min(end.feed, ArcCornerFeed(run, curvature));
+  if (curvature > run.cornerMinAngle) end.feed = std::min(end.feed, ArcCornerFeed(run, curvature));
 
   // The tangents, from the directions of the start and end seen from the centre.
   const double turn = end.kind == MoveKind::ArcCcw ? 90 : -90;

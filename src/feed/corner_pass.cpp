@@ -20,8 +20,6 @@ constexpr double kLevelRise = 0.0001;           // a unit rise below this is lev
 constexpr double kNoCircle = 10000;             // mm: the radius when no circle passes the points
 constexpr double kCurveRadiusMargin = 2;        // mm: a curve tighter than tool radius + this is a corner
 constexpr double kRightAngle = 90;
-// With the XY reduction on, corners in XY look ahead over this share of the safety distance.
-constexpr double kReducedXyShare = 0.3;
 
 // Corners are measured in XY (a change of heading) or in the vertical (a change of slope).
 enum class Measure { XyHeading, Slope };
@@ -98,8 +96,8 @@ class CornerMeasurer {
  public:
   explicit CornerMeasurer(OptimizerRun& run)
       : run_(run),
-        xyLookAhead_(XyLookAhead(run)),
-        slopeLookAhead_(run.machine.safetyDistance),
+        xyLookAhead_(run.xyLookAhead),
+        slopeLookAhead_(run.safetyDistance),
         xyFloor_(FloorCosine(run, xyLookAhead_)),
         slopeFloor_(FloorCosine(run, slopeLookAhead_)),
         chordWidth_(2 * SafeSqrt(2 * run.toolRadius * kCuspHeight - kCuspHeight * kCuspHeight)) {}
@@ -155,21 +153,11 @@ class CornerMeasurer {
 
   // The turn above which a corner is looked at closer (as a curve) or slows the cutter.
   static double CurveThreshold(const OptimizerRun& run, double lookAhead) {
-    const double cornerMin = run.machine.cornerMinAngle;
-    return std::max(cornerMin * lookAhead / run.toolRadius, cornerMin / 3);
+    return std::max(run.cornerMinAngle * lookAhead / run.toolRadius, run.cornerMinAngle / 3);
   }
   static double FloorCosine(const OptimizerRun& run, double lookAhead) {
-    const double floor = std::min(CurveThreshold(run, lookAhead), static_cast<double>(run.machine.cornerMinAngle));
+    const double floor = std::min(CurveThreshold(run, lookAhead), run.cornerMinAngle);
     return std::cos(floor * std::numbers::pi / 180);
-  }
-
-  // The XY look-ahead: the safety distance, kept for the slot; with the reduction on, the
-  // reduced share of it.
-  static double XyLookAhead(OptimizerRun& run) {
-    const double safety = run.machine.safetyDistance;
-    if (run.machine.xyChgReduceCheck == 1) return kReducedXyShare * safety;
-    run.slot.xyLookAhead = safety;
-    return safety;
   }
 
   void Corner(int i, int p, int n, Measure measure, double lookAhead, const Chords& chords) {
@@ -179,18 +167,16 @@ class CornerMeasurer {
     moveTurn.Add(lastIn_);
     double angle = std::max(moveTurn.Angle(), chordTurn);
 
-    const double cornerMin = run_.machine.cornerMinAngle;
     const double curveThreshold = CurveThreshold(run_, lookAhead);
-    const bool finishing = run_.machine.conCorChk == 1;
-    if (finishing && angle > curveThreshold) angle = std::max(angle, CurveAngle(i, p, n, lookAhead, measure));
+    if (run_.finishing && angle > curveThreshold) angle = std::max(angle, CurveAngle(i, p, n, lookAhead, measure));
     angle = std::min(angle, kRightAngle);
-    if (angle <= cornerMin) return;
+    if (angle <= run_.cornerMinAngle) return;
     if (measure == Measure::Slope) {
       // A change of slope slows the cutter where the path climbs more steeply; in finishing
       // also where it turns down.
       const Point3 here = run_[i].position();
       const double rise = UnitRise(run_[n].position() - here) - UnitRise(here - run_[p].position());
-      if (!(rise > 0 || (finishing && rise < 0))) return;
+      if (!(rise > 0 || (run_.finishing && rise < 0))) return;
     }
     const int feed = run_.Round(FeedByWeights(run_.cornerWeights, angle, WeightStep::WholeFeedPerDegree,
                                               BandEdge::InLowerBand));

@@ -20,9 +20,4 @@ FeedControl::FeedControl() {
   for (int machine = 1; machine < kSlotCount; ++machine) machines[machine] = DefaultMachineCondition(machine);
 }
 
-FeedControl& TheFeedControl() {
-  static FeedControl host;
-  return host;
-}
-
 }  // namespace fendo

@@ -33,7 +33,4 @@ class FeedControl {
 // named "Com<machine>", and the NC data and *.qel folders under the default Fendo folder.
 MachineCondition DefaultMachineCondition(int machine);
 
-// The process-wide host, made on first use.
-FeedControl& TheFeedControl();
-
 }  // namespace fendo

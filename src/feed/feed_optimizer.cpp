@@ -1,3 +1,38 @@
+// The feed optimizer: every feed of the work buffer worked out again from the machine's
+// cutting condition, so that the cutter runs at the maximum feed wherever nothing loads it and
+// slows down where the load rises: on steep moves, at corners and tight arcs, and near the walls
+// of the finished part. Units are mm, mm/min and degrees throughout.
+//
+// Points. Each record of the work buffer becomes one of the optimizer's points (a record the
+// buffer refuses to read becomes a None point, so that a point's index stays its record's).
+// The points are a copy: the buffer is not touched until the whole result is known to fit.
+//
+// Passes. The passes run over the points in a fixed order, each reading the run (the machine
+// condition in the form the passes use it), never the condition itself: every motion starts
+// at the maximum feed; steep moves slow with their slope; with a master model, moves near its
+// walls slow with their steepness; corners in XY, changes of slope and arcs slow the moves
+// around them; a move too short to reach its cruise feed runs at the mean of its ends. After
+// the first, a pass only ever lowers a feed or lengthens a zone (the first or last part of a
+// move, a share of its length, that runs at a feed of its own), so no pass undoes another's
+// slowing; none moves a point or adds one.
+//
+// Output stage. The zones become points of their own: a zone ends in a point that carries its
+// feed, or, with smooth feed changes, in a run of points that step the feed; a move between a
+// slow neighbour and a much faster one ramps towards it. Here the program grows, and it may grow
+// beyond what the work buffer holds: then the run stops and nothing is changed.
+//
+// Write back. The points replace the records, position, feed and kind; the maximum feed
+// becomes the buffer's work feed.
+//
+// Smoothing. On the records: a feed move that speeds up to more than half again the feed before
+// it, only to slow down again within the tool radius of where it starts, runs at the mean of
+// the two slower feeds instead; the machine would not reach the higher feed in that room.
+//
+// Compaction. The None records close up, the kinds are set again along the buffer (the first
+// motion a RapidStart, a feed after a feed a Feed), and the moves left without length go.
+//
+// What outlives a run: the machine slot keeps the XY look-ahead. The master model is the
+// caller's (the view's), read during the run and never kept.
 #include "feed/feed_optimizer.h"
 
 #include <string>
@@ -39,6 +74,14 @@ void WriteBack(ToolpathDatabase& db, const std::vector<QelPoint>& points) {
   }
 }
 
+// The model the master pass reads: the caller's, when the condition asks for it, the model is
+// loaded and the slot is in the optimizing mode; else none, and the pass does not run.
+const MasterModel* ModelForMasterPass(const MachineCondition& machine, const OptimizerSlot& slot,
+                                      const MasterModel* master) {
+  const bool runs = machine.ByMasterModel() && master && master->present == 1 && slot.mode == SlotMode::Optimizing;
+  return runs ? master : nullptr;
+}
+
 int MovesBelow(ToolpathDatabase& db, int feed) {
   int count = 0;
   db.ForEachRecord([&](int, const ToolpathRecord& r) { count += IsCuttingKind(r.kind) && r.feed < feed; });
@@ -48,12 +91,12 @@ int MovesBelow(ToolpathDatabase& db, int feed) {
 }  // namespace
 
 std::vector<QelPoint> RunEngine(std::vector<QelPoint> points, const MachineCondition& machine, OptimizerSlot& slot,
-                                Progress* progress) {
-  slot.safetyDistance = machine.safetyDistance;
-  OptimizerRun run(points, machine, slot, progress);
+                                const MasterModel* master, Progress* progress) {
+  OptimizerRun run(points, machine, ModelForMasterPass(machine, slot, master), progress);
+  if (!machine.ReducesXyLookAhead()) slot.xyLookAhead = run.xyLookAhead;
   ResetFeeds(run);
   SlopePass(run);
-  if (machine.qelByMaster == 1 && slot.master && slot.master->present == 1 && slot.mode == 3) MasterPass(run);
+  if (run.master) MasterPass(run);
   CornerPass(run);
   ShortCruisePass(run);
   return OutputStage(run);
@@ -102,7 +145,7 @@ OptimizerResult OptimizeFeeds(ToolpathDatabase& db, const MachineCondition& mach
                               const MasterModel* master, Progress* progress) {
   OptimizerResult result;
   result.recordsIn = db.recordCount;
-  if (machine.qelEnabled != 1) {
+  if (!machine.OptimizerEnabled()) {
     result.status = OptimizerStatus::Disabled;
     result.message = "the feed optimizer is switched off for this machine";
     return result;
@@ -112,10 +155,9 @@ OptimizerResult OptimizeFeeds(ToolpathDatabase& db, const MachineCondition& mach
     result.message = range->message;
     return result;
   }
-  slot.master = machine.qelByMaster == 1 ? master : nullptr;
   result.cuttingMinutesBefore = CuttingMinutes(db);
 
-  const std::vector<QelPoint> optimized = RunEngine(QelPointsFrom(db), machine, slot, progress);
+  const std::vector<QelPoint> optimized = RunEngine(QelPointsFrom(db), machine, slot, master, progress);
   if (optimized.size() > static_cast<std::size_t>(ToolpathDatabase::kMaxRecords)) {
     result.status = OptimizerStatus::TooManyRecords;
     result.message = "the optimized program would have " + std::to_string(optimized.size()) +

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "feed/machine_condition.h"
+#include "feed/master_model.h"
 #include "feed/optimizer_slot.h"
 #include "feed/qel_point.h"
 
@@ -19,8 +20,10 @@ std::vector<QelPoint> QelPointsFrom(ToolpathDatabase& db);
 // Runs the optimizer's passes over the points (one per toolpath record) with the machine's
 // parameters and returns the optimized points: every move's feed lowered where the load
 // rises, with extra points where the feed steps. The slot keeps the XY look-ahead of the run.
+// `master` is the caller's master model, null for none: the master pass reads it when the
+// condition asks for it, and nothing keeps it after the run.
 std::vector<QelPoint> RunEngine(std::vector<QelPoint> points, const MachineCondition& machine, OptimizerSlot& slot,
-                                Progress* progress = nullptr);
+                                const MasterModel* master, Progress* progress = nullptr);
 
 // After the engine, on the work buffer: a feed move that would speed up only to slow down
 // again within `radius` of where it starts takes the mean of the two slower feeds instead.
@@ -45,8 +48,8 @@ struct OptimizerResult {
 
 // The feed optimizer on the work buffer with machine slot 1's condition: the engine, the
 // optimized points written back, the maximum feed made the work feed, the accelerations
-// smoothed and the buffer cleaned up. `master` is the view's master model; the master pass
-// runs with it when the condition asks for it. No undo is recorded.
+// smoothed and the buffer cleaned up. `master` is the view's master model, null for none, as
+// RunEngine takes it. No undo is recorded.
 OptimizerResult OptimizeFeeds(ToolpathDatabase& db, const MachineCondition& machine, OptimizerSlot& slot,
                               const MasterModel* master, Progress* progress = nullptr);
 

@@ -45,7 +45,8 @@ constexpr std::array kRanges = {
     Range{"qelByMaster", "Master에 의한 QEL", 0, 1, Whole<&MachineCondition::qelByMaster>},
     Range{"xyChgReduceCheck", "QEL 전송시 XY변화 축소(0.3)", 0, 1, Whole<&MachineCondition::xyChgReduceCheck>},
     Range{"feedChgSmoothCheck", "부드러운 피드 변화", 0, 1, Whole<&MachineCondition::feedChgSmoothCheck>},
-    Range{"feedChgAng", "피드 변화 단위", 0, kHighestFeed, Whole<&MachineCondition::feedChgAng>},
+    // The feed unit goes by the name of its *.qel key.
+    Range{"feedChgAng", "피드 변화 단위", 0, kHighestFeed, Whole<&MachineCondition::feedUnit>},
     Range{"zupZdown", "Z 상향 / Z 하향", 0, kLargestFactor, Real<&MachineCondition::zupZdown>},
     Range{"sideCorRat", "경사/코너 감속비", 0, kLargestFactor, Real<&MachineCondition::sideCorRat>},
     Range{"corWeight0", "코너 가중치 0도", 0, 1, Real<&MachineCondition::corWeight0>},

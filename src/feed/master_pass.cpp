@@ -24,9 +24,8 @@ bool IsZonePercent(int percent) { return percent >= 1 && percent <= 99; }
 }  // namespace
 
 void MasterPass(OptimizerRun& run) {
-  const MasterModel& model = *run.slot.master;
-  const MachineCondition& m = run.machine;
-  const double safety = m.safetyDistance;
+  const MasterModel& model = *run.master;
+  const double safety = run.safetyDistance;
   const double radius = std::max<double>(safety, kLeastSearchRadius);
   const auto wallAngle = [&](Point3 p) { return MasterWallAngle(model, p.x, p.y, p.z, radius); };
   const auto wallFeed = [&](double angle) {
@@ -59,10 +58,10 @@ void MasterPass(OptimizerRun& run) {
     }
     const double engagement = std::max(atEnd, along);
     along = std::min(along, kRightAngle);
-    if (engagement <= m.slopeMinAngle) continue;
+    if (engagement <= run.slopeMinAngle) continue;
     if (percentIn == 0) along = engagement;
 
-    if (along > m.slopeMinAngle) point.feed = std::min(point.feed, wallFeed(along));
+    if (along > run.slopeMinAngle) point.feed = std::min(point.feed, wallFeed(along));
     if (IsZonePercent(percentIn)) {
       const int feed = wallFeed(atEnd);
       AddDecelZone(point, percentIn, feed);
@@ -74,8 +73,9 @@ void MasterPass(OptimizerRun& run) {
     lastOutgoing = n;
     QelPoint& next = run[n];
     if (!IsZonePercent(percentOut)) {
-      const double share = 1 - atEnd / kRightAngle * (1 - m.slopeMaxReduction);
-      const int lowest = ReducedFeed(next.programFeed, m.slopeMaxReduction);
+      const float reduction = run.slopeWeights.reduction;
+      const double share = 1 - atEnd / kRightAngle * (1 - reduction);
+      const int lowest = ReducedFeed(next.programFeed, reduction);
       const int feed = run.Round(std::max(static_cast<int>(next.programFeed * share), lowest));
       next.feed = std::min(next.feed, feed);
     } else if (const int feed = wallFeed(atEnd); feed < next.feed) {

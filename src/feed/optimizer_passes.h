@@ -15,15 +15,12 @@ void ResetFeeds(OptimizerRun& run);
 void SlopePass(OptimizerRun& run);
 
 // Where the finished part (the master model) stands higher than the tool near a move, the
-// move slows with the steepness of that wall. Runs only with a master model.
+// move slows with the steepness of that wall. Runs only when the run has a master model.
 void MasterPass(OptimizerRun& run);
 
-// Corners in XY and changes of slope slow the feed around the corner point.
+// Corners in XY and changes of slope slow the feed around the corner point; arcs slow with
+// their curvature, and a move that leaves or joins an arc off its tangent slows beside it.
 void CornerPass(OptimizerRun& run);
-
-// Arcs slow with their curvature, and a corner where a move leaves or joins an arc off its
-// tangent slows the moves beside it.
-void ArcPass(OptimizerRun& run);
 
 // A move too short to reach its cruise feed between its zones runs at the mean of the feeds
 // at its ends.

@@ -11,14 +11,22 @@ constexpr int kPointsBetweenReports = 1 << 16;
 
 }  // namespace
 
-OptimizerRun::OptimizerRun(std::vector<QelPoint>& points, const MachineCondition& machine, OptimizerSlot& slot,
+OptimizerRun::OptimizerRun(std::vector<QelPoint>& points, const MachineCondition& machine, const MasterModel* master,
                            Progress* progress)
     : points(points),
-      machine(machine),
-      slot(slot),
+      master(master),
       maxFeed(machine.qelMaxFeed),
-      feedUnit(machine.feedChgAng),
+      feedUnit(machine.feedUnit),
+      plungeFeed(machine.plungeFeed),
       toolRadius(machine.toolDiameter / 2.0),
+      safetyDistance(machine.safetyDistance),
+      xyLookAhead(machine.ReducesXyLookAhead() ? kReducedXyShare * safetyDistance : safetyDistance),
+      cornerMinAngle(machine.cornerMinAngle),
+      slopeMinAngle(machine.slopeMinAngle),
+      descentFactor(machine.zupZdown),
+      finishing(machine.Finishing()),
+      separateDescents(machine.SeparatesDescents()),
+      smoothFeedChanges(machine.SmoothFeedChanges()),
       cornerWeights{machine.qelMaxFeed, machine.cornerMaxReduction, machine.corWeight0, machine.corWeight30,
                     machine.corWeight60},
       slopeWeights{machine.qelMaxFeed, machine.slopeMaxReduction, machine.sideWeight0, machine.sideWeight30,

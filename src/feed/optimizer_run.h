@@ -6,32 +6,45 @@
 
 #include "feed/feed_by_weights.h"
 #include "feed/machine_condition.h"
-#include "feed/optimizer_slot.h"
 #include "feed/qel_point.h"
 
 namespace fendo {
 
 class Progress;
+struct MasterModel;
 
 // What the passes of one optimizer run share: the points, and the machine's parameters in
-// the form the passes use them. Points are addressed by index; "no point" is -1.
+// the form the passes use them. The passes read these, never the machine condition itself.
+// Points are addressed by index; "no point" is -1.
 class OptimizerRun {
  public:
   // A move whose two zones together cover more of it than this (percent) runs wholly at the
   // lower zone feed: too little of it would be left at cruise feed to be worth reaching.
   static constexpr int kCollapsePercent = 80;
+  // With the XY reduction on, corners in XY look ahead over this share of the safety distance.
+  static constexpr double kReducedXyShare = 0.3;
 
-  OptimizerRun(std::vector<QelPoint>& points, const MachineCondition& machine, OptimizerSlot& slot, Progress* progress);
+  // `master` is the model the master pass reads, null when the pass does not run.
+  OptimizerRun(std::vector<QelPoint>& points, const MachineCondition& machine, const MasterModel* master,
+               Progress* progress);
 
   std::vector<QelPoint>& points;
-  const MachineCondition& machine;
-  OptimizerSlot& slot;
+  const MasterModel* master;
 
-  int maxFeed;         // F: the feed where nothing slows the cutter
-  int feedUnit;        // lowered feeds are multiples of it; 0 leaves them as they are
-  double toolRadius;   // mm
+  int maxFeed;             // F, mm/min: the feed where nothing slows the cutter
+  int feedUnit;            // mm/min: lowered feeds are multiples of it; 0 leaves them as they are
+  int plungeFeed;          // mm/min: a cut that starts straight down
+  double toolRadius;       // mm
+  double safetyDistance;   // mm: how far slopes, arcs and walls reach
+  double xyLookAhead;      // mm: how far corners in XY reach
+  double cornerMinAngle;   // degrees: a corner no sharper than this changes nothing
+  double slopeMinAngle;    // degrees: a slope or wall no steeper than this changes nothing
+  float descentFactor;     // the share of the slope feed a descending move takes
+  bool finishing;          // MachineCondition::Finishing
+  bool separateDescents;   // MachineCondition::SeparatesDescents
+  bool smoothFeedChanges;  // MachineCondition::SmoothFeedChanges
   WeightTable cornerWeights;
-  WeightTable slopeWeights;
+  WeightTable slopeWeights;  // its reduction is the slope reduction, a 32-bit float as set
 
   int Count() const { return static_cast<int>(points.size()); }
   QelPoint& operator[](int i) { return points[static_cast<std::size_t>(i)]; }

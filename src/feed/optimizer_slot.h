@@ -1,15 +1,19 @@
 #pragma once
 
-#include "feed/master_model.h"
+#include <cstdint>
 
 namespace fendo {
 
+// The mode word of a machine slot. Every slot is made in the optimizing mode, the only one the
+// program knows, and the master pass runs only in it; the word keeps its stored number.
+enum class SlotMode : std::int32_t {
+  Optimizing = 3,
+};
+
 // What the optimizer keeps for one machine slot between runs.
 struct OptimizerSlot {
-  double xyLookAhead = 0;               // the XY corner look-ahead of the previous run
-  double safetyDistance = 0;            // the slot's safety distance as a 64-bit float
-  const MasterModel* master = nullptr;  // the view's master model (not a copy); null when none
-  int mode = 3;                         // the master pass needs mode 3
+  double xyLookAhead = 0;  // mm: the XY corner look-ahead of the last run without the reduction
+  SlotMode mode = SlotMode::Optimizing;
 };
 
 }  // namespace fendo

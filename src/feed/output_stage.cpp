@@ -72,7 +72,7 @@ class OutputWriter {
 
   void ZonedMove(const QelPoint& p, const QelPoint& q) {
     firstOfMove_ = true;
-    const bool smooth = run_.machine.feedChgSmoothCheck == 1;
+    const bool smooth = run_.smoothFeedChanges;
     const Point3 start = p.position();
     const Point3 end = q.position();
     const Point3 v = end - start;
@@ -123,7 +123,7 @@ class OutputWriter {
     }
     const bool ramp = q.kind == MoveKind::Feed && (from != cruise || to != cruise) &&
                       kRampRatio * std::max(from, to) > std::min(from, to);
-    if (ramp && run_.machine.feedChgSmoothCheck == 1) {
+    if (ramp && run_.smoothFeedChanges) {
       const Point3 start = p.position();
       const Point3 v = q.position() - start;
       const int k = Steps(Length(v), q.kind);

@@ -42,7 +42,7 @@ constexpr std::array<QelSetting, 23> kSettings = {{
     {"UpDownChk", &MachineCondition::upDownChk},
     {"FeedChgSmoothCheck", &MachineCondition::feedChgSmoothCheck},
     {"XyChgReduceCheck", &MachineCondition::xyChgReduceCheck},
-    {"FeedChgAng", &MachineCondition::feedChgAng},
+    {"FeedChgAng", &MachineCondition::feedUnit},
     {"CorWeight0", &MachineCondition::corWeight0},
     {"CorWeight30", &MachineCondition::corWeight30},
     {"CorWeight60", &MachineCondition::corWeight60},

@@ -21,7 +21,6 @@ void ResetFeeds(OptimizerRun& run) {
 }
 
 void SlopePass(OptimizerRun& run) {
-  const MachineCondition& m = run.machine;
   for (int i = 0; i < run.Count(); ++i) {
     run.ReportProgress("Feed Optimizer: slopes", i);
     QelPoint& point = run[i];
@@ -32,16 +31,16 @@ void SlopePass(OptimizerRun& run) {
     if (length == 0) continue;
     const Point3 u = d * (1 / length);
     const double slope = std::fabs(RoundedDegrees(std::atan2(u.z, std::sqrt(u.x * u.x + u.y * u.y))));
-    if (slope <= m.slopeMinAngle) continue;
+    if (slope <= run.slopeMinAngle) continue;
 
     int feed;
     if (point.kind == MoveKind::FeedStart && slope > kPlungeAngle) {
-      feed = m.plungeFeed;
+      feed = run.plungeFeed;
     } else {
       feed = FeedByWeights(run.slopeWeights, slope, WeightStep::WholeFeedPerDegree, BandEdge::InUpperBand);
     }
-    if (m.upDownChk == 1) {
-      if (u.z < 0) feed = static_cast<int>(static_cast<float>(feed) * m.zupZdown);
+    if (run.separateDescents) {
+      if (u.z < 0) feed = static_cast<int>(static_cast<float>(feed) * run.descentFactor);
       feed = feed > run.maxFeed ? run.maxFeed : std::max(feed, run.ReducedSlopeFeed());
     }
     // A plunge feed set above the maximum feed is held to it too.

@@ -142,7 +142,7 @@ MachineCondition TestCondition() {
   c.qelMaxFeed = 2500;
   c.material = "AL6061";
   c.feedChgSmoothCheck = 1;
-  c.feedChgAng = 50;
+  c.feedUnit = 50;
   c.corWeight30 = 0.6f;
   c.sideWeight60 = 0.2f;
   c.zupZdown = 0.8f;
@@ -360,7 +360,7 @@ void OptimizerTest::qelSettingsAndTheMasterFile() {
     QCOMPARE(copy().corWeight30, 0.45f);
     QCOMPARE(copy().sideWeight60, 0.12f);
     QCOMPARE(copy().feedChgSmoothCheck, 1);
-    QCOMPARE(copy().feedChgAng, 25);
+    QCOMPARE(copy().feedUnit, 25);
     QCOMPARE(copy().qelByMaster, 0);
     QCOMPARE(copy().slopeMaxReduction, 0.1f * 3.0f);
 
@@ -395,7 +395,7 @@ void OptimizerTest::qelSettingsAndTheMasterFile() {
   const int before = view().database().recordCount;
   frame().RunCommand(kFeedOptimizer);
   QCOMPARE(slot().qelByMaster, 0);
-  QCOMPARE(slot().feedChgAng, 25);
+  QCOMPARE(slot().feedUnit, 25);
   QVERIFY(!view().masterModel());
   QVERIFY(view().database().recordCount > before);
 }
@@ -534,7 +534,7 @@ void OptimizerTest::desktopRunWritesWhatTheBatchToolWrites() {
     dialog.accept();
   });
   frame().RunCommand(kFeedOptimizer);
-  QCOMPARE(slot().feedChgAng, 50);
+  QCOMPARE(slot().feedUnit, 50);
 
   ToolpathDatabase& db = view().database();
   NcOutputOptions options;

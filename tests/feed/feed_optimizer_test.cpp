@@ -48,13 +48,13 @@ Lines Describe(const std::vector<QelPoint>& points) {
 // The machine of the worked examples: the default condition with the feed unit 10.
 MachineCondition Machine() {
   MachineCondition m;
-  m.feedChgAng = 10;
+  m.feedUnit = 10;
   return m;
 }
 
 Lines Optimize(const std::vector<QelPoint>& points, const MachineCondition& machine = Machine()) {
   OptimizerSlot slot;
-  return Describe(RunEngine(points, machine, slot));
+  return Describe(RunEngine(points, machine, slot, nullptr));
 }
 
 // A 90° corner in XY between two 20 mm cuts, with the approach and the retract.
@@ -160,13 +160,13 @@ TEST(FeedOptimizer, TightArcsSlowAndSpreadTheirFeedOverTheMovesBesideThem) {
 TEST(FeedOptimizer, TheXyReductionShortensTheCornerZonesAndKeepsTheSlotsLookAhead) {
   MachineCondition machine = Machine();
   OptimizerSlot slot;
-  RunEngine(RightAngle(), machine, slot);
+  RunEngine(RightAngle(), machine, slot, nullptr);
   EXPECT_EQ(slot.xyLookAhead, 5);
 
   // 0.3 × 5 mm: 7 % of the 20 mm moves.
   machine.xyChgReduceCheck = 1;
   machine.safetyDistance = 4;
-  const Lines reduced = Describe(RunEngine(RightAngle(), machine, slot));
+  const Lines reduced = Describe(RunEngine(RightAngle(), machine, slot, nullptr));
   EXPECT_EQ(slot.xyLookAhead, 5);
   EXPECT_EQ(reduced[2], "3 18.8 0 0 1000");  // 0.3 × 4 = 1.2 mm: 6 %
   EXPECT_EQ(reduced[4], "4 20 1.2 0 100");
@@ -192,14 +192,30 @@ TEST(FeedOptimizer, AWallOfTheMasterModelAheadSlowsTheMoveTowardsIt) {
   MachineCondition machine = Machine();
   machine.qelByMaster = 1;
   OptimizerSlot slot;
-  slot.master = &model;
   // The end of the move lies 4 mm from the wall: its last 23 % slows to 730 − 12 × 30 = 370.
-  EXPECT_EQ(Describe(RunEngine(approach, machine, slot)),
+  EXPECT_EQ(Describe(RunEngine(approach, machine, slot, &model)),
             (Lines{"1 0 10 5 1000", "2 0 10 0 1000", "3 16.17 10 0 1000", "4 21 10 0 370", "1 21 10 5 1000"}));
 
-  // Without the model's say the move runs at the maximum feed.
-  machine.qelByMaster = 0;
-  EXPECT_EQ(Describe(RunEngine(approach, machine, slot))[2], "3 21 10 0 1000");
+  // Without any one of the switch, a loaded model and the slot's optimizing mode the move
+  // runs at the maximum feed.
+  struct Case {
+    const char* what;
+    int byMaster;
+    int present;
+    SlotMode mode;
+  };
+  for (const Case& c : {Case{"switch off", 0, 1, SlotMode::Optimizing}, Case{"switch at 2", 2, 1, SlotMode::Optimizing},
+                        Case{"model not loaded", 1, 0, SlotMode::Optimizing},
+                        Case{"another mode", 1, 1, static_cast<SlotMode>(2)}}) {
+    machine.qelByMaster = c.byMaster;
+    model.present = c.present;
+    slot.mode = c.mode;
+    EXPECT_EQ(Describe(RunEngine(approach, machine, slot, &model))[2], "3 21 10 0 1000") << c.what;
+  }
+  machine.qelByMaster = 1;
+  model.present = 1;
+  slot.mode = SlotMode::Optimizing;
+  EXPECT_EQ(Describe(RunEngine(approach, machine, slot, nullptr))[2], "3 21 10 0 1000") << "no model";
 }
 
 TEST(FeedOptimizer, AMoveTooShortToReachItsCruiseFeedRunsAtTheMeanOfItsEnds) {
@@ -212,8 +228,7 @@ TEST(FeedOptimizer, AMoveTooShortToReachItsCruiseFeedRunsAtTheMeanOfItsEnds) {
     points[3].accelPercent = 20;  // the move after starts at 500
     points[3].accelFeed = 500;
     MachineCondition machine = Machine();
-    OptimizerSlot slot;
-    OptimizerRun run(points, machine, slot, nullptr);
+    OptimizerRun run(points, machine, nullptr, nullptr);
     ShortCruisePass(run);
     return points[2].feed;
   };
@@ -307,13 +322,13 @@ TEST(FeedOptimizerProperties, OutputStaysOnThePathBelowTheMaximumFeedAndIsDeterm
     machine.feedChgSmoothCheck = static_cast<int>(seed % 2);
     machine.conCorChk = static_cast<int>(seed / 2 % 2);
     machine.upDownChk = static_cast<int>(seed / 4 % 2);
-    machine.feedChgAng = seed % 3 == 0 ? 0 : 25;
+    machine.feedUnit = seed % 3 == 0 ? 0 : 25;
     machine.qelMaxFeed = 1500;
     const std::vector<QelPoint> input = RandomPoints(seed, 3000);
     OptimizerSlot slot;
-    const std::vector<QelPoint> output = RunEngine(input, machine, slot);
+    const std::vector<QelPoint> output = RunEngine(input, machine, slot, nullptr);
     OptimizerSlot again;
-    EXPECT_EQ(Describe(RunEngine(input, machine, again)), Describe(output)) << seed;
+    EXPECT_EQ(Describe(RunEngine(input, machine, again, nullptr)), Describe(output)) << seed;
 
     // Walk both: every output point is the next input point (a cut may change between a first
     // and a following cut), or lies on the move into it.
@@ -339,11 +354,10 @@ TEST(FeedOptimizerProperties, OutputStaysOnThePathBelowTheMaximumFeedAndIsDeterm
 TEST(FeedOptimizerProperties, EveryFeedThePassesLowerIsAMultipleOfTheUnit) {
   for (unsigned seed = 1; seed <= 6; ++seed) {
     MachineCondition machine = Machine();
-    machine.feedChgAng = 30;
+    machine.feedUnit = 30;
     machine.conCorChk = static_cast<int>(seed % 2);
     std::vector<QelPoint> points = RandomPoints(seed, 3000);
-    OptimizerSlot slot;
-    OptimizerRun run(points, machine, slot, nullptr);
+    OptimizerRun run(points, machine, nullptr, nullptr);
     ResetFeeds(run);
     SlopePass(run);
     CornerPass(run);
@@ -353,7 +367,7 @@ TEST(FeedOptimizerProperties, EveryFeedThePassesLowerIsAMultipleOfTheUnit) {
       for (int feed : {p.feed, p.accelFeed, p.decelFeed}) {
         if (feed == 0 || feed == machine.qelMaxFeed) continue;
         ++lowered;
-        EXPECT_EQ(feed % machine.feedChgAng, 0) << seed << ": " << Describe(p);
+        EXPECT_EQ(feed % machine.feedUnit, 0) << seed << ": " << Describe(p);
       }
     }
     EXPECT_GT(lowered, 100) << seed;

@@ -23,7 +23,7 @@ inline MachineCondition UnusualMachineCondition() {
   c.upDownChk = 0;
   c.feedChgSmoothCheck = 1;
   c.xyChgReduceCheck = 1;
-  c.feedChgAng = 50;
+  c.feedUnit = 50;
   c.corWeight0 = 0.875f;
   c.corWeight30 = 0.5f;
   c.corWeight60 = 0.125f;

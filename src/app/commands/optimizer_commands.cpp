@@ -33,7 +33,7 @@ constexpr std::string_view kMessageCaption = "Fendo message";
 // the view (a file that cannot be loaded switches the master pass off), else a model the view
 // already holds switches it on.
 void TakeMasterModel(CFendoView& view, MachineCondition& machine) {
-  if (machine.qelByMaster == 1) {
+  if (machine.ByMasterModel()) {
     if (!LoadMasterModel(view, LocalPath(Utf8(machine.masterFile)))) machine.qelByMaster = 0;
   } else if (view.masterModel()) {
     machine.qelByMaster = 1;
@@ -67,8 +67,6 @@ void FeedOptimizerCommand(CFendoView& view) {
     StatusProgress progress(view.frame().statusPanes());
     result = OptimizeFeeds(db, machine, slot, view.masterModel().get(), &progress);
   }
-  // The slot refers to the view's model only while the engine runs: the view may drop it.
-  slot.master = nullptr;
   if (result.status != OptimizerStatus::Done) {
     QMessageBox::information(&view, Utf8(kMessageCaption), Utf8(std::string(kNotOptimizedText) + result.message));
   }

@@ -70,7 +70,7 @@ QelSettingsDialog::QelSettingsDialog(const MachineCondition& condition, QWidget*
   }
 
   auto* form = new QFormLayout;
-  feedUnit_->setText(QString::number(condition.feedChgAng));
+  feedUnit_->setText(QString::number(condition.feedUnit));
   ShowsSetting(kFeedUnitName, feedUnit_);
   form->addRow(feedUnit_->Label(), feedUnit_);
   tabOrder << feedUnit_;
@@ -125,7 +125,7 @@ void QelSettingsDialog::ToggleByMaster() {
 bool QelSettingsDialog::TakeFields() {
   MachineCondition taken = condition_;
   for (int i = 0; i < kSwitches; ++i) taken.*kSwitchSettings[i].field = switches_[i]->isChecked() ? 1 : 0;
-  if (!TakeWholeNumber(feedUnit_, taken.feedChgAng)) return false;
+  if (!TakeWholeNumber(feedUnit_, taken.feedUnit)) return false;
   for (int i = 0; i < kRealFields; ++i) {
     if (!TakeNumber(reals_[i], taken.*kRealSettings[i].field)) return false;
   }
@@ -133,7 +133,7 @@ bool QelSettingsDialog::TakeFields() {
   // Only this dialog's settings are held to their ranges here (the sliders and switches
   // cannot leave theirs); the others are the transfer dialog's to refuse.
   MachineCondition shown;
-  shown.feedChgAng = taken.feedChgAng;
+  shown.feedUnit = taken.feedUnit;
   for (const ConditionField<float>& setting : kRealSettings) shown.*setting.field = taken.*setting.field;
   if (!HoldToRanges(shown, this)) return false;
 
