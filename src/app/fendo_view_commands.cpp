@@ -24,31 +24,23 @@
 #include "view/view_input.h"
 
 namespace fendo {
-namespace {
-
-// The command ids whose file dialogs keep their own folders.
-constexpr int kOpenNcDataCommand = 32947;
-constexpr int kAddNcDataCommand = 32948;
-constexpr int kViewInEditorCommand = 32926;
-
-}  // namespace
 
 // ---- Files
 
 void CFendoView::OnOpenNcData() {
-  const QString path = ChooseNcFile(this, app_, kOpenNcDataCommand);
+  const QString path = ChooseNcFile(this, app_, CommandId::OpenNcData);
   if (path.isEmpty() || !ReadProgram(path, LoadMode::Open)) return;
   SetDocument(path);
   app_.recentFiles().Add(document_.title);
 }
 
 void CFendoView::OnAddNcData() {
-  const QString path = ChooseNcFile(this, app_, kAddNcDataCommand);
+  const QString path = ChooseNcFile(this, app_, CommandId::AddNcData);
   if (!path.isEmpty()) ReadProgram(path, LoadMode::Add);
 }
 
 void CFendoView::OnViewInEditor() {
-  QString& last = app_.LastDialogPath(kViewInEditorCommand);
+  QString& last = app_.LastDialogPath(CommandId::ViewInEditor);
   const QString path = QFileDialog::getOpenFileName(this, QString(), last, NcFileFilter(app_.settings()));
   if (path.isEmpty()) return;
   last = path;

@@ -33,14 +33,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kFeedOptimizer = 32998;
-constexpr int kCreateMasterModel = 32920;
-constexpr int kDeleteMasterModel = 32921;
-constexpr int kSaveMasterModel = 32922;
-constexpr int kLoadMasterModel = 32924;
-constexpr int kShowMasterModel = 33003;
-constexpr int kUndo = 32804;
-
 QPushButton* Button(QWidget& dialog, const QString& text) {
   for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
     if (button->text() == text) return button;
@@ -230,7 +222,7 @@ void OptimizerTest::transferFeedsSetTheReductions() {
     Button(dialog, QStringLiteral("OK"))->click();
     QVERIFY(!dialog.isVisible());
   });
-  frame().RunCommand(kFeedOptimizer);
+  frame().RunCommand(CommandId::OptimizeFeed);
   QCOMPARE(slot().qelMaxFeed, 2000);
   QCOMPARE(slot().cornerMaxReduction, 0.3f);
   QCOMPARE(slot().conCorChk, 0);
@@ -246,17 +238,17 @@ void OptimizerTest::transferFeedsSetTheReductions() {
   }
   QVERIFY(slowed > 0);
   // Undo gives the toolpath back as it was.
-  frame().RunCommand(kUndo);
+  frame().RunCommand(CommandId::Undo);
   QVERIFY(SameRecords(Records(db), original));
 
   // Cancel: the slot stays, the copy keeps what was typed for the next showing.
   Answer([](QDialog& dialog) { Type(Field(dialog, QStringLiteral("최대 피드")), QStringLiteral("1500")); });
-  frame().RunCommand(kFeedOptimizer);
+  frame().RunCommand(CommandId::OptimizeFeed);
   QCOMPARE(slot().qelMaxFeed, 2000);
   QCOMPARE(copy().qelMaxFeed, 1500);
   QVERIFY(SameRecords(Records(db), original));
   Answer([](QDialog& dialog) { QCOMPARE(Field(dialog, QStringLiteral("최대 피드"))->text(), QStringLiteral("1500")); });
-  frame().RunCommand(kFeedOptimizer);
+  frame().RunCommand(CommandId::OptimizeFeed);
 }
 
 void OptimizerTest::cuttingConditionsEditLoadAndSave() {
@@ -314,7 +306,7 @@ void OptimizerTest::cuttingConditionsEditLoadAndSave() {
     QCOMPARE(Field(transfer, QStringLiteral("최대 피드"))->text(), QStringLiteral("2500"));
     QCOMPARE(Field(transfer, QStringLiteral("최저 피드"))->text(), QStringLiteral("308"));  // ⌊2500 × 0.1234⌋
   });
-  frame().RunCommand(kFeedOptimizer);
+  frame().RunCommand(CommandId::OptimizeFeed);
 
   MachineCondition saved;
   QVERIFY(ReadQelFile(written, saved).ok());
@@ -391,7 +383,7 @@ void OptimizerTest::qelSettingsAndTheMasterFile() {
     transfer.accept();
   });
   const int before = view().database().recordCount;
-  frame().RunCommand(kFeedOptimizer);
+  frame().RunCommand(CommandId::OptimizeFeed);
   QCOMPARE(slot().qelByMaster, 0);
   QCOMPARE(slot().feedChgAng, 25);
   QVERIFY(!view().masterModel());
@@ -401,7 +393,7 @@ void OptimizerTest::qelSettingsAndTheMasterFile() {
 void OptimizerTest::masterModelBuildSaveLoadDelete() {
   ToolpathDatabase& db = view().database();
   const std::vector<ToolpathRecord> original = Records(db);
-  QAction* shown = frame().Action(kShowMasterModel);
+  QAction* shown = frame().Action(CommandId::ShowMasterModel);
 
   Answer([](QDialog& dialog) {
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Master Model"));
@@ -417,7 +409,7 @@ void OptimizerTest::masterModelBuildSaveLoadDelete() {
     Type(tolerance, QStringLiteral("2"));
     dialog.accept();
   });
-  frame().RunCommand(kCreateMasterModel);
+  frame().RunCommand(CommandId::CreateMasterModel);
   QVERIFY(view().masterModel());
   const MasterModel built = *view().masterModel();
   QCOMPARE(built.present, 1);
@@ -426,13 +418,13 @@ void OptimizerTest::masterModelBuildSaveLoadDelete() {
   QVERIFY(view().options().masterModelShown);
   QVERIFY(shown->isChecked());
   // The toolpath the model was built from comes back with Undo; the model stays.
-  frame().RunCommand(kUndo);
+  frame().RunCommand(CommandId::Undo);
   QVERIFY(SameRecords(Records(db), original));
   QVERIFY(view().masterModel());
 
   // Saved: ".mma" added, 188 bytes and 6 a cell.
   AnswerFile(Temp("part"));
-  frame().RunCommand(kSaveMasterModel);
+  frame().RunCommand(CommandId::SaveMasterModel);
   QCOMPARE(fs::file_size(Temp("part.mma")),
            static_cast<std::uintmax_t>(kMasterFileHeaderBytes + kMasterFileCellBytes * built.cellCount));
 
@@ -443,22 +435,22 @@ void OptimizerTest::masterModelBuildSaveLoadDelete() {
     QCOMPARE(box->text(), QStringLiteral(" 마스터 모텔을 삭제 하겠읍니까? "));
     box->button(QMessageBox::Cancel)->click();
   });
-  frame().RunCommand(kDeleteMasterModel);
+  frame().RunCommand(CommandId::DeleteMasterModel);
   QVERIFY(view().masterModel());
   Answer([](QDialog& dialog) { qobject_cast<QMessageBox*>(&dialog)->button(QMessageBox::Ok)->click(); });
-  frame().RunCommand(kDeleteMasterModel);
+  frame().RunCommand(CommandId::DeleteMasterModel);
   QVERIFY(!view().masterModel());
   QVERIFY(!view().options().masterModelShown);
   QVERIFY(!shown->isChecked());
 
   // Nothing to save: said so, no file dialog.
   const auto nothing = CatchNextMessage();
-  frame().RunCommand(kSaveMasterModel);
+  frame().RunCommand(CommandId::SaveMasterModel);
   QCOMPARE(nothing->text, QStringLiteral("저장할 마스터 모델이 없습니다."));
 
   // Loaded back: the heights and wall angles of the saved model, shown at once.
   AnswerFile(Temp("part.mma"));
-  frame().RunCommand(kLoadMasterModel);
+  frame().RunCommand(CommandId::LoadMasterModel);
   QVERIFY(view().masterModel());
   const MasterModel& loaded = *view().masterModel();
   QCOMPARE(loaded.cellCount, built.cellCount);
@@ -472,7 +464,7 @@ void OptimizerTest::masterModelBuildSaveLoadDelete() {
   // A file that is no master model: said so, and the view is left without one.
   { std::ofstream(Temp("bad.mma")) << "short"; }
   const auto unreadable = AnswerFileThenMessage(Temp("bad.mma"));
-  frame().RunCommand(kLoadMasterModel);
+  frame().RunCommand(CommandId::LoadMasterModel);
   QCOMPARE(unreadable->caption, QStringLiteral("Error message"));
   QVERIFY(unreadable->text.startsWith(QStringLiteral("화일을 열수 없습니다.\n")));
   QVERIFY(!view().masterModel());
@@ -484,7 +476,7 @@ void OptimizerTest::masterModelBuildSaveLoadDelete() {
     CatchNextMessage();
     dialog.accept();
   });
-  frame().RunCommand(kCreateMasterModel);
+  frame().RunCommand(CommandId::CreateMasterModel);
   QVERIFY(!view().masterModel());
 }
 
@@ -492,12 +484,12 @@ void OptimizerTest::masterModelBuildSaveLoadDelete() {
 // engine gives with that model.
 void OptimizerTest::optimizerSlowsByTheViewsMasterModel() {
   Answer([](QDialog& dialog) { dialog.accept(); });
-  frame().RunCommand(kCreateMasterModel);
-  frame().RunCommand(kUndo);
+  frame().RunCommand(CommandId::CreateMasterModel);
+  frame().RunCommand(CommandId::Undo);
   QVERIFY(view().masterModel());
 
   Answer([](QDialog& dialog) { dialog.accept(); });
-  frame().RunCommand(kFeedOptimizer);
+  frame().RunCommand(CommandId::OptimizeFeed);
   QCOMPARE(slot().qelByMaster, 1);
 
   ToolpathDatabase expected;
@@ -531,7 +523,7 @@ void OptimizerTest::desktopRunWritesWhatTheBatchToolWrites() {
     QCOMPARE(Field(dialog, QStringLiteral("최저 피드"))->text(), QStringLiteral("500"));
     dialog.accept();
   });
-  frame().RunCommand(kFeedOptimizer);
+  frame().RunCommand(CommandId::OptimizeFeed);
   QCOMPARE(slot().feedChgAng, 50);
 
   ToolpathDatabase& db = view().database();

@@ -21,10 +21,6 @@
 namespace fendo {
 namespace {
 
-constexpr int kSaveNcData = 32949;
-constexpr int kSaveLayerNcData = 33024;
-constexpr int kPostProcessor = 33005;
-
 // The child of `dialog` of type T whose text (or, for a number field, label) is `text`.
 template <typename T>
 T* Child(QWidget& dialog, const QString& text) {
@@ -110,7 +106,7 @@ void OutputTest::saveNcDataWritesWhatTheBatchConvertWrites() {
     dialog.findChild<QPlainTextEdit*>()->setPlainText(QStringLiteral("  HELLO \nWORLD\n"));
     qobject_cast<QDialog*>(&dialog)->accept();
   });
-  fixture_->frame().RunCommand(kSaveNcData);
+  fixture_->frame().RunCommand(CommandId::SaveNcData);
 
   const QString batchOut = Temp("batch.nc");
   const test::BatchRun batch =
@@ -142,7 +138,7 @@ void OutputTest::saveNcDataWritesWhatTheBatchConvertWrites() {
     });
     AcceptFile(files, QStringLiteral("unused.nc"));
   });
-  fixture_->frame().RunCommand(kSaveNcData);
+  fixture_->frame().RunCommand(CommandId::SaveNcData);
   QVERIFY(sequenceKept);
 }
 
@@ -178,7 +174,7 @@ void OutputTest::outputDialogRefusesBothFormsAndBrokenNumbers() {
     stayedOpen = dialog.isVisible();
     qobject_cast<QDialog*>(&dialog)->reject();
   });
-  fixture_->frame().RunCommand(kSaveNcData);
+  fixture_->frame().RunCommand(CommandId::SaveNcData);
   const QString refused = QStringLiteral(" Message| Incremental ncdata를 하이덴하인으로 출력할 수 없습니다.!!!");
   QCOMPARE(messages.value(0), refused);
   QCOMPARE(messages.value(1), refused);
@@ -227,7 +223,7 @@ void OutputTest::layerOutputParsesTheListAndWritesTheLayers() {
     GoOnPastDiagonalRapids(asked);
     qobject_cast<QDialog*>(&dialog)->accept();
   });
-  fixture_->frame().RunCommand(kSaveLayerNcData);
+  fixture_->frame().RunCommand(CommandId::SaveLayerNcData);
   QCOMPARE(refusals.size(), 2);
   QVERIFY(refusals[0].startsWith(QStringLiteral("출력 layer")));
   QCOMPARE(asked, QStringList({QStringLiteral(" 사선으로 이동 되는 급속이송이 발견 되었습니다!!!."),
@@ -261,7 +257,7 @@ void OutputTest::layerOutputParsesTheListAndWritesTheLayers() {
     qobject_cast<QDialog*>(&dialog)->accept();
   });
   QFile::remove(out);
-  fixture_->frame().RunCommand(kSaveLayerNcData);
+  fixture_->frame().RunCommand(CommandId::SaveLayerNcData);
   QCOMPARE(shownList, QStringLiteral(" 2  0-0\t2 "));
   QVERIFY(!QFile::exists(out));
 }
@@ -296,7 +292,7 @@ void OutputTest::postProcessorWritesAnEditedSectionAndAsksItsValue() {
     });
     qobject_cast<QDialog*>(&dialog)->accept();
   });
-  fixture_->frame().RunCommand(kPostProcessor);
+  fixture_->frame().RunCommand(CommandId::PostProcess);
 
   QVERIFY2(askedLabel.contains(QStringLiteral("T Code값을   입력하시요 !!")), qPrintable(askedLabel));
   const QString written = ReadText(out);
