@@ -11,7 +11,7 @@ enum class CommandId : int {
   NewWindow = 57600,
   OpenFile = 57601,  // the frame's "열기": a new document window on the chosen file
   CloseWindow = 57602,
-  Save = 57603,  // the framework's document save, a toolbar button without a menu item
+  Save = 57603,  // the toolbar's save button and Ctrl+S: they write the NC data as SaveNcData does
   PrintSetup = 57606,
   Print = 57607,
   PrintPreview = 57609,

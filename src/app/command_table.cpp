@@ -172,9 +172,9 @@ const CommandRow kFrameCommands[] = {
     {CommandId::About, "도움말(&H)", "fendo 정보(&A)...", "", FrameCommand{&CMainFrame::OnAbout}},
 };
 
-// A toolbar button whose command has no menu item: the document save of the framework (the
-// document holds no toolpath data, so it has nothing to save).
-const CommandRow kToolBarOnlyCommands[] = {{CommandId::Save, "", "저장(&S)", "Ctrl+S", {}}};
+// A toolbar button whose command has no menu item: the framework's document save, which
+// writes the NC data as "Ncdata로 저장" does (the document holds no toolpath data of its own).
+const CommandRow kToolBarOnlyCommands[] = {{CommandId::Save, "", "저장(&S)", "Ctrl+S", ViewFunction{&SaveNcData}}};
 
 // The keys that work; the commands without an action of their own (copy, paste, context help,
 // the next pane) have none here.
@@ -182,6 +182,7 @@ const Accelerator kAccelerators[] = {
     {"Ctrl+N", CommandId::NewWindow},
     {"Ctrl+O", CommandId::OpenFile},
     {"Ctrl+P", CommandId::Print},
+    {"Ctrl+S", CommandId::Save},
     {"Ctrl+W", CommandId::TrimInsideWindow},
     {"Ctrl+X", CommandId::TrimInsideWindow},
     {"Ctrl+Z", CommandId::Undo},

@@ -6,6 +6,8 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QToolBar>
+#include <QToolButton>
 
 #include <type_traits>
 
@@ -59,6 +61,7 @@ class OutputTest : public QObject {
   void cleanup();
 
   void saveNcDataWritesWhatTheBatchConvertWrites();
+  void saveButtonAndCtrlSSaveTheNcData();
   void outputDialogRefusesBothFormsAndBrokenNumbers();
   void layerOutputParsesTheListAndWritesTheLayers();
   void postProcessorWritesAnEditedSectionAndAsksItsValue();
@@ -140,6 +143,40 @@ void OutputTest::saveNcDataWritesWhatTheBatchConvertWrites() {
   });
   fixture_->frame().RunCommand(CommandId::SaveNcData);
   QVERIFY(sequenceKept);
+}
+
+// The toolbar's save button and Ctrl+S write the program as the menu's "Ncdata로 저장" does.
+void OutputTest::saveButtonAndCtrlSSaveTheNcData() {
+  CMainFrame& frame = fixture_->frame();
+  const auto saveTo = [](const QString& path) {
+    AnswerFileDialog(path, [](QWidget& dialog) {
+      QCOMPARE(dialog.windowTitle(), QStringLiteral("Ncdata로 저장"));
+      Child<QCheckBox>(dialog, QStringLiteral("사선 급속이송"))->setChecked(false);
+      Child<QCheckBox>(dialog, QStringLiteral("파일 생성후 편집기"))->setChecked(false);
+      qobject_cast<QDialog*>(&dialog)->accept();
+    });
+  };
+  saveTo(Temp("menu.nc"));
+  frame.RunCommand(CommandId::SaveNcData);
+  const QString written = ReadText(Temp("menu.nc"));
+  QVERIFY(written.contains(QStringLiteral("G01")));
+
+  QToolButton* button = nullptr;
+  for (QToolBar* bar : frame.findChildren<QToolBar*>()) {
+    if (QWidget* shown = bar->widgetForAction(frame.Action(CommandId::Save))) button = qobject_cast<QToolButton*>(shown);
+  }
+  QVERIFY(button);
+  QVERIFY(button->isEnabled());
+  saveTo(Temp("button.nc"));
+  button->click();
+  QCOMPARE(ReadText(Temp("button.nc")), written);
+
+  frame.activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&frame));
+  view_->setFocus();
+  saveTo(Temp("key.nc"));
+  QTest::keyClick(view_, Qt::Key_S, Qt::ControlModifier);
+  QCOMPARE(ReadText(Temp("key.nc")), written);
 }
 
 void OutputTest::outputDialogRefusesBothFormsAndBrokenNumbers() {
