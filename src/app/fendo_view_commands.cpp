@@ -6,6 +6,7 @@
 #include <QPrintPreviewDialog>
 #include <QProcess>
 
+#include "app/dialogs/message_box_prompts.h"
 #include "app/dialogs/ncdata_info_dialog.h"
 #include "app/dialogs/settings_dialog.h"
 #include "app/dialogs/tool_shape_dialog.h"
@@ -16,6 +17,7 @@
 #include "app/qt_text.h"
 #include "core/post_edit.h"
 #include "core/statistics.h"
+#include "interact/no_room.h"
 #include "interact/tool_simulation.h"
 #include "interact/undo_commands.h"
 #include "qtdraw/qt_painter_canvas.h"
@@ -137,7 +139,8 @@ void CFendoView::OnToolSimulation() {
 
 void CFendoView::OnRebuildRapids() {
   if (!RebuildRapids(*db_)) {
-    QMessageBox::warning(this, Utf8(kErrorCaption), QStringLiteral("메모리가 부족합니다."));
+    MessageBoxPrompts prompts(this);
+    TellNoRoom(prompts);
     return;
   }
   Redraw();

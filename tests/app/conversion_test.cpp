@@ -164,6 +164,7 @@ class ConversionTest : public QObject {
 
   void filtersKeepTheirOwnTolerance();
   void regenerationOnlyNormalizesKinds();
+  void rapidRebuildBeyondTheRecordLimitTellsNoRoom();
   void arcConvertGoesBothWaysAndKeepsItsValues();
   void arcConvertRefusesValuesOutOfRange();
   void feedChangesGiveWhatTheEngineGives();
@@ -276,6 +277,33 @@ void ConversionTest::regenerationOnlyNormalizesKinds() {
   QCOMPARE(db().RecordAt(cut)->kind, MoveKind::FeedStart);
   QCOMPARE(db().RecordAt(rapid)->kind, MoveKind::Rapid);
   QVERIFY(Difference(db(), *twin).isEmpty());
+}
+
+// "급속이송 경로 걸르기" whose result would not fit in the work buffer says so as every other
+// command does, and leaves the toolpath as it was.
+void ConversionTest::rapidRebuildBeyondTheRecordLimitTellsNoRoom() {
+  // Paths of one cut each behind one rapid move: the rebuild makes every pair four records
+  // (retract, traverse, approach, cut). Filled through a layer's block, which is much faster
+  // than record by record.
+  const int count = ToolpathDatabase::kMaxRecords / 2 + 2;
+  RecordBlock& block = db().layers[1].points;
+  QVERIFY(block.Allocate(count));
+  for (int i = 0; i < count; ++i) {
+    const bool rapid = i % 2 == 0;
+    block.data()[i] = {static_cast<float>(i % 100), 0, rapid ? 5.0F : -1.0F, 1000, 0,
+                       rapid ? MoveKind::RapidStart : MoveKind::FeedStart};
+  }
+  QVERIFY(db().LoadFromLayer(1));
+  block.Free();
+  const ToolpathRecord last = *db().RecordAt(count - 1);
+
+  const auto shown = CatchNextMessage();
+  fixture_->frame().RunCommand(CommandId::RebuildRapids);
+  QCOMPARE(shown->caption, QStringLiteral(" Message"));
+  QCOMPARE(shown->text, QStringLiteral("Memory를 할당할 수 없습니다!!!"));
+  QCOMPARE(db().recordCount, count);
+  QCOMPARE(db().RecordAt(count - 1)->kind, last.kind);
+  QCOMPARE(db().RecordAt(count - 1)->x, last.x);
 }
 
 void ConversionTest::arcConvertGoesBothWaysAndKeepsItsValues() {
