@@ -5,8 +5,8 @@
 #include <QPixmap>
 #include <QPolygonF>
 
+#include <algorithm>
 #include <array>
-#include <functional>
 
 namespace fendo {
 namespace {
@@ -20,8 +20,6 @@ const QColor kPath(20, 110, 200);
 const QColor kRapid(220, 30, 30);
 const QColor kAccent(230, 150, 0);
 const QColor kPaper(250, 250, 245);
-
-using Painting = std::function<void(QPainter&)>;
 
 QPen Pen(const QColor& colour, double width = 1.5, Qt::PenStyle style = Qt::SolidLine) {
   QPen pen(colour, width, style, Qt::RoundCap, Qt::RoundJoin);
@@ -158,243 +156,231 @@ void Points(QPainter& p, const QPolygonF& points, const QColor& colour = kPath) 
   p.setBrush(Qt::NoBrush);
 }
 
-Painting PaintingOf(int command) {
-  switch (command) {
-    case 57600:  // new window
-      return [](QPainter& p) { Page(p, {4, 3, 14, 18}); Label(p, {12, 12, 11, 11}, "+", kAccent); };
-    case 32947:  // open NC data
-      return [](QPainter& p) { Folder(p); Toolpath(p, {6, 12, 12, 6}); };
-    case 32948:  // add NC data
-      return [](QPainter& p) { Folder(p); Label(p, {11, 10, 12, 12}, "+", kPath); };
-    case 57603:  // save
-      return [](QPainter& p) {
-        p.setPen(Pen(kInk, 1.2));
-        p.setBrush(QColor(90, 120, 180));
-        p.drawRect(QRectF(3, 3, 18, 18));
-        p.setBrush(kPaper);
-        p.drawRect(QRectF(7, 3, 10, 7));
-      };
-    case 57607:  // print
-      return [](QPainter& p) {
-        p.setPen(Pen(kInk, 1.2));
-        p.setBrush(kPaper);
-        p.drawRect(QRectF(7, 3, 10, 6));
-        p.setBrush(QColor(150, 150, 160));
-        p.drawRect(QRectF(3, 9, 18, 8));
-        p.setBrush(kPaper);
-        p.drawRect(QRectF(7, 14, 10, 7));
-      };
-    case 32804:  // undo
-      return [](QPainter& p) {
-        p.setPen(Pen(kInk, 2));
-        p.drawArc(QRectF(5, 6, 15, 13), 90 * 16, -200 * 16);
-        Arrow(p, {12, 6}, {5, 7});
-      };
-    case 32855:  // redo
-      return [](QPainter& p) {
-        p.setPen(Pen(kInk, 2));
-        p.drawArc(QRectF(4, 6, 15, 13), 90 * 16, 200 * 16);
-        Arrow(p, {12, 6}, {19, 7});
-      };
-    case 32772: return [](QPainter& p) { Cube(p, 0); };  // top
-    case 32773: return [](QPainter& p) { Cube(p, 1); };  // front
-    case 32774: return [](QPainter& p) { Cube(p, 2); };  // side
-    case 32775: return [](QPainter& p) { IsoCube(p, 0); };
-    case 32776: return [](QPainter& p) { IsoCube(p, 1); };
-    case 32780: return [](QPainter& p) { IsoCube(p, 2); };
-    case 32777: return [](QPainter& p) { IsoCube(p, 3); };
-    case 32835:  // rapid moves on/off
-      return [](QPainter& p) {
-        p.setPen(Pen(kRapid, 1.8, Qt::DashLine));
-        p.drawLine(QPointF(3, 6), QPointF(21, 6));
-        Toolpath(p, {3, 11, 18, 10});
-      };
-    case 32778:  // fit
-      return [](QPainter& p) {
-        p.setPen(Pen(kInk, 1.8));
-        for (const auto& [x, y, dx, dy] : std::array<std::array<double, 4>, 4>{
-                 {{3, 3, 1, 1}, {21, 3, -1, 1}, {3, 21, 1, -1}, {21, 21, -1, -1}}}) {
-          p.drawLine(QPointF(x, y), QPointF(x + 5 * dx, y));
-          p.drawLine(QPointF(x, y), QPointF(x, y + 5 * dy));
+// The picture of each command that has one, drawn on the grid.
+struct IconPainting {
+  CommandId command;
+  void (*paint)(QPainter&);
+};
+
+const IconPainting kIconPaintings[] = {
+    {CommandId::NewWindow, [](QPainter& p) { Page(p, {4, 3, 14, 18}); Label(p, {12, 12, 11, 11}, "+", kAccent); }},
+    {CommandId::OpenNcData, [](QPainter& p) { Folder(p); Toolpath(p, {6, 12, 12, 6}); }},
+    {CommandId::AddNcData, [](QPainter& p) { Folder(p); Label(p, {11, 10, 12, 12}, "+", kPath); }},
+    {CommandId::Save, [](QPainter& p) {
+      p.setPen(Pen(kInk, 1.2));
+      p.setBrush(QColor(90, 120, 180));
+      p.drawRect(QRectF(3, 3, 18, 18));
+      p.setBrush(kPaper);
+      p.drawRect(QRectF(7, 3, 10, 7));
+    }},
+    {CommandId::Print, [](QPainter& p) {
+      p.setPen(Pen(kInk, 1.2));
+      p.setBrush(kPaper);
+      p.drawRect(QRectF(7, 3, 10, 6));
+      p.setBrush(QColor(150, 150, 160));
+      p.drawRect(QRectF(3, 9, 18, 8));
+      p.setBrush(kPaper);
+      p.drawRect(QRectF(7, 14, 10, 7));
+    }},
+    {CommandId::Undo, [](QPainter& p) {
+      p.setPen(Pen(kInk, 2));
+      p.drawArc(QRectF(5, 6, 15, 13), 90 * 16, -200 * 16);
+      Arrow(p, {12, 6}, {5, 7});
+    }},
+    {CommandId::Redo, [](QPainter& p) {
+      p.setPen(Pen(kInk, 2));
+      p.drawArc(QRectF(4, 6, 15, 13), 90 * 16, 200 * 16);
+      Arrow(p, {12, 6}, {19, 7});
+    }},
+    {CommandId::ViewTop, [](QPainter& p) { Cube(p, 0); }},
+    {CommandId::ViewFront, [](QPainter& p) { Cube(p, 1); }},
+    {CommandId::ViewSide, [](QPainter& p) { Cube(p, 2); }},
+    {CommandId::ViewIso1, [](QPainter& p) { IsoCube(p, 0); }},
+    {CommandId::ViewIso2, [](QPainter& p) { IsoCube(p, 1); }},
+    {CommandId::ViewIso3, [](QPainter& p) { IsoCube(p, 2); }},
+    {CommandId::ViewIso4, [](QPainter& p) { IsoCube(p, 3); }},
+    {CommandId::ShowRapids, [](QPainter& p) {
+      p.setPen(Pen(kRapid, 1.8, Qt::DashLine));
+      p.drawLine(QPointF(3, 6), QPointF(21, 6));
+      Toolpath(p, {3, 11, 18, 10});
+    }},
+    {CommandId::FitView, [](QPainter& p) {
+      p.setPen(Pen(kInk, 1.8));
+      for (const auto& [x, y, dx, dy] : std::array<std::array<double, 4>, 4>{
+               {{3, 3, 1, 1}, {21, 3, -1, 1}, {3, 21, 1, -1}, {21, 21, -1, -1}}}) {
+        p.drawLine(QPointF(x, y), QPointF(x + 5 * dx, y));
+        p.drawLine(QPointF(x, y), QPointF(x, y + 5 * dy));
+      }
+      Toolpath(p, {7, 8, 10, 8});
+    }},
+    {CommandId::ZoomOut, [](QPainter& p) { Magnifier(p, "-"); }},
+    {CommandId::ZoomIn, [](QPainter& p) { Magnifier(p, "+"); }},
+    {CommandId::ShowMasterModel, [](QPainter& p) {
+      for (int row = 0; row < 5; ++row) {
+        for (int column = 0; column < 5; ++column) {
+          const int height = 4 - std::abs(row - 2) - std::abs(column - 2) / 2;
+          p.setPen(Qt::NoPen);
+          p.setBrush(QColor::fromHsv(240 - 50 * std::max(height, 0), 200, 230));
+          p.drawEllipse(QPointF(4 + 4 * column, 4 + 4 * row), 1.7, 1.7);
         }
-        Toolpath(p, {7, 8, 10, 8});
-      };
-    case 32878: return [](QPainter& p) { Magnifier(p, "-"); };  // zoom out
-    case 32877: return [](QPainter& p) { Magnifier(p, "+"); };  // zoom in
-    case 33003:  // master model
-      return [](QPainter& p) {
-        for (int row = 0; row < 5; ++row) {
-          for (int column = 0; column < 5; ++column) {
-            const int height = 4 - std::abs(row - 2) - std::abs(column - 2) / 2;
-            p.setPen(Qt::NoPen);
-            p.setBrush(QColor::fromHsv(240 - 50 * std::max(height, 0), 200, 230));
-            p.drawEllipse(QPointF(4 + 4 * column, 4 + 4 * row), 1.7, 1.7);
-          }
-        }
-        p.setBrush(Qt::NoBrush);
-      };
-    case 32940:  // select with the mouse
-      return [](QPainter& p) {
-        p.setPen(Pen(kAccent, 1.2, Qt::DashLine));
-        p.drawRect(QRectF(3, 3, 13, 11));
-        p.setPen(Pen(kInk, 1));
-        p.setBrush(Qt::white);
-        p.drawPolygon(QPolygonF{{11, 9}, {11, 22}, {14, 19}, {17, 23}, {19, 22}, {16, 18}, {20, 18}});
-        p.setBrush(Qt::NoBrush);
-      };
-    case 32939:  // pan with the mouse
-      return [](QPainter& p) {
-        Arrow(p, {12, 12}, {12, 3});
-        Arrow(p, {12, 12}, {12, 21});
-        Arrow(p, {12, 12}, {3, 12});
-        Arrow(p, {12, 12}, {21, 12});
-      };
-    case 32938:  // rotate with the mouse
-      return [](QPainter& p) {
-        p.setPen(Pen(kInk, 2));
-        p.drawArc(QRectF(4, 4, 16, 16), 120 * 16, 280 * 16);
-        Arrow(p, {7, 7}, {5, 10});
-      };
-    case 33013:  // layer colour setting
-      return [](QPainter& p) { Layers(p, {QColor(255, 0, 0), QColor(0, 200, 0), QColor(0, 0, 255)}); };
-    case 33018:  // layer echo
-      return [](QPainter& p) { Layers(p, {kPaper, QColor(200, 200, 200), kPath}); };
-    case 33012:  // colour by layer
-      return [](QPainter& p) {
-        Layers(p, {QColor(255, 255, 0), QColor(255, 0, 255), QColor(0, 255, 255)});
-      };
-    case 33025:  // layer text
-      return [](QPainter& p) { Layers(p, {kPaper, kPaper, kPaper}); Label(p, {12, 10, 12, 13}, "T", kPath); };
-    case 32926:  // NC text in the editor
-      return [](QPainter& p) {
-        Page(p, {5, 3, 14, 18});
-        p.setPen(Pen(kInk, 1));
-        for (int line = 0; line < 5; ++line) p.drawLine(QPointF(7, 6 + 3 * line), QPointF(17 - 2 * (line % 2), 6 + 3 * line));
-      };
-    case 33033:  // feed colours
-      return [](QPainter& p) {
-        const std::array colours = {QColor(255, 255, 255), QColor(0, 255, 0), QColor(0, 0, 255), QColor(255, 0, 0)};
-        p.setPen(Pen(kInk, 0.8));
-        for (int k = 0; k < 4; ++k) {
-          p.setBrush(colours[static_cast<std::size_t>(k)]);
-          p.drawRect(QRectF(3, 3 + 4.6 * k, 18, 4));
-        }
-        p.setBrush(Qt::NoBrush);
-      };
-    case 32841:  // tool simulation
-      return [](QPainter& p) { Toolpath(p, {2, 14, 20, 8}); EndMill(p, {10, 15}); Arrow(p, {14, 6}, {21, 6}, kAccent); };
-    case 32838:  // tool setting
-      return [](QPainter& p) { EndMill(p, {9, 21}); Label(p, {12, 6, 12, 12}, "R", kAccent); };
-    case 32825:  // whole-path feed
-      return [](QPainter& p) { Toolpath(p, {2, 10, 20, 11}); Label(p, {3, 1, 10, 10}, "F", kAccent); };
-    case 32803:  // rapid moves rebuilt
-      return [](QPainter& p) {
-        p.setPen(Pen(kRapid, 1.6, Qt::DashLine));
-        p.drawPolyline(QPolygonF{{4, 20}, {4, 4}, {20, 4}, {20, 20}});
-        Points(p, QPolygonF{{2, 20}, {8, 20}}, kPath);
-        Points(p, QPolygonF{{16, 20}, {22, 20}}, kPath);
-      };
-    case 32828:  // sort paths
-      return [](QPainter& p) {
-        for (int k = 0; k < 3; ++k) {
-          p.setPen(Pen(kPath, 1.6));
-          p.drawLine(QPointF(9, 5 + 7 * k), QPointF(21, 5 + 7 * k));
-          Label(p, {1, 1.0 + 7 * k, 7, 8}, QString::number(k + 1));
-        }
-      };
-    case 32819:  // pencil
-      return [](QPainter& p) {
-        p.setPen(Pen(kInk, 1));
-        p.setBrush(kAccent);
-        p.drawPolygon(QPolygonF{{5, 19}, {7, 13}, {18, 2}, {22, 6}, {11, 17}});
-        p.setBrush(Qt::NoBrush);
-        p.setPen(Pen(kPath, 1.4));
-        p.drawLine(QPointF(3, 22), QPointF(21, 22));
-      };
-    case 32834:  // Z up
-      return [](QPainter& p) { Arrow(p, {8, 21}, {8, 4}, kAccent); Label(p, {11, 6, 12, 12}, "Z"); };
-    case 32794:  // delete a point
-      return [](QPainter& p) { Points(p, QPolygonF{{2, 16}, {8, 8}, {14, 16}, {22, 8}}); Cross(p, {14, 16}, 3); };
-    case 32795:  // delete one path
-      return [](QPainter& p) { Toolpath(p, {3, 5, 18, 14}); Cross(p, {12, 12}, 5); };
-    case 32796:  // delete the middle paths
-      return [](QPainter& p) {
-        for (int k = 0; k < 3; ++k) {
-          p.setPen(Pen(kPath, 1.6));
-          p.drawLine(QPointF(3, 5 + 7 * k), QPointF(21, 5 + 7 * k));
-        }
-        Cross(p, {12, 12}, 3.5);
-      };
-    case 32799:  // delete by XY angle
-      return [](QPainter& p) {
-        p.setPen(Pen(kInk, 1.6));
-        p.drawPolyline(QPolygonF{{20, 5}, {4, 19}, {21, 19}});
-        p.drawArc(QRectF(-2, 13, 12, 12), 0, 45 * 16);
-        Cross(p, {16, 12}, 2.5);
-      };
-    case 32831:  // delete by slope
-      return [](QPainter& p) {
-        p.setPen(Pen(kInk, 1.6));
-        p.drawPolyline(QPolygonF{{20, 5}, {4, 19}, {21, 19}});
-        Label(p, {13, 8, 10, 10}, "Z", kAccent);
-      };
-    case 32801:  // delete paths by length
-      return [](QPainter& p) {
-        p.setPen(Pen(kInk, 1.4));
-        p.drawLine(QPointF(3, 18), QPointF(21, 18));
-        for (int k = 0; k <= 6; ++k) p.drawLine(QPointF(3 + 3 * k, 18), QPointF(3 + 3 * k, k % 2 ? 16 : 14));
-        Cross(p, {12, 7}, 3.5);
-      };
-    case 32805:  // change a point
-      return [](QPainter& p) { Points(p, QPolygonF{{2, 18}, {10, 14}, {20, 18}}); Arrow(p, {10, 13}, {13, 4}, kAccent); };
-    case 32783: return [](QPainter& p) { TrimShape(p, true, 0); };   // trim inside a window
-    case 32784: return [](QPainter& p) { TrimShape(p, false, 0); };  // trim outside a window
-    case 32788: return [](QPainter& p) { TrimShape(p, true, 1); };   // trim inside a circle
-    case 32789: return [](QPainter& p) { TrimShape(p, false, 1); };  // trim outside a circle
-    case 32790: return [](QPainter& p) { TrimShape(p, true, 2); };   // trim inside a polygon
-    case 32791: return [](QPainter& p) { TrimShape(p, false, 2); };  // trim outside a polygon
-    case 32787:  // trim outside a Z range
-      return [](QPainter& p) {
-        Toolpath(p, {2, 4, 20, 16});
-        p.setPen(Pen(kRapid, 1.4, Qt::DashLine));
-        p.drawLine(QPointF(1, 8), QPointF(23, 8));
-        p.drawLine(QPointF(1, 16), QPointF(23, 16));
-      };
-    case 65535:  // plunge
-      return [](QPainter& p) { Toolpath(p, {8, 16, 14, 6}); Arrow(p, {5, 3}, {8, 16}, kRapid); };
-    case 32826:  // subdivide
-      return [](QPainter& p) { Points(p, QPolygonF{{2, 16}, {6, 14}, {10, 12}, {14, 10}, {18, 8}, {22, 6}}); };
-    case 32827:  // move and copy
-      return [](QPainter& p) {
-        Toolpath(p, {2, 3, 9, 8});
-        Toolpath(p, {13, 13, 9, 8}, kAccent);
-        Arrow(p, {8, 14}, {13, 18});
-      };
-    case 32820:  // reverse direction
-      return [](QPainter& p) {
+      }
+      p.setBrush(Qt::NoBrush);
+    }},
+    {CommandId::SelectMode, [](QPainter& p) {
+      p.setPen(Pen(kAccent, 1.2, Qt::DashLine));
+      p.drawRect(QRectF(3, 3, 13, 11));
+      p.setPen(Pen(kInk, 1));
+      p.setBrush(Qt::white);
+      p.drawPolygon(QPolygonF{{11, 9}, {11, 22}, {14, 19}, {17, 23}, {19, 22}, {16, 18}, {20, 18}});
+      p.setBrush(Qt::NoBrush);
+    }},
+    {CommandId::PanMode, [](QPainter& p) {
+      Arrow(p, {12, 12}, {12, 3});
+      Arrow(p, {12, 12}, {12, 21});
+      Arrow(p, {12, 12}, {3, 12});
+      Arrow(p, {12, 12}, {21, 12});
+    }},
+    {CommandId::RotateMode, [](QPainter& p) {
+      p.setPen(Pen(kInk, 2));
+      p.drawArc(QRectF(4, 4, 16, 16), 120 * 16, 280 * 16);
+      Arrow(p, {7, 7}, {5, 10});
+    }},
+    {CommandId::LayerColours, [](QPainter& p) {
+      Layers(p, {QColor(255, 0, 0), QColor(0, 200, 0), QColor(0, 0, 255)});
+    }},
+    {CommandId::LayerEcho, [](QPainter& p) { Layers(p, {kPaper, QColor(200, 200, 200), kPath}); }},
+    {CommandId::ColourByLayer, [](QPainter& p) {
+      Layers(p, {QColor(255, 255, 0), QColor(255, 0, 255), QColor(0, 255, 255)});
+    }},
+    {CommandId::ShowLayerText, [](QPainter& p) {
+      Layers(p, {kPaper, kPaper, kPaper});
+      Label(p, {12, 10, 12, 13}, "T", kPath);
+    }},
+    {CommandId::ViewInEditor, [](QPainter& p) {
+      Page(p, {5, 3, 14, 18});
+      p.setPen(Pen(kInk, 1));
+      for (int line = 0; line < 5; ++line) {
+        p.drawLine(QPointF(7, 6 + 3 * line), QPointF(17 - 2 * (line % 2), 6 + 3 * line));
+      }
+    }},
+    {CommandId::ShowFeedColours, [](QPainter& p) {
+      const std::array colours = {QColor(255, 255, 255), QColor(0, 255, 0), QColor(0, 0, 255), QColor(255, 0, 0)};
+      p.setPen(Pen(kInk, 0.8));
+      for (int k = 0; k < 4; ++k) {
+        p.setBrush(colours[static_cast<std::size_t>(k)]);
+        p.drawRect(QRectF(3, 3 + 4.6 * k, 18, 4));
+      }
+      p.setBrush(Qt::NoBrush);
+    }},
+    {CommandId::ToolSimulation, [](QPainter& p) {
+      Toolpath(p, {2, 14, 20, 8});
+      EndMill(p, {10, 15});
+      Arrow(p, {14, 6}, {21, 6}, kAccent);
+    }},
+    {CommandId::ToolShape, [](QPainter& p) { EndMill(p, {9, 21}); Label(p, {12, 6, 12, 12}, "R", kAccent); }},
+    {CommandId::WholePathFeed, [](QPainter& p) {
+      Toolpath(p, {2, 10, 20, 11});
+      Label(p, {3, 1, 10, 10}, "F", kAccent);
+    }},
+    {CommandId::RebuildRapids, [](QPainter& p) {
+      p.setPen(Pen(kRapid, 1.6, Qt::DashLine));
+      p.drawPolyline(QPolygonF{{4, 20}, {4, 4}, {20, 4}, {20, 20}});
+      Points(p, QPolygonF{{2, 20}, {8, 20}}, kPath);
+      Points(p, QPolygonF{{16, 20}, {22, 20}}, kPath);
+    }},
+    {CommandId::SortPaths, [](QPainter& p) {
+      for (int k = 0; k < 3; ++k) {
         p.setPen(Pen(kPath, 1.6));
-        p.drawLine(QPointF(3, 8), QPointF(21, 8));
-        Arrow(p, {21, 16}, {3, 16}, kAccent);
-      };
-    case 32824:  // start point
-      return [](QPainter& p) {
+        p.drawLine(QPointF(9, 5 + 7 * k), QPointF(21, 5 + 7 * k));
+        Label(p, {1, 1.0 + 7 * k, 7, 8}, QString::number(k + 1));
+      }
+    }},
+    {CommandId::Pencil, [](QPainter& p) {
+      p.setPen(Pen(kInk, 1));
+      p.setBrush(kAccent);
+      p.drawPolygon(QPolygonF{{5, 19}, {7, 13}, {18, 2}, {22, 6}, {11, 17}});
+      p.setBrush(Qt::NoBrush);
+      p.setPen(Pen(kPath, 1.4));
+      p.drawLine(QPointF(3, 22), QPointF(21, 22));
+    }},
+    {CommandId::SuppressZMoves, [](QPainter& p) {
+      Arrow(p, {8, 21}, {8, 4}, kAccent);
+      Label(p, {11, 6, 12, 12}, "Z");
+    }},
+    {CommandId::DeletePoint, [](QPainter& p) {
+      Points(p, QPolygonF{{2, 16}, {8, 8}, {14, 16}, {22, 8}});
+      Cross(p, {14, 16}, 3);
+    }},
+    {CommandId::DeleteOnePath, [](QPainter& p) { Toolpath(p, {3, 5, 18, 14}); Cross(p, {12, 12}, 5); }},
+    {CommandId::DeleteMiddlePaths, [](QPainter& p) {
+      for (int k = 0; k < 3; ++k) {
         p.setPen(Pen(kPath, 1.6));
-        p.drawEllipse(QRectF(4, 4, 16, 16));
-        p.setBrush(kRapid);
-        p.setPen(Qt::NoPen);
-        p.drawEllipse(QPointF(20, 12), 2.8, 2.8);
-        p.setBrush(Qt::NoBrush);
-      };
-    default:
-      return {};
-  }
-}
+        p.drawLine(QPointF(3, 5 + 7 * k), QPointF(21, 5 + 7 * k));
+      }
+      Cross(p, {12, 12}, 3.5);
+    }},
+    {CommandId::DeleteByXyAngle, [](QPainter& p) {
+      p.setPen(Pen(kInk, 1.6));
+      p.drawPolyline(QPolygonF{{20, 5}, {4, 19}, {21, 19}});
+      p.drawArc(QRectF(-2, 13, 12, 12), 0, 45 * 16);
+      Cross(p, {16, 12}, 2.5);
+    }},
+    {CommandId::DeleteBySlope, [](QPainter& p) {
+      p.setPen(Pen(kInk, 1.6));
+      p.drawPolyline(QPolygonF{{20, 5}, {4, 19}, {21, 19}});
+      Label(p, {13, 8, 10, 10}, "Z", kAccent);
+    }},
+    {CommandId::DeletePathsByLength, [](QPainter& p) {
+      p.setPen(Pen(kInk, 1.4));
+      p.drawLine(QPointF(3, 18), QPointF(21, 18));
+      for (int k = 0; k <= 6; ++k) p.drawLine(QPointF(3 + 3 * k, 18), QPointF(3 + 3 * k, k % 2 ? 16 : 14));
+      Cross(p, {12, 7}, 3.5);
+    }},
+    {CommandId::ChangePoint, [](QPainter& p) {
+      Points(p, QPolygonF{{2, 18}, {10, 14}, {20, 18}});
+      Arrow(p, {10, 13}, {13, 4}, kAccent);
+    }},
+    {CommandId::TrimInsideWindow, [](QPainter& p) { TrimShape(p, true, 0); }},
+    {CommandId::TrimOutsideWindow, [](QPainter& p) { TrimShape(p, false, 0); }},
+    {CommandId::TrimInsideCircle, [](QPainter& p) { TrimShape(p, true, 1); }},
+    {CommandId::TrimOutsideCircle, [](QPainter& p) { TrimShape(p, false, 1); }},
+    {CommandId::TrimInsidePolygon, [](QPainter& p) { TrimShape(p, true, 2); }},
+    {CommandId::TrimOutsidePolygon, [](QPainter& p) { TrimShape(p, false, 2); }},
+    {CommandId::TrimOutsideZRange, [](QPainter& p) {
+      Toolpath(p, {2, 4, 20, 16});
+      p.setPen(Pen(kRapid, 1.4, Qt::DashLine));
+      p.drawLine(QPointF(1, 8), QPointF(23, 8));
+      p.drawLine(QPointF(1, 16), QPointF(23, 16));
+    }},
+    {CommandId::ChangePlunge, [](QPainter& p) { Toolpath(p, {8, 16, 14, 6}); Arrow(p, {5, 3}, {8, 16}, kRapid); }},
+    {CommandId::SubdividePoints, [](QPainter& p) {
+      Points(p, QPolygonF{{2, 16}, {6, 14}, {10, 12}, {14, 10}, {18, 8}, {22, 6}});
+    }},
+    {CommandId::MoveOrCopyToolpath, [](QPainter& p) {
+      Toolpath(p, {2, 3, 9, 8});
+      Toolpath(p, {13, 13, 9, 8}, kAccent);
+      Arrow(p, {8, 14}, {13, 18});
+    }},
+    {CommandId::ReverseDirection, [](QPainter& p) {
+      p.setPen(Pen(kPath, 1.6));
+      p.drawLine(QPointF(3, 8), QPointF(21, 8));
+      Arrow(p, {21, 16}, {3, 16}, kAccent);
+    }},
+    {CommandId::StartPointOfAllPaths, [](QPainter& p) {
+      p.setPen(Pen(kPath, 1.6));
+      p.drawEllipse(QRectF(4, 4, 16, 16));
+      p.setBrush(kRapid);
+      p.setPen(Qt::NoPen);
+      p.drawEllipse(QPointF(20, 12), 2.8, 2.8);
+      p.setBrush(Qt::NoBrush);
+    }},
+};
 
 }  // namespace
 
-QIcon CommandIcon(int command) {
-  const Painting painting = PaintingOf(command);
-  if (!painting) return {};
+QIcon CommandIcon(CommandId command) {
+  const auto* painting = std::ranges::find(kIconPaintings, command, &IconPainting::command);
+  if (painting == std::end(kIconPaintings)) return {};
   QIcon icon;
   for (int size : kSizes) {
     QPixmap pixmap(size, size);
@@ -402,7 +388,7 @@ QIcon CommandIcon(int command) {
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.scale(static_cast<double>(size) / kGrid, static_cast<double>(size) / kGrid);
-    painting(painter);
+    painting->paint(painter);
     painter.end();
     icon.addPixmap(pixmap);
   }

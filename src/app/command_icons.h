@@ -2,10 +2,12 @@
 
 #include <QIcon>
 
+#include "app/command_ids.h"
+
 namespace fendo {
 
 // The toolbar picture of a command, drawn as vectors so that it stays sharp at any size; a
 // null icon for a command without one.
-QIcon CommandIcon(int command);
+QIcon CommandIcon(CommandId command);
 
 }  // namespace fendo

@@ -4,6 +4,8 @@
 #include <string_view>
 #include <variant>
 
+#include "app/command_ids.h"
+
 namespace fendo {
 
 class CFendoView;
@@ -35,7 +37,7 @@ struct RecentFiles {};
 using CommandHandler = std::variant<std::monostate, ViewCommand, ViewFunction, FrameCommand, RecentFiles>;
 
 struct CommandRow {
-  int id;
+  CommandId id;
   std::string_view menu;      // the popup path, levels joined by " › "
   std::string_view text;      // the item text; "&" marks the mnemonic
   std::string_view shownKey;  // written behind the text; the keys that work are the accelerators
@@ -52,15 +54,17 @@ inline constexpr std::string_view kMenuLevelSeparator = " › ";
 std::span<const CommandRow> NcViewCommands();
 // The menu while no document is open.
 std::span<const CommandRow> FrameCommands();
+// The toolbar buttons that have no menu item.
+std::span<const CommandRow> ToolBarOnlyCommands();
 
 // A key that runs a command (Qt's portable key text, e.g. "Ctrl+N", "Shift+F6").
 struct Accelerator {
   std::string_view key;
-  int command;
+  CommandId command;
 };
 std::span<const Accelerator> Accelerators();
 
 // The row of a command in either menu; nullptr when there is none.
-const CommandRow* FindCommand(int id);
+const CommandRow* FindCommand(CommandId id);
 
 }  // namespace fendo

@@ -10,6 +10,7 @@
 
 #include <QPrinter>
 
+#include "app/command_ids.h"
 #include "app/recent_files.h"
 #include "config/system_settings.h"
 
@@ -35,7 +36,7 @@ class CFendoApp {
   RecentFileList& recentFiles() { return recentFiles_; }
   CMainFrame* mainFrame() { return mainFrame_.get(); }
   // The path a command's file dialog showed last during this run (each command its own).
-  QString& LastDialogPath(int command) { return lastDialogPaths_[command]; }
+  QString& LastDialogPath(CommandId command) { return lastDialogPaths_[command]; }
   // The printer the views print on, with the page set up by "인쇄 설정".
   QPrinter& printer() { return printer_; }
   // What a command's dialog remembers from one use to the next while the program runs: one
@@ -50,7 +51,7 @@ class CFendoApp {
  private:
   SystemSettings settings_ = DefaultSystemSettings();
   RecentFileList recentFiles_;
-  std::map<int, QString> lastDialogPaths_;
+  std::map<CommandId, QString> lastDialogPaths_;
   QPrinter printer_;
   std::map<std::type_index, std::any> remembered_;
   std::unique_ptr<CMainFrame> mainFrame_;

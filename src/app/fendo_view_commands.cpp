@@ -6,6 +6,7 @@
 #include <QPrintPreviewDialog>
 #include <QProcess>
 
+#include "app/dialogs/message_box_prompts.h"
 #include "app/dialogs/ncdata_info_dialog.h"
 #include "app/dialogs/settings_dialog.h"
 #include "app/dialogs/tool_shape_dialog.h"
@@ -16,6 +17,7 @@
 #include "app/qt_text.h"
 #include "core/post_edit.h"
 #include "core/statistics.h"
+#include "interact/no_room.h"
 #include "interact/tool_simulation.h"
 #include "interact/undo_commands.h"
 #include "qtdraw/qt_painter_canvas.h"
@@ -24,31 +26,23 @@
 #include "view/view_input.h"
 
 namespace fendo {
-namespace {
-
-// The command ids whose file dialogs keep their own folders.
-constexpr int kOpenNcDataCommand = 32947;
-constexpr int kAddNcDataCommand = 32948;
-constexpr int kViewInEditorCommand = 32926;
-
-}  // namespace
 
 // ---- Files
 
 void CFendoView::OnOpenNcData() {
-  const QString path = ChooseNcFile(this, app_, kOpenNcDataCommand);
+  const QString path = ChooseNcFile(this, app_, CommandId::OpenNcData);
   if (path.isEmpty() || !ReadProgram(path, LoadMode::Open)) return;
   SetDocument(path);
   app_.recentFiles().Add(document_.title);
 }
 
 void CFendoView::OnAddNcData() {
-  const QString path = ChooseNcFile(this, app_, kAddNcDataCommand);
+  const QString path = ChooseNcFile(this, app_, CommandId::AddNcData);
   if (!path.isEmpty()) ReadProgram(path, LoadMode::Add);
 }
 
 void CFendoView::OnViewInEditor() {
-  QString& last = app_.LastDialogPath(kViewInEditorCommand);
+  QString& last = app_.LastDialogPath(CommandId::ViewInEditor);
   const QString path = QFileDialog::getOpenFileName(this, QString(), last, NcFileFilter(app_.settings()));
   if (path.isEmpty()) return;
   last = path;
@@ -145,7 +139,8 @@ void CFendoView::OnToolSimulation() {
 
 void CFendoView::OnRebuildRapids() {
   if (!RebuildRapids(*db_)) {
-    QMessageBox::warning(this, Utf8(kErrorCaption), QStringLiteral("메모리가 부족합니다."));
+    MessageBoxPrompts prompts(this);
+    TellNoRoom(prompts);
     return;
   }
   Redraw();

@@ -37,15 +37,11 @@ constexpr char kTitle[] = "Morvane";
 constexpr int kLayerComboEntries = 100;
 constexpr int kLayerComboWidth = 90;         // pixels
 constexpr int kLayerComboDropDownItems = 12;  // about 202 pixels of list
-constexpr int kToolBarsCommand = 59392;
-constexpr int kStatusBarCommand = 59393;
 
 // Frame commands that act on a document window.
-const std::set<int> kDocumentWindowCommands = {57602, 57648, 57649, 57650, 57651, 57652};
-
-// A toolbar button whose command has no menu item: the document save of the framework (the
-// document holds no toolpath data, so it has nothing to save).
-const CommandRow kToolBarOnlyCommands[] = {{57603, "", "저장(&S)", "Ctrl+S", {}}};
+const std::set<CommandId> kDocumentWindowCommands = {CommandId::CloseWindow, CommandId::DuplicateWindow,
+                                                     CommandId::ArrangeIcons, CommandId::Cascade,
+                                                     CommandId::TileHorizontal, CommandId::TileVertical};
 
 // The menu text without its mnemonic and key, for tool tips and prompts.
 QString PlainText(std::string_view text) {
@@ -79,7 +75,7 @@ CFendoView* CMainFrame::ActiveView() const {
   return child ? &child->view() : nullptr;
 }
 
-QAction* CMainFrame::Action(int command) const {
+QAction* CMainFrame::Action(CommandId command) const {
   const auto found = actions_.find(command);
   return found == actions_.end() ? nullptr : found->second;
 }
@@ -93,14 +89,15 @@ void CMainFrame::BuildActions() {
     const QStringList prompt = Utf8(row.prompt).split(QLatin1Char('\n'));
     action->setStatusTip(row.prompt.empty() ? PlainText(row.text) : prompt.front());
     action->setToolTip(prompt.size() > 1 ? prompt.back() : PlainText(row.text));
-    action->setCheckable(row.checked != nullptr || row.id == kToolBarsCommand || row.id == kStatusBarCommand);
-    action->setObjectName(QStringLiteral("command%1").arg(row.id));
+    action->setCheckable(row.checked != nullptr || row.id == CommandId::ShowToolBars ||
+                         row.id == CommandId::ShowStatusBar);
+    action->setObjectName(QStringLiteral("command%1").arg(CommandNumber(row.id)));
     connect(action, &QAction::triggered, this, [this, id = row.id] { RunCommand(id); });
     actions_[row.id] = action;
   };
   for (const CommandRow& row : NcViewCommands()) add(row);
   for (const CommandRow& row : FrameCommands()) add(row);
-  for (const CommandRow& row : kToolBarOnlyCommands) add(row);
+  for (const CommandRow& row : ToolBarOnlyCommands()) add(row);
   for (const Accelerator& accelerator : Accelerators()) {
     QAction* action = Action(accelerator.command);
     QList<QKeySequence> keys = action->shortcuts();
@@ -117,8 +114,8 @@ void CMainFrame::BuildToolBars() {
     QToolBar* bar = new QToolBar(QStringLiteral("Toolbar %1").arg(layout.resource), this);
     bar->setObjectName(QStringLiteral("toolBar%1").arg(layout.resource));
     bar->setAllowedAreas(Qt::AllToolBarAreas);
-    for (int command : layout.buttons) {
-      if (command == 0) {
+    for (CommandId command : layout.buttons) {
+      if (command == kToolBarSeparator) {
         bar->addSeparator();
       } else if (layout.resource == kLayerToolBar && command == kLayerComboCommand) {
         bar->addSeparator();
@@ -190,7 +187,7 @@ void CMainFrame::FillRecentFiles(QMenu& menu) {
   menu.setEnabled(!files.isEmpty());
 }
 
-const CommandRow* CMainFrame::RowFor(int command) const {
+const CommandRow* CMainFrame::RowFor(CommandId command) const {
   const auto find = [command](std::span<const CommandRow> table) -> const CommandRow* {
     for (const CommandRow& row : table) {
       if (row.id == command) return &row;
@@ -201,10 +198,10 @@ const CommandRow* CMainFrame::RowFor(int command) const {
   const std::span<const CommandRow> second = ActiveView() ? FrameCommands() : NcViewCommands();
   if (const CommandRow* row = find(first)) return row;
   if (const CommandRow* row = find(second)) return row;
-  return find(kToolBarOnlyCommands);
+  return find(ToolBarOnlyCommands());
 }
 
-void CMainFrame::RunCommand(int command) {
+void CMainFrame::RunCommand(CommandId command) {
   const CommandRow* row = RowFor(command);
   if (!row) return;
   CFendoView* view = ActiveView();
@@ -234,8 +231,8 @@ void CMainFrame::UpdateCommandStates() {
     action->setEnabled(enabled);
     if (row && row->checked) action->setChecked(view && (view->*row->checked)());
   }
-  Action(kToolBarsCommand)->setChecked(!toolBars_.empty() && toolBars_.front()->isVisible());
-  Action(kStatusBarCommand)->setChecked(statusBar()->isVisible());
+  Action(CommandId::ShowToolBars)->setChecked(!toolBars_.empty() && toolBars_.front()->isVisible());
+  Action(CommandId::ShowStatusBar)->setChecked(statusBar()->isVisible());
 }
 
 CFendoView* CMainFrame::OpenDocument(const QString& path) {
@@ -289,7 +286,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 void CMainFrame::OnNewWindow() { OpenDocument(QString()); }
 
 void CMainFrame::OnFileOpen() {
-  const QString path = ChooseNcFile(this, app_, 57601);
+  const QString path = ChooseNcFile(this, app_, CommandId::OpenFile);
   if (!path.isEmpty()) OpenDocument(path);
 }
 

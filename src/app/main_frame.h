@@ -37,13 +37,13 @@ class CMainFrame : public QMainWindow {
   QMdiArea& mdiArea() { return *mdi_; }
   CFendoView* ActiveView() const;
   // The action of a command (shared by its menu item, toolbar button and accelerator).
-  QAction* Action(int command) const;
+  QAction* Action(CommandId command) const;
 
   // Opens a document window; its view loads `path` when one is given. Nothing when the file
   // cannot be opened (the view has said why).
   CFendoView* OpenDocument(const QString& path);
   // Runs a command as its menu item would.
-  void RunCommand(int command);
+  void RunCommand(CommandId command);
   // Enables, checks and unchecks the actions as the active view's state says.
   void UpdateCommandStates();
 
@@ -76,13 +76,13 @@ class CMainFrame : public QMainWindow {
   void FillMenuBar(std::span<const CommandRow> commands);
   void FillRecentFiles(QMenu& menu);
   void OnActiveWindowChanged(QMdiSubWindow* window);
-  const CommandRow* RowFor(int command) const;
+  const CommandRow* RowFor(CommandId command) const;
 
   CFendoApp& app_;
   QMdiArea* mdi_ = nullptr;
   std::unique_ptr<StatusPanes> statusPanes_;
   QComboBox* layerCombo_ = nullptr;
-  std::map<int, QAction*> actions_;
+  std::map<CommandId, QAction*> actions_;
   std::vector<QToolBar*> toolBars_;
   bool documentMenu_ = false;
   bool shownOnce_ = false;

@@ -19,7 +19,7 @@ QString NcFileFilter(const SystemSettings& settings) {
   return QStringLiteral("NCDATA FILE (%1);;All Files (*)").arg(patterns);
 }
 
-QString ChooseNcFile(QWidget* parent, CFendoApp& app, int command) {
+QString ChooseNcFile(QWidget* parent, CFendoApp& app, CommandId command) {
   QString& last = app.LastDialogPath(command);
   const QString path = QFileDialog::getOpenFileName(parent, QString(), last, NcFileFilter(app.settings()));
   if (!path.isEmpty()) last = path;

@@ -4,6 +4,8 @@
 
 #include <string_view>
 
+#include "app/command_ids.h"
+
 class QWidget;
 
 namespace fendo {
@@ -16,7 +18,7 @@ QString NcFileFilter(const SystemSettings& settings);
 
 // The open-file dialog of a command: NC data first, starting where this command's dialog was
 // left during the run. The chosen path, empty when cancelled.
-QString ChooseNcFile(QWidget* parent, CFendoApp& app, int command);
+QString ChooseNcFile(QWidget* parent, CFendoApp& app, CommandId command);
 
 // Opens a help file of ConfigDir/help with the platform's opener; says so when it is missing.
 void OpenHelpFile(QWidget* parent, const SystemSettings& settings, std::string_view name);

@@ -164,6 +164,7 @@ class ConversionTest : public QObject {
 
   void filtersKeepTheirOwnTolerance();
   void regenerationOnlyNormalizesKinds();
+  void rapidRebuildBeyondTheRecordLimitTellsNoRoom();
   void arcConvertGoesBothWaysAndKeepsItsValues();
   void arcConvertRefusesValuesOutOfRange();
   void feedChangesGiveWhatTheEngineGives();
@@ -178,13 +179,13 @@ class ConversionTest : public QObject {
   CFendoView& view() { return *view_; }
   ToolpathDatabase& db() { return view_->database(); }
   // Runs a command whose dialog `answer` sees and closes.
-  void RunWithDialog(int command, std::function<void(QWidget&)> answer) {
+  void RunWithDialog(CommandId command, std::function<void(QWidget&)> answer) {
     AnswerNextDialog(std::move(answer));
     fixture_->frame().RunCommand(command);
   }
   // Opens the command's dialog, types `text` into `field` and presses OK: what was said, and
   // whether the dialog stayed open; then Cancel.
-  Seen Refusal(int command, const char* field, const QString& text);
+  Seen Refusal(CommandId command, const char* field, const QString& text);
   ClientPoint OnScreen(double x, double y) { return Projection(view().viewState()).ToClient({x, y, 0}); }
 
   std::unique_ptr<AppFixture> fixture_;
@@ -207,7 +208,7 @@ void ConversionTest::cleanup() {
   fixture_.reset();
 }
 
-Seen ConversionTest::Refusal(int command, const char* field, const QString& text) {
+Seen ConversionTest::Refusal(CommandId command, const char* field, const QString& text) {
   Seen seen;
   RunWithDialog(command, [&seen, field, text](QWidget& dialog) {
     if (QLineEdit* edit = field ? dialog.findChild<QLineEdit*>(QString::fromLatin1(field)) : OnlyField(dialog)) {
@@ -226,7 +227,7 @@ Seen ConversionTest::Refusal(int command, const char* field, const QString& text
 void ConversionTest::filtersKeepTheirOwnTolerance() {
   auto twin = Twin(db());
   Seen linear;
-  RunWithDialog(32928, [&linear](QWidget& dialog) {
+  RunWithDialog(CommandId::FilterLinear, [&linear](QWidget& dialog) {
     linear.texts = {dialog.windowTitle(), OnlyLabel(dialog), OnlyField(dialog) ? OnlyField(dialog)->text() : QString()};
     if (QLineEdit* field = OnlyField(dialog)) field->setText(QStringLiteral("0.05"));
     Press(dialog, QStringLiteral("OK"));
@@ -239,7 +240,7 @@ void ConversionTest::filtersKeepTheirOwnTolerance() {
 
   // The arc filter has a tolerance of its own.
   Seen arcs;
-  RunWithDialog(33006, [&arcs](QWidget& dialog) {
+  RunWithDialog(CommandId::FilterArcs, [&arcs](QWidget& dialog) {
     arcs.texts = {OnlyField(dialog) ? OnlyField(dialog)->text() : QString()};
     if (QLineEdit* field = OnlyField(dialog)) field->setText(QStringLiteral("0.01"));
     Press(dialog, QStringLiteral("OK"));
@@ -250,7 +251,7 @@ void ConversionTest::filtersKeepTheirOwnTolerance() {
 
   // Each opens again on its own last value; Cancel changes nothing.
   QStringList shown;
-  for (int command : {32928, 33006}) {
+  for (CommandId command : {CommandId::FilterLinear, CommandId::FilterArcs}) {
     RunWithDialog(command, [&shown](QWidget& dialog) {
       shown << (OnlyField(dialog) ? OnlyField(dialog)->text() : QString());
       if (QLineEdit* field = OnlyField(dialog)) field->setText(QStringLiteral("3"));
@@ -271,17 +272,44 @@ void ConversionTest::regenerationOnlyNormalizesKinds() {
   while (db().RecordAt(rapid)->kind != MoveKind::Rapid) ++rapid;
   db().SetKind(rapid, MoveKind::RapidStart);
   auto twin = Twin(db());
-  fixture_->frame().RunCommand(32929);
+  fixture_->frame().RunCommand(CommandId::RegenerateNcData);
   NormalizeKinds(*twin);
   QCOMPARE(db().RecordAt(cut)->kind, MoveKind::FeedStart);
   QCOMPARE(db().RecordAt(rapid)->kind, MoveKind::Rapid);
   QVERIFY(Difference(db(), *twin).isEmpty());
 }
 
+// "급속이송 경로 걸르기" whose result would not fit in the work buffer says so as every other
+// command does, and leaves the toolpath as it was.
+void ConversionTest::rapidRebuildBeyondTheRecordLimitTellsNoRoom() {
+  // Paths of one cut each behind one rapid move: the rebuild makes every pair four records
+  // (retract, traverse, approach, cut). Filled through a layer's block, which is much faster
+  // than record by record.
+  const int count = ToolpathDatabase::kMaxRecords / 2 + 2;
+  RecordBlock& block = db().layers[1].points;
+  QVERIFY(block.Allocate(count));
+  for (int i = 0; i < count; ++i) {
+    const bool rapid = i % 2 == 0;
+    block.data()[i] = {static_cast<float>(i % 100), 0, rapid ? 5.0F : -1.0F, 1000, 0,
+                       rapid ? MoveKind::RapidStart : MoveKind::FeedStart};
+  }
+  QVERIFY(db().LoadFromLayer(1));
+  block.Free();
+  const ToolpathRecord last = *db().RecordAt(count - 1);
+
+  const auto shown = CatchNextMessage();
+  fixture_->frame().RunCommand(CommandId::RebuildRapids);
+  QCOMPARE(shown->caption, QStringLiteral(" Message"));
+  QCOMPARE(shown->text, QStringLiteral("Memory를 할당할 수 없습니다!!!"));
+  QCOMPARE(db().recordCount, count);
+  QCOMPARE(db().RecordAt(count - 1)->kind, last.kind);
+  QCOMPARE(db().RecordAt(count - 1)->x, last.x);
+}
+
 void ConversionTest::arcConvertGoesBothWaysAndKeepsItsValues() {
   auto twin = Twin(db());
   QStringList opened;
-  RunWithDialog(33009, [&opened](QWidget& dialog) {
+  RunWithDialog(CommandId::ConvertLinesAndArcs, [&opened](QWidget& dialog) {
     opened << dialog.windowTitle();
     for (const char* field : {"arcTolerance", "maxArcPoints", "minRadius", "maxRadius", "filterTolerance"}) {
       opened << TextOf(dialog, field);
@@ -306,7 +334,7 @@ void ConversionTest::arcConvertGoesBothWaysAndKeepsItsValues() {
 
   // The dialog opens on what was given last; back to straight moves with a coarser chord.
   QStringList reopened;
-  RunWithDialog(33009, [&reopened](QWidget& dialog) {
+  RunWithDialog(CommandId::ConvertLinesAndArcs, [&reopened](QWidget& dialog) {
     reopened << QString::number(Ticked(dialog, "linesToArcs")) << TextOf(dialog, "arcTolerance")
              << QString::number(Ticked(dialog, "filterFirst")) << TextOf(dialog, "filterTolerance");
     Tick(dialog, "arcsToLines", true);
@@ -338,7 +366,7 @@ void ConversionTest::arcConvertRefusesValuesOutOfRange() {
       {"filterTolerance", "1,5", "필터링 공차: 숫자를 입력하시요."},
   };
   for (const auto& c : cases) {
-    const Seen seen = Refusal(33009, c.field, QString::fromLatin1(c.text));
+    const Seen seen = Refusal(CommandId::ConvertLinesAndArcs, c.field, QString::fromLatin1(c.text));
     QVERIFY2(seen.stayedOpen, c.field);
     QCOMPARE(seen.message, QString::fromUtf8(c.said));
     QCOMPARE(seen.caption, QStringLiteral("Fendo message"));
@@ -347,7 +375,7 @@ void ConversionTest::arcConvertRefusesValuesOutOfRange() {
 
   // The ends of every range are taken; a refused value was never kept.
   QString kept;
-  RunWithDialog(33009, [&kept](QWidget& dialog) {
+  RunWithDialog(CommandId::ConvertLinesAndArcs, [&kept](QWidget& dialog) {
     kept = TextOf(dialog, "arcTolerance");
     const char* const ends[][2] = {{"arcTolerance", "5"}, {"maxArcPoints", "1000"}, {"minRadius", "100"},
                                    {"maxRadius", "10"}, {"filterTolerance", "0.0001"}};
@@ -364,7 +392,7 @@ void ConversionTest::feedChangesGiveWhatTheEngineGives() {
   auto twin = Twin(db());
 
   QStringList opened;
-  RunWithDialog(33029, [&opened](QWidget& dialog) {
+  RunWithDialog(CommandId::FeedByArcRadius, [&opened](QWidget& dialog) {
     opened << dialog.windowTitle();
     for (const char* f : {"minRadius", "minRadiusFeed", "maxRadius", "maxRadiusFeed", "distance", "setAllFeed"}) {
       opened << TextOf(dialog, f);
@@ -384,7 +412,7 @@ void ConversionTest::feedChangesGiveWhatTheEngineGives() {
   QVERIFY2(Difference(db(), *twin).isEmpty(), qPrintable(Difference(db(), *twin)));
 
   opened.clear();
-  RunWithDialog(33030, [&opened](QWidget& dialog) {
+  RunWithDialog(CommandId::FeedByMoveLength, [&opened](QWidget& dialog) {
     for (const char* f : {"minLength", "minLengthFeed", "maxLength", "maxLengthFeed", "setAllFeed"}) opened << TextOf(dialog, f);
     Type(dialog, "maxLength", QStringLiteral("0.1"));
     Type(dialog, "minLengthFeed", QStringLiteral("100"));
@@ -396,7 +424,7 @@ void ConversionTest::feedChangesGiveWhatTheEngineGives() {
   QVERIFY2(Difference(db(), *twin).isEmpty(), qPrintable(Difference(db(), *twin)));
 
   opened.clear();
-  RunWithDialog(33032, [&opened](QWidget& dialog) {
+  RunWithDialog(CommandId::FeedByMachine, [&opened](QWidget& dialog) {
     auto* machine = dialog.findChild<QComboBox*>(QStringLiteral("machine"));
     auto* baud = dialog.findChild<QComboBox*>(QStringLiteral("baudRate"));
     auto* weight = dialog.findChild<QSlider*>(QStringLiteral("cncWeight"));
@@ -418,7 +446,7 @@ void ConversionTest::feedChangesGiveWhatTheEngineGives() {
   QVERIFY2(Difference(db(), *twin).isEmpty(), qPrintable(Difference(db(), *twin)));
 
   opened.clear();
-  RunWithDialog(33035, [&opened](QWidget& dialog) {
+  RunWithDialog(CommandId::FfCut, [&opened](QWidget& dialog) {
     opened << dialog.windowTitle();
     for (const char* f : {"firstFeed", "secondFeed", "secondLayer"}) opened << TextOf(dialog, f);
     opened << QString::number(Ticked(dialog, "secondToLayer"));
@@ -433,9 +461,12 @@ void ConversionTest::feedChangesGiveWhatTheEngineGives() {
   // Every dialog opens again on what was given last, and Cancel changes nothing.
   QStringList reopened;
   const struct {
-    int command;
+    CommandId command;
     const char* field;
-  } kept[] = {{33029, "setAllFeed"}, {33030, "maxLength"}, {33032, "feedUnit"}, {33035, "secondFeed"}};
+  } kept[] = {{CommandId::FeedByArcRadius, "setAllFeed"},
+              {CommandId::FeedByMoveLength, "maxLength"},
+              {CommandId::FeedByMachine, "feedUnit"},
+              {CommandId::FfCut, "secondFeed"}};
   for (const auto& k : kept) {
     RunWithDialog(k.command, [&reopened, field = k.field](QWidget& dialog) {
       reopened << TextOf(dialog, field);
@@ -450,20 +481,20 @@ void ConversionTest::feedChangesGiveWhatTheEngineGives() {
 void ConversionTest::feedDialogsRefuseValuesOutOfRange() {
   auto twin = Twin(db());
   const struct {
-    int command;
+    CommandId command;
     const char* field;  // nullptr: the one field of a one-value dialog
     const char* text;
     const char* said;
   } cases[] = {
-      {33029, "setAllFeed", "1000001", "Feed 변경후 감속: 1 ~ 1000000 사이의 값을 입력하시요."},
-      {33029, "minRadius", "0.05", "최소 반경: 0.1 ~ 100000 사이의 값을 입력하시요."},
-      {33030, "setAllFeed", "10001", "Feed 변경후 감속: 1 ~ 10000 사이의 값을 입력하시요."},
-      {33030, "minLengthFeed", "150.5", "Feed: 정수를 입력하시요."},
-      {33032, "rapidFeed", "2999", "Rapid feed: 3000 ~ 100000 사이의 값을 입력하시요."},
-      {33032, "feedUnit", "1001", "Feed 단위: 0 ~ 1000 사이의 값을 입력하시요."},
-      {33035, "secondLayer", "100", "2차 공구경로 layer: 0 ~ 99 사이의 값을 입력하시요."},
-      {32825, nullptr, "0.5", "변경할 피드: 1 ~ 1000000 사이의 값을 입력하시요."},
-      {32999, nullptr, "1000001", "Max feed: 1 ~ 1000000 사이의 값을 입력하시요."},
+      {CommandId::FeedByArcRadius, "setAllFeed", "1000001", "Feed 변경후 감속: 1 ~ 1000000 사이의 값을 입력하시요."},
+      {CommandId::FeedByArcRadius, "minRadius", "0.05", "최소 반경: 0.1 ~ 100000 사이의 값을 입력하시요."},
+      {CommandId::FeedByMoveLength, "setAllFeed", "10001", "Feed 변경후 감속: 1 ~ 10000 사이의 값을 입력하시요."},
+      {CommandId::FeedByMoveLength, "minLengthFeed", "150.5", "Feed: 정수를 입력하시요."},
+      {CommandId::FeedByMachine, "rapidFeed", "2999", "Rapid feed: 3000 ~ 100000 사이의 값을 입력하시요."},
+      {CommandId::FeedByMachine, "feedUnit", "1001", "Feed 단위: 0 ~ 1000 사이의 값을 입력하시요."},
+      {CommandId::FfCut, "secondLayer", "100", "2차 공구경로 layer: 0 ~ 99 사이의 값을 입력하시요."},
+      {CommandId::WholePathFeed, nullptr, "0.5", "변경할 피드: 1 ~ 1000000 사이의 값을 입력하시요."},
+      {CommandId::MaxFeedInWindow, nullptr, "1000001", "Max feed: 1 ~ 1000000 사이의 값을 입력하시요."},
   };
   for (const auto& c : cases) {
     const Seen seen = Refusal(c.command, c.field, QString::fromLatin1(c.text));
@@ -476,7 +507,7 @@ void ConversionTest::feedDialogsRefuseValuesOutOfRange() {
 
 void ConversionTest::machineWeightLabelFollowsTheSlider() {
   QStringList labels;
-  RunWithDialog(33032, [&labels](QWidget& dialog) {
+  RunWithDialog(CommandId::FeedByMachine, [&labels](QWidget& dialog) {
     auto* label = dialog.findChild<QLabel*>(QStringLiteral("cncWeightLabel"));
     auto* weight = dialog.findChild<QSlider*>(QStringLiteral("cncWeight"));
     if (label && weight) {
@@ -494,7 +525,7 @@ void ConversionTest::machineWeightLabelFollowsTheSlider() {
 void ConversionTest::wholePathFeedStartsAtTheWorkFeed() {
   auto twin = Twin(db());
   QStringList opened;
-  RunWithDialog(32825, [&opened](QWidget& dialog) {
+  RunWithDialog(CommandId::WholePathFeed, [&opened](QWidget& dialog) {
     opened << OnlyLabel(dialog) << (OnlyField(dialog) ? OnlyField(dialog)->text() : QString());
     if (QLineEdit* field = OnlyField(dialog)) field->setText(QStringLiteral("777.9"));
     Press(dialog, QStringLiteral("OK"));
@@ -506,7 +537,7 @@ void ConversionTest::wholePathFeedStartsAtTheWorkFeed() {
 
   // Not kept: the next opening shows the work feed, whatever was typed and cancelled.
   QString reopened;
-  RunWithDialog(32825, [&reopened](QWidget& dialog) {
+  RunWithDialog(CommandId::WholePathFeed, [&reopened](QWidget& dialog) {
     reopened = OnlyField(dialog) ? OnlyField(dialog)->text() : QString();
     Press(dialog, QStringLiteral("Cancel"));
   });
@@ -514,7 +545,7 @@ void ConversionTest::wholePathFeedStartsAtTheWorkFeed() {
 }
 
 void ConversionTest::windowMaximumRepeatsUntilEscape() {
-  fixture_->frame().RunCommand(32772);  // top view
+  fixture_->frame().RunCommand(CommandId::ViewTop);
   auto twin = Twin(db());
   const ViewState shown = view().viewState();
   const ClientPoint a1 = OnScreen(58, -3), b1 = OnScreen(72, 8);
@@ -525,7 +556,7 @@ void ConversionTest::windowMaximumRepeatsUntilEscape() {
   script.Hold({Key::Esc});
   view().SetInputSource(&script);
   QStringList opened;
-  RunWithDialog(32999, [&opened](QWidget& dialog) {
+  RunWithDialog(CommandId::MaxFeedInWindow, [&opened](QWidget& dialog) {
     opened << OnlyLabel(dialog) << (OnlyField(dialog) ? OnlyField(dialog)->text() : QString());
     Press(dialog, QStringLiteral("OK"));
   });
@@ -551,7 +582,7 @@ void ConversionTest::windowMaximumRepeatsUntilEscape() {
 }
 
 void ConversionTest::cornerOutsideTheViewAsksWhetherToStop() {
-  fixture_->frame().RunCommand(32772);
+  fixture_->frame().RunCommand(CommandId::ViewTop);
   auto twin = Twin(db());
   const ViewState shown = view().viewState();
   const ClientPoint a = OnScreen(58, -3), b = OnScreen(72, 8);
@@ -563,7 +594,7 @@ void ConversionTest::cornerOutsideTheViewAsksWhetherToStop() {
   again.Hold({Key::Esc});
   view().SetInputSource(&again);
   auto asked = std::make_shared<ShownMessage>();
-  RunWithDialog(33001, [asked](QWidget& dialog) {
+  RunWithDialog(CommandId::MinFeedInWindow, [asked](QWidget& dialog) {
     if (QLineEdit* field = OnlyField(dialog)) field->setText(QStringLiteral("1800"));
     AnswerNextDialog([asked](QWidget& question) {
       if (auto* box = qobject_cast<QMessageBox*>(&question)) {
@@ -587,7 +618,7 @@ void ConversionTest::cornerOutsideTheViewAsksWhetherToStop() {
   Drag(stop, a, b);
   stop.Hold({Key::Esc});
   view().SetInputSource(&stop);
-  RunWithDialog(33001, [](QWidget& dialog) {
+  RunWithDialog(CommandId::MinFeedInWindow, [](QWidget& dialog) {
     AnswerNextDialog([](QWidget& question) { Press(question, QStringLiteral("OK")); });
     Press(dialog, QStringLiteral("OK"));
   });
@@ -597,7 +628,7 @@ void ConversionTest::cornerOutsideTheViewAsksWhetherToStop() {
 }
 
 void ConversionTest::polygonMinimumLimitsInsideThePolygon() {
-  fixture_->frame().RunCommand(32772);
+  fixture_->frame().RunCommand(CommandId::ViewTop);
   auto twin = Twin(db());
   const ViewState shown = view().viewState();
   const std::vector<ClientPoint> polygon = {OnScreen(-1, -21), OnScreen(1.2, -21), OnScreen(1.2, -18),
@@ -606,7 +637,7 @@ void ConversionTest::polygonMinimumLimitsInsideThePolygon() {
   for (ClientPoint p : polygon) script.ClickAt(p);
   script.Hold({Key::Enter});
   view().SetInputSource(&script);
-  RunWithDialog(33002, [](QWidget& dialog) {
+  RunWithDialog(CommandId::MinFeedInPolygon, [](QWidget& dialog) {
     if (QLineEdit* field = OnlyField(dialog)) field->setText(QStringLiteral("2500"));
     Press(dialog, QStringLiteral("OK"));
   });
@@ -622,7 +653,7 @@ void ConversionTest::polygonMinimumLimitsInsideThePolygon() {
   test::ScriptedInput escape;
   escape.ClickAt(polygon[0]).Hold({Key::Esc});
   view().SetInputSource(&escape);
-  RunWithDialog(33000, [](QWidget& dialog) { Press(dialog, QStringLiteral("OK")); });
+  RunWithDialog(CommandId::MaxFeedInPolygon, [](QWidget& dialog) { Press(dialog, QStringLiteral("OK")); });
   view().SetInputSource(nullptr);
   QVERIFY(Difference(db(), *twin).isEmpty());
 }

@@ -95,33 +95,33 @@ void FrameTest::commandsOfLaterWorkAreGreyed() {
   // The view's own commands need a view.
   frame.OnCloseWindow();
   QTRY_VERIFY(frame.ActiveView() == nullptr);
-  QVERIFY(!frame.Action(32772)->isEnabled());
-  QVERIFY(frame.Action(57601)->isEnabled());
+  QVERIFY(!frame.Action(CommandId::ViewTop)->isEnabled());
+  QVERIFY(frame.Action(CommandId::OpenFile)->isEnabled());
 }
 
 void FrameTest::checkMarksFollowTheView() {
   CMainFrame& frame = fixture_->frame();
   QVERIFY(frame.OpenDocument(ExampleFile("bracket.nc")));
-  const auto checked = [&frame](int command) { return frame.Action(command)->isChecked(); };
-  QVERIFY(checked(32835));   // rapids shown
-  QVERIFY(!checked(32927));  // background not inverted
-  QVERIFY(checked(32938));   // rotate mode
-  QVERIFY(!checked(32939) && !checked(32940));
-  QVERIFY(checked(33033));   // feed legend
-  QVERIFY(checked(33025));   // layer text
-  QVERIFY(!checked(33003) && !checked(33012));
+  const auto checked = [&frame](CommandId command) { return frame.Action(command)->isChecked(); };
+  QVERIFY(checked(CommandId::ShowRapids));
+  QVERIFY(!checked(CommandId::InvertBackground));
+  QVERIFY(checked(CommandId::RotateMode));
+  QVERIFY(!checked(CommandId::PanMode) && !checked(CommandId::SelectMode));
+  QVERIFY(checked(CommandId::ShowFeedColours));
+  QVERIFY(checked(CommandId::ShowLayerText));
+  QVERIFY(!checked(CommandId::ShowMasterModel) && !checked(CommandId::ColourByLayer));
 
-  frame.RunCommand(32939);
-  QVERIFY(checked(32939) && !checked(32938) && !checked(32940));
-  frame.RunCommand(32939);
-  QVERIFY(!checked(32938) && !checked(32939) && !checked(32940));
-  frame.RunCommand(32835);
-  frame.RunCommand(32927);
-  QVERIFY(!checked(32835) && checked(32927));
+  frame.RunCommand(CommandId::PanMode);
+  QVERIFY(checked(CommandId::PanMode) && !checked(CommandId::RotateMode) && !checked(CommandId::SelectMode));
+  frame.RunCommand(CommandId::PanMode);
+  QVERIFY(!checked(CommandId::RotateMode) && !checked(CommandId::PanMode) && !checked(CommandId::SelectMode));
+  frame.RunCommand(CommandId::ShowRapids);
+  frame.RunCommand(CommandId::InvertBackground);
+  QVERIFY(!checked(CommandId::ShowRapids) && checked(CommandId::InvertBackground));
   QVERIFY(!frame.ActiveView()->options().rapidShown && frame.ActiveView()->options().backgroundInverted);
   // There is no master model to show yet.
-  frame.RunCommand(33003);
-  QVERIFY(!checked(33003));
+  frame.RunCommand(CommandId::ShowMasterModel);
+  QVERIFY(!checked(CommandId::ShowMasterModel));
 }
 
 void FrameTest::toolBarsCarryIconsAndTips() {
@@ -140,14 +140,14 @@ void FrameTest::toolBarsCarryIconsAndTips() {
   }
   int commands = 0;
   for (const ToolBarLayout& layout : ToolBars()) {
-    for (int command : layout.buttons) commands += command != 0 && command != kLayerComboCommand;
+    for (CommandId command : layout.buttons) commands += command != kToolBarSeparator && command != kLayerComboCommand;
   }
   QCOMPARE(buttons, commands);
-  QCOMPARE(frame.Action(32772)->toolTip(), QStringLiteral("위에서 보기(F1)"));
+  QCOMPARE(frame.Action(CommandId::ViewTop)->toolTip(), QStringLiteral("위에서 보기(F1)"));
   // The two reader commands have prompts of their own.
-  QCOMPARE(frame.Action(32947)->statusTip(), QStringLiteral("NCDATA를 불러옵니다."));
-  QCOMPARE(frame.Action(32947)->toolTip(), QStringLiteral("NCDATA 불러오기"));
-  QCOMPARE(frame.Action(32948)->statusTip(), QStringLiteral("NCDATA 화일 추가"));
+  QCOMPARE(frame.Action(CommandId::OpenNcData)->statusTip(), QStringLiteral("NCDATA를 불러옵니다."));
+  QCOMPARE(frame.Action(CommandId::OpenNcData)->toolTip(), QStringLiteral("NCDATA 불러오기"));
+  QCOMPARE(frame.Action(CommandId::AddNcData)->statusTip(), QStringLiteral("NCDATA 화일 추가"));
 }
 
 void FrameTest::layerComboListsOneHundredLayers() {
@@ -195,19 +195,19 @@ void FrameTest::openAndAddExamples() {
 
   // "Ncdata 추가하기" puts the chosen program behind the one there.
   AnswerFileDialog(ExampleFile("bracket.nc"));
-  frame.RunCommand(32948);
+  frame.RunCommand(CommandId::AddNcData);
   QCOMPARE(view->database().recordCount, 2 * bracket - 1);
 
   // "Ncdata 불러오기" replaces it (a Heidenhain program with the reader set for it), and the
   // add dialog kept its own folder.
   view->database().options.heidenhainInputChk = true;
   AnswerFileDialog(ExampleFile("flange.h"));
-  frame.RunCommand(32947);
+  frame.RunCommand(CommandId::OpenNcData);
   QVERIFY(view->database().recordCount > 10);
   QVERIFY(view->database().recordCount != 2 * bracket - 1);
   QVERIFY(view->document().title.endsWith(QStringLiteral("flange.h")));
-  QVERIFY(fixture_->app().LastDialogPath(32948).endsWith(QStringLiteral("bracket.nc")));
-  QVERIFY(fixture_->app().LastDialogPath(32947).endsWith(QStringLiteral("flange.h")));
+  QVERIFY(fixture_->app().LastDialogPath(CommandId::AddNcData).endsWith(QStringLiteral("bracket.nc")));
+  QVERIFY(fixture_->app().LastDialogPath(CommandId::OpenNcData).endsWith(QStringLiteral("flange.h")));
 }
 
 void FrameTest::recentFilesRememberWhatWasOpened() {
@@ -273,7 +273,7 @@ void FrameTest::viewDirectionKeysAndAccelerators() {
     view->database().ForEachRecord([&count](int, const ToolpathRecord& r) { count += r.selected != 0; });
     return count;
   };
-  frame.RunCommand(32940);
+  frame.RunCommand(CommandId::SelectMode);
   QTest::keyClick(view, Qt::Key_Backspace);
   QVERIFY(selected() > 0);
   QTest::keyClick(view, Qt::Key_Space);
@@ -288,7 +288,7 @@ void FrameTest::printPreviewDrawsThePage() {
     shown = qobject_cast<QPrintPreviewDialog*>(&dialog) != nullptr;
     qobject_cast<QDialog*>(&dialog)->reject();
   });
-  frame.RunCommand(57609);
+  frame.RunCommand(CommandId::PrintPreview);
   QVERIFY(shown);
 }
 

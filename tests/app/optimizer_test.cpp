@@ -35,14 +35,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kFeedOptimizer = 32998;
-constexpr int kCreateMasterModel = 32920;
-constexpr int kDeleteMasterModel = 32921;
-constexpr int kSaveMasterModel = 32922;
-constexpr int kLoadMasterModel = 32924;
-constexpr int kShowMasterModel = 33003;
-constexpr int kUndo = 32804;
-
 QPushButton* Button(QWidget& dialog, const QString& text) {
   for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
     if (button->text() == text) return button;
@@ -232,7 +224,7 @@ void OptimizerTest::transferFeedsSetTheReductions() {
     Button(dialog, QStringLiteral("OK"))->click();
     QVERIFY(!dialog.isVisible());
   });
-  frame().RunCommand(kFeedOptimizer);
+  frame().RunCommand(CommandId::OptimizeFeed);
   QCOMPARE(slot().qelMaxFeed, 2000);
   QCOMPARE(slot().cornerMaxReduction, 0.3f);
   QCOMPARE(slot().conCorChk, 0);
@@ -248,17 +240,17 @@ void OptimizerTest::transferFeedsSetTheReductions() {
   }
   QVERIFY(slowed > 0);
   // Undo gives the toolpath back as it was.
-  frame().RunCommand(kUndo);
+  frame().RunCommand(CommandId::Undo);
   QVERIFY(SameRecords(Records(db), original));
 
   // Cancel: the slot stays, the copy keeps what was typed for the next showing.
   Answer([](QDialog& dialog) { Type(Field(dialog, QStringLiteral("최대 피드")), QStringLiteral("1500")); });
-  frame().RunCommand(kFeedOptimizer);
+  frame().RunCommand(CommandId::OptimizeFeed);
   QCOMPARE(slot().qelMaxFeed, 2000);
   QCOMPARE(copy().qelMaxFeed, 1500);
   QVERIFY(SameRecords(Records(db), original));
   Answer([](QDialog& dialog) { QCOMPARE(Field(dialog, QStringLiteral("최대 피드"))->text(), QStringLiteral("1500")); });
-  frame().RunCommand(kFeedOptimizer);
+  frame().RunCommand(CommandId::OptimizeFeed);
 }
 
 void OptimizerTest::cuttingConditionsEditLoadAndSave() {
@@ -316,7 +308,7 @@ void OptimizerTest::cuttingConditionsEditLoadAndSave() {
     QCOMPARE(Field(transfer, QStringLiteral("최대 피드"))->text(), QStringLiteral("2500"));
     QCOMPARE(Field(transfer, QStringLiteral("최저 피드"))->text(), QStringLiteral("308"));  // ⌊2500 × 0.1234⌋
   });
-  frame().RunCommand(kFeedOptimizer);
+  frame().RunCommand(CommandId::OptimizeFeed);
 
   MachineCondition saved;
   QVERIFY(ReadQelFile(written, saved).ok());
@@ -393,7 +385,7 @@ void OptimizerTest::qelSettingsAndTheMasterFile() {
     transfer.accept();
   });
   const int before = view().database().recordCount;
-  frame().RunCommand(kFeedOptimizer);
+  frame().RunCommand(CommandId::OptimizeFeed);
   QCOMPARE(slot().qelByMaster, 0);
   QCOMPARE(slot().feedUnit, 25);
   QVERIFY(!view().masterModel());
@@ -403,7 +395,7 @@ void OptimizerTest::qelSettingsAndTheMasterFile() {
 void OptimizerTest::masterModelBuildSaveLoadDelete() {
   ToolpathDatabase& db = view().database();
   const std::vector<ToolpathRecord> original = Records(db);
-  QAction* shown = frame().Action(kShowMasterModel);
+  QAction* shown = frame().Action(CommandId::ShowMasterModel);
 
   Answer([](QDialog& dialog) {
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Master Model"));
@@ -419,7 +411,7 @@ void OptimizerTest::masterModelBuildSaveLoadDelete() {
     Type(tolerance, QStringLiteral("2"));
     dialog.accept();
   });
-  frame().RunCommand(kCreateMasterModel);
+  frame().RunCommand(CommandId::CreateMasterModel);
   QVERIFY(view().masterModel());
   const MasterModel built = *view().masterModel();
   QCOMPARE(built.present, 1);
@@ -428,13 +420,13 @@ void OptimizerTest::masterModelBuildSaveLoadDelete() {
   QVERIFY(view().options().masterModelShown);
   QVERIFY(shown->isChecked());
   // The toolpath the model was built from comes back with Undo; the model stays.
-  frame().RunCommand(kUndo);
+  frame().RunCommand(CommandId::Undo);
   QVERIFY(SameRecords(Records(db), original));
   QVERIFY(view().masterModel());
 
   // Saved: ".mma" added, 188 bytes and 6 a cell.
   AnswerFile(Temp("part"));
-  frame().RunCommand(kSaveMasterModel);
+  frame().RunCommand(CommandId::SaveMasterModel);
   QCOMPARE(fs::file_size(Temp("part.mma")),
            static_cast<std::uintmax_t>(kMasterFileHeaderBytes + kMasterFileCellBytes * built.cellCount));
 
@@ -445,22 +437,22 @@ void OptimizerTest::masterModelBuildSaveLoadDelete() {
     QCOMPARE(box->text(), QStringLiteral(" 마스터 모텔을 삭제 하겠읍니까? "));
     box->button(QMessageBox::Cancel)->click();
   });
-  frame().RunCommand(kDeleteMasterModel);
+  frame().RunCommand(CommandId::DeleteMasterModel);
   QVERIFY(view().masterModel());
   Answer([](QDialog& dialog) { qobject_cast<QMessageBox*>(&dialog)->button(QMessageBox::Ok)->click(); });
-  frame().RunCommand(kDeleteMasterModel);
+  frame().RunCommand(CommandId::DeleteMasterModel);
   QVERIFY(!view().masterModel());
   QVERIFY(!view().options().masterModelShown);
   QVERIFY(!shown->isChecked());
 
   // Nothing to save: said so, no file dialog.
   const auto nothing = CatchNextMessage();
-  frame().RunCommand(kSaveMasterModel);
+  frame().RunCommand(CommandId::SaveMasterModel);
   QCOMPARE(nothing->text, QStringLiteral("저장할 마스터 모델이 없습니다."));
 
   // Loaded back: the heights and wall angles of the saved model, shown at once.
   AnswerFile(Temp("part.mma"));
-  frame().RunCommand(kLoadMasterModel);
+  frame().RunCommand(CommandId::LoadMasterModel);
   QVERIFY(view().masterModel());
   const MasterModel& loaded = *view().masterModel();
   QCOMPARE(loaded.cellCount, built.cellCount);
@@ -474,7 +466,7 @@ void OptimizerTest::masterModelBuildSaveLoadDelete() {
   // A file that is no master model: said so, and the view is left without one.
   { std::ofstream(Temp("bad.mma")) << "short"; }
   const auto unreadable = AnswerFileThenMessage(Temp("bad.mma"));
-  frame().RunCommand(kLoadMasterModel);
+  frame().RunCommand(CommandId::LoadMasterModel);
   QCOMPARE(unreadable->caption, QStringLiteral("Error message"));
   QVERIFY(unreadable->text.startsWith(QStringLiteral("화일을 열수 없습니다.\n")));
   QVERIFY(!view().masterModel());
@@ -486,7 +478,7 @@ void OptimizerTest::masterModelBuildSaveLoadDelete() {
     CatchNextMessage();
     dialog.accept();
   });
-  frame().RunCommand(kCreateMasterModel);
+  frame().RunCommand(CommandId::CreateMasterModel);
   QVERIFY(!view().masterModel());
 }
 
@@ -494,12 +486,12 @@ void OptimizerTest::masterModelBuildSaveLoadDelete() {
 // engine gives with that model.
 void OptimizerTest::optimizerSlowsByTheViewsMasterModel() {
   Answer([](QDialog& dialog) { dialog.accept(); });
-  frame().RunCommand(kCreateMasterModel);
-  frame().RunCommand(kUndo);
+  frame().RunCommand(CommandId::CreateMasterModel);
+  frame().RunCommand(CommandId::Undo);
   QVERIFY(view().masterModel());
 
   Answer([](QDialog& dialog) { dialog.accept(); });
-  frame().RunCommand(kFeedOptimizer);
+  frame().RunCommand(CommandId::OptimizeFeed);
   QCOMPARE(slot().qelByMaster, 1);
 
   ToolpathDatabase expected;
@@ -533,7 +525,7 @@ void OptimizerTest::desktopRunWritesWhatTheBatchToolWrites() {
     QCOMPARE(Field(dialog, QStringLiteral("최저 피드"))->text(), QStringLiteral("500"));
     dialog.accept();
   });
-  frame().RunCommand(kFeedOptimizer);
+  frame().RunCommand(CommandId::OptimizeFeed);
   QCOMPARE(slot().feedUnit, 50);
 
   ToolpathDatabase& db = view().database();

@@ -6,6 +6,8 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QToolBar>
+#include <QToolButton>
 
 #include <type_traits>
 
@@ -21,10 +23,6 @@
 
 namespace fendo {
 namespace {
-
-constexpr int kSaveNcData = 32949;
-constexpr int kSaveLayerNcData = 33024;
-constexpr int kPostProcessor = 33005;
 
 // The child of `dialog` of type T whose text (or, for a number field, label) is `text`.
 template <typename T>
@@ -64,6 +62,7 @@ class OutputTest : public QObject {
   void cleanup();
 
   void saveNcDataWritesWhatTheBatchConvertWrites();
+  void saveButtonAndCtrlSSaveTheNcData();
   void outputDialogRefusesBothFormsAndBrokenNumbers();
   void layerOutputParsesTheListAndWritesTheLayers();
   void postProcessorWritesAnEditedSectionAndAsksItsValue();
@@ -111,7 +110,7 @@ void OutputTest::saveNcDataWritesWhatTheBatchConvertWrites() {
     dialog.findChild<QPlainTextEdit*>()->setPlainText(QStringLiteral("  HELLO \nWORLD\n"));
     qobject_cast<QDialog*>(&dialog)->accept();
   });
-  fixture_->frame().RunCommand(kSaveNcData);
+  fixture_->frame().RunCommand(CommandId::SaveNcData);
 
   const QString batchOut = Temp("batch.nc");
   const test::BatchRun batch =
@@ -143,8 +142,42 @@ void OutputTest::saveNcDataWritesWhatTheBatchConvertWrites() {
     });
     AcceptFile(files, QStringLiteral("unused.nc"));
   });
-  fixture_->frame().RunCommand(kSaveNcData);
+  fixture_->frame().RunCommand(CommandId::SaveNcData);
   QVERIFY(sequenceKept);
+}
+
+// The toolbar's save button and Ctrl+S write the program as the menu's "Ncdata로 저장" does.
+void OutputTest::saveButtonAndCtrlSSaveTheNcData() {
+  CMainFrame& frame = fixture_->frame();
+  const auto saveTo = [](const QString& path) {
+    AnswerFileDialog(path, [](QWidget& dialog) {
+      QCOMPARE(dialog.windowTitle(), QStringLiteral("Ncdata로 저장"));
+      Child<QCheckBox>(dialog, QStringLiteral("사선 급속이송"))->setChecked(false);
+      Child<QCheckBox>(dialog, QStringLiteral("파일 생성후 편집기"))->setChecked(false);
+      qobject_cast<QDialog*>(&dialog)->accept();
+    });
+  };
+  saveTo(Temp("menu.nc"));
+  frame.RunCommand(CommandId::SaveNcData);
+  const QString written = ReadText(Temp("menu.nc"));
+  QVERIFY(written.contains(QStringLiteral("G01")));
+
+  QToolButton* button = nullptr;
+  for (QToolBar* bar : frame.findChildren<QToolBar*>()) {
+    if (QWidget* shown = bar->widgetForAction(frame.Action(CommandId::Save))) button = qobject_cast<QToolButton*>(shown);
+  }
+  QVERIFY(button);
+  QVERIFY(button->isEnabled());
+  saveTo(Temp("button.nc"));
+  button->click();
+  QCOMPARE(ReadText(Temp("button.nc")), written);
+
+  frame.activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&frame));
+  view_->setFocus();
+  saveTo(Temp("key.nc"));
+  QTest::keyClick(view_, Qt::Key_S, Qt::ControlModifier);
+  QCOMPARE(ReadText(Temp("key.nc")), written);
 }
 
 void OutputTest::outputDialogRefusesBothFormsAndBrokenNumbers() {
@@ -179,7 +212,7 @@ void OutputTest::outputDialogRefusesBothFormsAndBrokenNumbers() {
     stayedOpen = dialog.isVisible();
     qobject_cast<QDialog*>(&dialog)->reject();
   });
-  fixture_->frame().RunCommand(kSaveNcData);
+  fixture_->frame().RunCommand(CommandId::SaveNcData);
   const QString refused = QStringLiteral(" Message| Incremental ncdata를 하이덴하인으로 출력할 수 없습니다.!!!");
   QCOMPARE(messages.value(0), refused);
   QCOMPARE(messages.value(1), refused);
@@ -228,7 +261,7 @@ void OutputTest::layerOutputParsesTheListAndWritesTheLayers() {
     GoOnPastDiagonalRapids(asked);
     qobject_cast<QDialog*>(&dialog)->accept();
   });
-  fixture_->frame().RunCommand(kSaveLayerNcData);
+  fixture_->frame().RunCommand(CommandId::SaveLayerNcData);
   QCOMPARE(refusals.size(), 2);
   QVERIFY(refusals[0].startsWith(QStringLiteral("출력 layer")));
   QCOMPARE(asked, QStringList({QStringLiteral(" 사선으로 이동 되는 급속이송이 발견 되었습니다!!!."),
@@ -262,7 +295,7 @@ void OutputTest::layerOutputParsesTheListAndWritesTheLayers() {
     qobject_cast<QDialog*>(&dialog)->accept();
   });
   QFile::remove(out);
-  fixture_->frame().RunCommand(kSaveLayerNcData);
+  fixture_->frame().RunCommand(CommandId::SaveLayerNcData);
   QCOMPARE(shownList, QStringLiteral(" 2  0-0\t2 "));
   QVERIFY(!QFile::exists(out));
 }
@@ -297,7 +330,7 @@ void OutputTest::postProcessorWritesAnEditedSectionAndAsksItsValue() {
     });
     qobject_cast<QDialog*>(&dialog)->accept();
   });
-  fixture_->frame().RunCommand(kPostProcessor);
+  fixture_->frame().RunCommand(CommandId::PostProcess);
 
   QVERIFY2(askedLabel.contains(QStringLiteral("T Code값을   입력하시요 !!")), qPrintable(askedLabel));
   const QString written = ReadText(out);

@@ -91,7 +91,7 @@ void ViewTest::shiftDragPans() {
   QVERIFY(view().viewState().panX != before.panX);
   QCOMPARE(view().viewState().angleC, before.angleC);
 
-  fixture_->frame().RunCommand(32939);  // pan mode: no Shift needed
+  fixture_->frame().RunCommand(CommandId::PanMode);  // no Shift needed
   const int panY = view().viewState().panY;
   Drag(&view(), Centre(), Centre() + QPoint(0, 80));
   QVERIFY(view().viewState().panY != panY);
@@ -99,7 +99,7 @@ void ViewTest::shiftDragPans() {
 
 void ViewTest::rightClickFits() {
   const ViewState fitted = view().viewState();
-  fixture_->frame().RunCommand(32877);
+  fixture_->frame().RunCommand(CommandId::ZoomIn);
   QCOMPARE(view().viewState().scale, fitted.scale * 2);
   QTest::mouseClick(&view(), Qt::RightButton, {}, Centre());
   QCOMPARE(view().viewState().scale, fitted.scale);
@@ -113,7 +113,7 @@ void ViewTest::rightDragZoomsToTheWindow() {
 }
 
 void ViewTest::windowSelectionToggles() {
-  fixture_->frame().RunCommand(32940);  // select mode
+  fixture_->frame().RunCommand(CommandId::SelectMode);
   const QRect all = view().rect().adjusted(2, 2, -2, -2);
   Drag(&view(), all.topLeft(), all.bottomRight());
   const int selected = SelectedRecords(view().database());
@@ -123,15 +123,15 @@ void ViewTest::windowSelectionToggles() {
   QCOMPARE(SelectedRecords(view().database()), 0);
 
   // Outside select mode Ctrl selects for one drag; "선택 반전" turns it round.
-  fixture_->frame().RunCommand(32940);
+  fixture_->frame().RunCommand(CommandId::SelectMode);
   Drag(&view(), all.topLeft(), all.bottomRight(), Qt::ControlModifier);
   QCOMPARE(SelectedRecords(view().database()), selected);
-  fixture_->frame().RunCommand(32943);
+  fixture_->frame().RunCommand(CommandId::ClearSelection);
   QCOMPARE(SelectedRecords(view().database()), 0);
 }
 
 void ViewTest::wheelZooms() {
-  fixture_->frame().RunCommand(32939);  // pan mode: the wheel zooms
+  fixture_->frame().RunCommand(CommandId::PanMode);  // the wheel zooms
   const double scale = view().viewState().scale;
   QWheelEvent notch(QPointF(Centre()), view().mapToGlobal(QPointF(Centre())), QPoint(), QPoint(0, 120),
                     Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
@@ -140,7 +140,7 @@ void ViewTest::wheelZooms() {
 }
 
 void ViewTest::pathPickAndEnterThroughScriptedInput() {
-  fixture_->frame().RunCommand(32772);  // top view
+  fixture_->frame().RunCommand(CommandId::ViewTop);
   ToolpathDatabase& db = view().database();
   int cut = 1;
   while (!IsLinearFeedKind(db.RecordAt(cut)->kind) || !IsLinearFeedKind(db.RecordAt(cut + 1)->kind)) ++cut;
@@ -182,7 +182,7 @@ void ViewTest::escapeInTheToolSimulationStopsIt() {
   test::ScriptedInput script;
   script.Hold({Key::Esc});
   view().SetInputSource(&script);
-  fixture_->frame().RunCommand(32841);
+  fixture_->frame().RunCommand(CommandId::ToolSimulation);
   view().SetInputSource(nullptr);
   QVERIFY(!view().InteractiveCommandRunning());
   QCOMPARE(fixture_->frame().statusPanes().Text(StatusPane::Prompt), QStringLiteral("도움말:  "));
@@ -194,12 +194,12 @@ void ViewTest::undoAndRedoOfLoads() {
   QVERIFY(view().LoadDocument(ExampleFile("flange.h")));
   const int flange = view().database().recordCount;
   QVERIFY(flange != bracket);
-  fixture_->frame().RunCommand(32804);
+  fixture_->frame().RunCommand(CommandId::Undo);
   QCOMPARE(view().database().recordCount, bracket);
-  fixture_->frame().RunCommand(32855);
+  fixture_->frame().RunCommand(CommandId::Redo);
   QCOMPARE(view().database().recordCount, flange);
   // Past the newest state Redo does nothing.
-  fixture_->frame().RunCommand(32855);
+  fixture_->frame().RunCommand(CommandId::Redo);
   QCOMPARE(view().database().recordCount, flange);
 }
 

@@ -21,10 +21,6 @@
 namespace fendo {
 namespace {
 
-// The command ids whose file dialogs keep their own folders.
-constexpr int kSaveMasterModelCommand = 32922;
-constexpr int kLoadMasterModelCommand = 32924;
-
 constexpr std::string_view kMessageCaption = " Message";
 constexpr std::string_view kDeleteQuestion = " 마스터 모텔을 삭제 하겠읍니까? ";
 constexpr std::string_view kNothingToBuildText = "마스터 모델을 만들 수 없습니다: 직선 절삭 경로가 없거나 너무 짧습니다.";
@@ -96,7 +92,7 @@ void SaveMasterModelCommand(CFendoView& view) {
     QMessageBox::information(&view, Utf8(kMessageCaption), Utf8(kNothingToSaveText));
     return;
   }
-  const QString path = ChooseMasterModelToSave(&view, view.app().LastDialogPath(kSaveMasterModelCommand));
+  const QString path = ChooseMasterModelToSave(&view, view.app().LastDialogPath(CommandId::SaveMasterModel));
   if (path.isEmpty()) return;
   if (const FileStatus written = WriteMasterFile(LocalPath(path), *view.masterModel()); !written) {
     ShowCannotOpen(view, written.reason);
@@ -104,7 +100,7 @@ void SaveMasterModelCommand(CFendoView& view) {
 }
 
 void LoadMasterModelCommand(CFendoView& view) {
-  const QString path = ChooseMasterModelToOpen(&view, view.app().LastDialogPath(kLoadMasterModelCommand));
+  const QString path = ChooseMasterModelToOpen(&view, view.app().LastDialogPath(CommandId::LoadMasterModel));
   if (path.isEmpty() || !LoadMasterModel(view, LocalPath(path))) return;
   ShowNewModel(view);
 }

@@ -14,14 +14,14 @@ class CFendoView;
 // the view without one: the user is told, and the answer is false.
 bool LoadMasterModel(CFendoView& view, const std::filesystem::path& path);
 
-// "생성" (32920): the "Master Model" dialog, then the model built from the view's toolpath,
+// "생성": the "Master Model" dialog, then the model built from the view's toolpath,
 // which makes way for it.
 void CreateMasterModelCommand(CFendoView& view);
-// "삭제" (32921): after the user's OK, the view has no master model.
+// "삭제": after the user's OK, the view has no master model.
 void DeleteMasterModelCommand(CFendoView& view);
-// "저장" (32922): the view's master model written to a *.mma file.
+// "저장": the view's master model written to a *.mma file.
 void SaveMasterModelCommand(CFendoView& view);
-// "불러오기" (32924): the master model of a *.mma file.
+// "불러오기": the master model of a *.mma file.
 void LoadMasterModelCommand(CFendoView& view);
 
 }  // namespace fendo

@@ -11,7 +11,7 @@ class FeedControl;
 // time it is asked for, kept until the program ends.
 FeedControl& FeedOptimizerHost(CFendoApp& app);
 
-// "Feed Optimizer" (32998): the transfer dialog on machine slot 1, then the optimizer on the
+// "Feed Optimizer": the transfer dialog on machine slot 1, then the optimizer on the
 // view's toolpath, with the master model when the settings ask for one or the view holds one.
 void FeedOptimizerCommand(CFendoView& view);
 

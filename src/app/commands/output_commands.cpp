@@ -26,10 +26,6 @@
 namespace fendo {
 namespace {
 
-constexpr int kSaveNcDataCommand = 32949;
-constexpr int kSaveLayerNcDataCommand = 33024;
-constexpr int kPostProcessorCommand = 33005;
-
 // A layer whose name still holds this word was never named from a file: it proposes no name.
 constexpr std::string_view kUnnamedLayerWord = "Layer";
 
@@ -51,7 +47,7 @@ const LayerSlot& WorkLayer(CFendoView& view) {
 
 // The save dialog of NC data, opening on `proposed` or, without one, where this command's
 // dialog was left; the overwrite of an existing file is asked. The path, empty when cancelled.
-QString ChooseOutputFile(CFendoView& view, int command, const QString& proposed) {
+QString ChooseOutputFile(CFendoView& view, CommandId command, const QString& proposed) {
   QString& last = view.app().LastDialogPath(command);
   const QString path =
       QFileDialog::getSaveFileName(&view, QString(), proposed.isEmpty() ? last : proposed, NcFileFilter(view.app().settings()));
@@ -107,7 +103,7 @@ void SaveNcData(CFendoView& view) {
   CFendoApp& app = view.app();
   // 1. The file: the one the work layer came from, unless it never came from one.
   const LayerSlot& layer = WorkLayer(view);
-  const QString path = ChooseOutputFile(view, kSaveNcDataCommand, ProposedFile(layer.layerName, layer.fileName));
+  const QString path = ChooseOutputFile(view, CommandId::SaveNcData, ProposedFile(layer.layerName, layer.fileName));
   if (path.isEmpty()) return;
 
   // 2. The options: what the dialog kept from its last use, the work layer's header over it.
@@ -138,7 +134,7 @@ void SaveLayerNcData(CFendoView& view) {
   const LayerSlot& work = WorkLayer(view);
   QString path = ProposedFile(work.layerName, work.fileName);
   if (path.isEmpty()) {
-    path = ChooseOutputFile(view, kSaveLayerNcDataCommand, QString());
+    path = ChooseOutputFile(view, CommandId::SaveLayerNcData, QString());
     if (path.isEmpty()) return;
   }
   QString& layerText = app.Remembered<LayerOutputMemory>().layerText;
@@ -167,7 +163,7 @@ void RunPostProcessor(CFendoView& view) {
   // 1. The file: the work layer's own. Here the file name itself tells whether the layer came
   // from a file: a layer given no file carries "Layer" in it.
   LayerSlot& layer = db.layers[db.layers.workLayer];
-  const QString path = ChooseOutputFile(view, kPostProcessorCommand, ProposedFile(layer.fileName, layer.fileName));
+  const QString path = ChooseOutputFile(view, CommandId::PostProcess, ProposedFile(layer.fileName, layer.fileName));
   if (path.isEmpty()) return;
 
   // 2. The template: default.ppr of PostDir over the built-in one.
