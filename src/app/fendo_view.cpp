@@ -16,9 +16,11 @@
 #include "app/qt_keys.h"
 #include "app/qt_text.h"
 #include "app/status_progress.h"
+#include "app/dialogs/message_box_prompts.h"
 #include "config/nc_options_file.h"
 #include "core/nc_reader.h"
 #include "core/user_prompts.h"
+#include "interact/no_room.h"
 #include "qtdraw/qt_painter_canvas.h"
 #include "view/draw_highlight.h"
 #include "view/draw_tool.h"
@@ -103,7 +105,8 @@ bool CFendoView::ReadProgram(const QString& path, LoadMode mode) {
   }
   if (!result.ok()) QMessageBox::warning(this, Utf8(kErrorCaption), StoppedReadingText(result));
   if (mode == LoadMode::Open && !RunAfterLoadSteps(*db_, file)) {
-    QMessageBox::warning(this, Utf8(kErrorCaption), QStringLiteral("메모리가 부족합니다."));
+    MessageBoxPrompts prompts(this);
+    TellNoRoom(prompts);
   }
   refitOnResize_ = true;
   FitAndRedraw();
