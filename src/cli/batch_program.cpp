@@ -17,18 +17,7 @@ constexpr Option<NcOptions> kReaderOptions[] = {
      Turn<&NcOptions::arcToCutInputChk, true>},
 };
 
-}  // namespace
-
-const OptionGroup& ReaderOptionGroup() {
-  static const OptionGroup group = std::move(
-      OptionGroup("Reader options")
-          .Add<NcOptions>(kReaderOptions)
-          .Afterword("Without them the reader options come from fendo.par in the configured ConfigDir (read\n"
-                     "from fendo.cfg in $FENDO_SYSTEM_DIR, else $XDG_CONFIG_HOME/fendo, else ~/.config/fendo), as\n"
-                     "the desktop program takes them; with any of them, exactly the options given are on."));
-  return group;
-}
-
+// Says on the error stream why `file` could not be read completely (nothing when it could).
 void ReportLoadFailure(const std::string& file, const LoadResult& result, std::ostream& err) {
   if (result.ok()) return;
   err << "fendo-batch: " << file << ": ";
@@ -47,6 +36,18 @@ void ReportLoadFailure(const std::string& file, const LoadResult& result, std::o
       break;
   }
   err << '\n';
+}
+
+}  // namespace
+
+const OptionGroup& ReaderOptionGroup() {
+  static const OptionGroup group = std::move(
+      OptionGroup("Reader options")
+          .Add<NcOptions>(kReaderOptions)
+          .Afterword("Without them the reader options come from fendo.par in the configured ConfigDir (read\n"
+                     "from fendo.cfg in $FENDO_SYSTEM_DIR, else $XDG_CONFIG_HOME/fendo, else ~/.config/fendo), as\n"
+                     "the desktop program takes them; with any of them, exactly the options given are on."));
+  return group;
 }
 
 int ReportWriteResult(const WriteResult& result, const std::string& path, std::ostream& err) {

@@ -36,9 +36,6 @@ LoadResult LoadIntoWorkLayer(ToolpathDatabase& db, const std::string& file, cons
 // Loads `file` into a database of its own, as LoadIntoWorkLayer does.
 LoadedProgram LoadProgram(const std::string& file, const NcOptions& options, const BatchStreams& streams);
 
-// Says on the error stream why `file` could not be read completely (nothing when it could).
-void ReportLoadFailure(const std::string& file, const LoadResult& result, std::ostream& err);
-
 // Says on the error stream how a write that did not complete ended; the exit status.
 int ReportWriteResult(const WriteResult& result, const std::string& path, std::ostream& err);
 

@@ -29,7 +29,7 @@ constexpr std::string_view kIndent = "  ";
 // The options of an operation stand further in, below it.
 constexpr std::string_view kOperationIndent = "      ";
 
-constexpr std::array<std::string_view, 6> kCountWords = {"none", "one", "two", "three", "four", "five"};
+constexpr std::array<std::string_view, 6> kCountWords = {"zero", "one", "two", "three", "four", "five"};
 
 // `name` and the lines of its help in two columns. A name too wide for its column is followed
 // by two spaces (an option) or stands on a line of its own (a command).

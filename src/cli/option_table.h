@@ -18,18 +18,18 @@
 
 namespace fendo {
 
-// Where the value of an option goes in the options struct O.
+// Where the value of an option goes in the options struct O, one of:
+//   nothing             the command reads the option itself, at its own point in the run
+//   f(O&)               a switch
+//   f(O&, bool)         a switch and its twin: true for the switch, false for the twin
+//   f(O&, int)          a whole number
+//   f(O&, double)       a number
+//   f(O&, text)         a text, as it stands
+//   f(O&, text, error)  a text read by the option's own rules: false, with the error, when refused
 template <typename O>
-using OptionTarget = std::variant<std::monostate,                     // the command reads it itself
-                                  void (*)(O&),                       // a switch
-                                  void (*)(O&, bool),                 // a switch and its twin: on, off
-                                  void (*)(O&, int),                  // a whole number
-                                  void (*)(O&, double),               // a number
-                                  void (*)(O&, const std::string&),   // a text, as it stands
-                                  bool (*)(O&, std::string_view, std::string&)>;  // a text read by its
-                                                                                  // own rules: false,
-                                                                                  // with the error,
-                                                                                  // when refused
+using OptionTarget = std::variant<std::monostate, void (*)(O&), void (*)(O&, bool), void (*)(O&, int),
+                                  void (*)(O&, double), void (*)(O&, const std::string&),
+                                  bool (*)(O&, std::string_view, std::string&)>;
 
 // How an option's line stands in the help.
 enum class OptionLayout {
@@ -50,6 +50,7 @@ struct Option {
   OptionLayout layout = OptionLayout::OwnLine;
 };
 
+// The struct a member pointer points into, and how its value is handed to a target.
 template <typename Member>
 struct MemberOf;
 template <typename Class, typename Type>
@@ -70,14 +71,7 @@ void Turn(typename MemberOf<decltype(field)>::Owner& options) {
   options.*field = value;
 }
 
-// The target of a switch and its twin that keeps which of them was given (the twin when both
-// were): Either<&OptimizeRequest::finish>.
-template <auto field>
-void Either(typename MemberOf<decltype(field)>::Owner& options, bool on) {
-  options.*field = on;
-}
-
-// The target of an optional value kept as given: Keep<&OptimizeRequest::qelFile>.
+// The target of an optional value kept as given: Keep<&ConvertRequest::layers>.
 template <auto field>
 void Keep(typename MemberOf<decltype(field)>::Owner& options, const std::string& text) {
   options.*field = text;
