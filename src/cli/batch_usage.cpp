@@ -31,22 +31,23 @@ constexpr std::string_view kOperationIndent = "      ";
 
 constexpr std::array<std::string_view, 6> kCountWords = {"zero", "one", "two", "three", "four", "five"};
 
-// `name` and the lines of its help in two columns. A name too wide for its column is followed
-// by two spaces (an option) or stands on a line of its own (a command).
-void AppendRow(std::string& text, std::string_view indent, const std::string& name,
-               std::span<const std::string> help, bool wideNameOwnLine) {
+// How a name too wide for its column stands: an option's help follows it after two spaces, a
+// command's help starts on the next line.
+enum class WideName { TwoSpaces, OwnLine };
+
+// `name` and the lines of its help in two columns.
+void AppendRow(std::string& text, std::string_view indent, std::string_view name, std::span<const std::string> help,
+               WideName wide) {
   const std::string column = std::string(indent) + std::string(kNameWidth, ' ');
   text.append(indent).append(name);
-  std::size_t first = 0;
-  if (name.size() + 2 > kNameWidth && wideNameOwnLine) {
-    text += '\n';
-  } else if (!help.empty()) {
-    text.append(name.size() < kNameWidth ? kNameWidth - name.size() : 2, ' ').append(help.front()).append("\n");
-    first = 1;
-  } else {
-    text += '\n';
+  std::span<const std::string> rest = help;
+  const bool ownLine = wide == WideName::OwnLine && name.size() + 2 > kNameWidth;
+  if (!ownLine && !help.empty()) {
+    text.append(name.size() < kNameWidth ? kNameWidth - name.size() : 2, ' ').append(help.front());
+    rest = help.subspan(1);
   }
-  for (std::size_t i = first; i < help.size(); ++i) text.append(column).append(help[i]).append("\n");
+  text += '\n';
+  for (const std::string& line : rest) text.append(column).append(line).append("\n");
 }
 
 void AppendEntries(std::string& text, const OptionGroup& group) {
@@ -56,13 +57,14 @@ void AppendEntries(std::string& text, const OptionGroup& group) {
       text.append(kOperationIndent).append(entry.Name()).append(" ").append(entry.help.front()).append("\n");
       continue;
     }
-    AppendRow(text, entry.depth == 0 ? kIndent : kOperationIndent, entry.Name(), entry.help, false);
+    AppendRow(text, entry.depth == 0 ? kIndent : kOperationIndent, entry.Name(), entry.help, WideName::TwoSpaces);
   }
   for (std::string_view line : group.afterword()) text.append(kIndent).append(line).append("\n");
 }
 
 // "info options:" for the group of one command; for a group several take, its title and the
-// commands: "Reader options (info, dump; filter and master build take the first two):".
+// commands: "Reader options (info, dump; filter and master build take the first two):" (the
+// commands that take part of a group take the same first rows).
 std::string Heading(const OptionGroup& group) {
   std::vector<std::string> whole;
   std::vector<std::string> part;
@@ -78,9 +80,9 @@ std::string Heading(const OptionGroup& group) {
       }
     }
   }
-  if (whole.size() + part.size() == 1) return (whole.empty() ? part : whole).front() + " " + std::string(group.title()) + ":";
   std::string heading(group.title());
   if (whole.empty() && part.empty()) return heading + ":";
+  if (whole.size() + part.size() == 1) return (whole.empty() ? part : whole).front() + " " + heading + ":";
   heading.append(" (").append(JoinedList(whole, ", "));
   if (!part.empty()) {
     heading.append("; ").append(JoinedList(part, " and ")).append(" take the first ").append(kCountWords.at(partRows));
@@ -95,7 +97,7 @@ std::string BatchUsage() {
   text.append("Commands:\n");
   for (const BatchCommand& command : BatchCommands()) {
     const std::vector<std::string> help = HelpLines(command.help, std::nullopt, std::nullopt);
-    AppendRow(text, kIndent, std::string(command.synopsis), help, true);
+    AppendRow(text, kIndent, command.synopsis, help, WideName::OwnLine);
   }
   std::vector<const OptionGroup*> shown;
   for (const BatchCommand& command : BatchCommands()) {
