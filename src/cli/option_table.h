@@ -115,7 +115,7 @@ struct OptionEntry {
   std::string_view twin = {};
   std::string_view value = {};
   std::vector<std::string> help = {};  // its lines, with the ranges filled in
-  int depth = 0;                  // 1: an option of the operation before it
+  int depth = 0;                       // 1: an option of the operation before it
   OptionLayout layout = OptionLayout::OwnLine;
 
   bool TakesValue() const { return !value.empty(); }
