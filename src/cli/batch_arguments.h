@@ -4,9 +4,8 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
-
-#include "core/nc_options.h"
 
 namespace fendo {
 
@@ -19,10 +18,10 @@ struct BatchArguments {
   std::set<std::string> flags;                  // options without a value
   std::map<std::string, std::string> values;    // options with a value, the last one given
 
-  bool Has(const std::string& option) const { return flags.count(option) || values.count(option); }
-  // The reader options given as flags (--heidenhain, --int, --arcs-to-lines), nothing when
-  // none was given.
-  std::optional<NcOptions> ReaderFlags() const;
+  bool Has(std::string_view option) const {
+    const std::string key(option);
+    return flags.count(key) || values.count(key);
+  }
 };
 
 struct ParsedCommandLine {

@@ -1,11 +1,23 @@
 #include "cli/batch_program.h"
 
+#include <algorithm>
+
 #include "cli/terminal_progress.h"
 #include "config/nc_options_file.h"
 #include "config/system_settings.h"
 
 namespace fendo {
+namespace {
 
+constexpr Option<NcOptions> kReaderOptions[] = {
+    {"--heidenhain", "", "Read Heidenhain conversational text.", Turn<&NcOptions::heidenhainInputChk, true>},
+    {"--int", "", "The program's numbers are integers in thousandths of a millimetre.",
+     Turn<&NcOptions::intNcdataFlg, true>},
+    {"--arcs-to-lines", "", "Turn arcs into straight feed moves while reading (within 0.001 mm).",
+     Turn<&NcOptions::arcToCutInputChk, true>},
+};
+
+// Says on the error stream why `file` could not be read completely (nothing when it could).
 void ReportLoadFailure(const std::string& file, const LoadResult& result, std::ostream& err) {
   if (result.ok()) return;
   err << "fendo-batch: " << file << ": ";
@@ -26,11 +38,46 @@ void ReportLoadFailure(const std::string& file, const LoadResult& result, std::o
   err << '\n';
 }
 
+}  // namespace
+
+const OptionGroup& ReaderOptionGroup() {
+  static const OptionGroup group = std::move(
+      OptionGroup("Reader options")
+          .Add<NcOptions>(kReaderOptions)
+          .Afterword("Without them the reader options come from fendo.par in the configured ConfigDir (read\n"
+                     "from fendo.cfg in $FENDO_SYSTEM_DIR, else $XDG_CONFIG_HOME/fendo, else ~/.config/fendo), as\n"
+                     "the desktop program takes them; with any of them, exactly the options given are on."));
+  return group;
+}
+
+int ReportWriteResult(const WriteResult& result, const std::string& path, std::ostream& err) {
+  switch (result.status) {
+    case WriteStatus::Written: return 0;
+    case WriteStatus::CannotCreate:
+      err << "fendo-batch: " << path << ": cannot create: " << result.reason << '\n';
+      break;
+    case WriteStatus::WriteFailed:
+      err << "fendo-batch: " << path << ": writing failed: " << result.reason << "; the file is incomplete\n";
+      break;
+    case WriteStatus::Stopped:
+      err << "fendo-batch: " << path << ": stopped at a diagonal rapid move; the part written so far is kept "
+          << "(--yes goes on, --no-diagonal-check does not ask)\n";
+      break;
+  }
+  return 1;
+}
+
 NcOptions ReaderOptions(const BatchArguments& args, std::ostream& err) {
-  if (const std::optional<NcOptions> flags = args.ReaderFlags()) return *flags;
+  const bool given = std::ranges::any_of(
+      kReaderOptions, [&args](const Option<NcOptions>& row) { return args.flags.count(std::string(row.flag)) > 0; });
+  NcOptions options;
+  std::string noError;
+  if (given) {
+    ApplyOptions(args, kReaderOptions, options, noError);
+    return options;
+  }
   const LoadedSystemSettings system = ReadBatchSettings();
   if (!system.status) err << "fendo-batch: warning: " << system.status.reason << '\n';
-  NcOptions options;
   const std::filesystem::path path = NcOptionsPath(system.settings);
   if (const FileStatus status = ReadNcOptionsFile(path, options); !status) {
     err << "fendo-batch: warning: " << path.string() << ": " << status.reason
@@ -39,16 +86,22 @@ NcOptions ReaderOptions(const BatchArguments& args, std::ostream& err) {
   return options;
 }
 
-LoadedProgram OpenProgram(const std::string& file, const NcOptions& options, const BatchStreams& streams) {
-  LoadedProgram program;
-  program.db->options = options;
+LoadResult LoadIntoWorkLayer(ToolpathDatabase& db, const std::string& file, const BatchStreams& streams) {
+  LoadResult result;
   {
     std::optional<TerminalProgress> progress;
     if (streams.terminal) progress.emplace(streams.err);
-    program.result = LoadFile(*program.db, file, progress ? &*progress : nullptr);
+    result = LoadFile(db, file, progress ? &*progress : nullptr);
   }
-  if (program.result.status != LoadStatus::CannotOpen) RunAfterLoadSteps(*program.db, file);
-  ReportLoadFailure(file, program.result, streams.err);
+  if (result.status != LoadStatus::CannotOpen) RunAfterLoadSteps(db, file);
+  ReportLoadFailure(file, result, streams.err);
+  return result;
+}
+
+LoadedProgram LoadProgram(const std::string& file, const NcOptions& options, const BatchStreams& streams) {
+  LoadedProgram program;
+  program.db->options = options;
+  program.result = LoadIntoWorkLayer(*program.db, file, streams);
   return program;
 }
 

@@ -7,6 +7,7 @@
 
 #include "cli/batch.h"
 #include "cli/batch_arguments.h"
+#include "cli/option_table.h"
 #include "core/nc_options.h"
 #include "core/nc_reader.h"
 #include "core/toolpath_database.h"
@@ -20,30 +21,52 @@ struct LoadedProgram {
   LoadResult result;
 };
 
+// The reader options --heidenhain, --int and --arcs-to-lines; filter and master build take the
+// first two.
+const OptionGroup& ReaderOptionGroup();
+
 // The reader options: those given on the command line, else those of fendo.par in the
 // configured ConfigDir, as the desktop program takes them.
 NcOptions ReaderOptions(const BatchArguments& args, std::ostream& err);
 
-// Loads `file`; a file that could not be read completely is reported on the error stream.
-LoadedProgram OpenProgram(const std::string& file, const NcOptions& options, const BatchStreams& streams);
+// Reads `file` into the work layer of `db` with the database's reader options, then runs the
+// after-load steps; a file that could not be read completely is reported on the error stream.
+LoadResult LoadIntoWorkLayer(ToolpathDatabase& db, const std::string& file, const BatchStreams& streams);
 
-// Says on the error stream why `file` could not be read completely (nothing when it could).
-void ReportLoadFailure(const std::string& file, const LoadResult& result, std::ostream& err);
+// Loads `file` into a database of its own, as LoadIntoWorkLayer does.
+LoadedProgram LoadProgram(const std::string& file, const NcOptions& options, const BatchStreams& streams);
 
 // Says on the error stream how a write that did not complete ended; the exit status.
 int ReportWriteResult(const WriteResult& result, const std::string& path, std::ostream& err);
 
-// Writes the work layer through the template of --template (convert).
-int RunTemplateOutput(ToolpathDatabase& db, const BatchArguments& args, const BatchStreams& streams);
+// What convert --template is asked to do.
+struct TemplateRequest {
+  std::string templatePath;                  // --template
+  std::optional<std::string> values;         // --set: "T=1,S=1000,O=0,H=1"
+  bool noPromptDefaults = false;             // --no-prompt-defaults
+  std::string outputPath;                    // -o
+  bool goOn = false;                         // --yes
+};
 
+// Writes the work layer through the template of --template (convert).
+int RunTemplateOutput(ToolpathDatabase& db, const TemplateRequest& request, const BatchStreams& streams);
+
+// The commands, each with its own options.
 int RunInfo(const BatchArguments& args, const BatchStreams& streams);
+const OptionGroup& InfoOptionGroup();
 int RunDump(const BatchArguments& args, const BatchStreams& streams);
 int RunConvert(const BatchArguments& args, const BatchStreams& streams);
+const OptionGroup& ConvertOptionGroup();
 int RunFilter(const BatchArguments& args, const BatchStreams& streams);
+const OptionGroup& FilterOptionGroup();
 int RunFeed(const BatchArguments& args, const BatchStreams& streams);
+const OptionGroup& FeedOptionGroup();
 int RunOptimize(const BatchArguments& args, const BatchStreams& streams);
-// master build and master info.
-int RunMaster(const BatchArguments& args, const BatchStreams& streams);
+const OptionGroup& OptimizeOptionGroup();
+int RunMasterBuild(const BatchArguments& args, const BatchStreams& streams);
+const OptionGroup& MasterBuildOptionGroup();
+int RunMasterInfo(const BatchArguments& args, const BatchStreams& streams);
 int RunRender(const BatchArguments& args, const BatchStreams& streams);
+const OptionGroup& RenderOptionGroup();
 
 }  // namespace fendo

@@ -27,7 +27,7 @@ int RunDump(const BatchArguments& args, const BatchStreams& streams) {
     streams.err << "fendo-batch: dump takes exactly one file (see fendo-batch --help)\n";
     return 2;
   }
-  const LoadedProgram program = OpenProgram(args.files.front(), ReaderOptions(args, streams.err), streams);
+  const LoadedProgram program = LoadProgram(args.files.front(), ReaderOptions(args, streams.err), streams);
   ToolpathDatabase& db = *program.db;
   std::string text;
   text.reserve(kFlushBytes + 256);

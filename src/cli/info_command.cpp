@@ -11,6 +11,15 @@
 namespace fendo {
 namespace {
 
+// What info is asked for besides the files.
+struct InfoRequest {
+  bool json = false;  // one JSON object a program instead of the text
+};
+
+constexpr Option<InfoRequest> kInfoOptions[] = {
+    {"--json", "", "One JSON object per program, one a line.", Turn<&InfoRequest::json, true>},
+};
+
 using KindCounts = std::array<long long, kAllMoveKinds.size()>;
 
 KindCounts CountKinds(ToolpathDatabase& db) {
@@ -130,20 +139,28 @@ void PrintJson(const std::string& file, const LoadedProgram& program, const Kind
 
 }  // namespace
 
+const OptionGroup& InfoOptionGroup() {
+  static const OptionGroup group = std::move(OptionGroup("options").Add<InfoRequest>(kInfoOptions));
+  return group;
+}
+
 int RunInfo(const BatchArguments& args, const BatchStreams& streams) {
   if (args.files.empty()) {
     streams.err << "fendo-batch: info needs at least one file (see fendo-batch --help)\n";
     return 2;
   }
+  InfoRequest request;
+  std::string switchesOnly;
+  ApplyOptions(args, kInfoOptions, request, switchesOnly);
   const NcOptions options = ReaderOptions(args, streams.err);
   int status = 0;
   bool first = true;
   for (const std::string& file : args.files) {
-    const LoadedProgram program = OpenProgram(file, options, streams);
+    const LoadedProgram program = LoadProgram(file, options, streams);
     if (!program.result.ok()) status = 1;
     if (program.result.status == LoadStatus::CannotOpen) continue;
     const KindCounts kinds = CountKinds(*program.db);
-    if (args.Has("--json")) {
+    if (request.json) {
       PrintJson(file, program, kinds, streams.out);
     } else {
       if (!first) streams.out << '\n';

@@ -8,6 +8,7 @@
 
 #include "cli/batch_prompts.h"
 #include "cli/batch_program.h"
+#include "cli/output_flags.h"
 #include "cli/terminal_progress.h"
 #include "feed/master_file.h"
 #include "feed/master_model_build.h"
@@ -31,52 +32,23 @@ std::string AreaText(const MasterModel& model) {
          Fixed(model.originY) + " .. " + Fixed(model.originY + model.extentY);
 }
 
-// The dialog's three values from --tool, --allowance and --tolerance. False, with `error`, for
-// a malformed value or one out of range.
-bool BuildInputs(const BatchArguments& args, MasterModelInputs& inputs, std::string& error) {
-  if (const auto v = NumberOption(args, "--tool", error)) inputs.toolDiameter = *v;
-  if (const auto v = NumberOption(args, "--allowance", error)) inputs.stockAllowance = *v;
-  if (const auto v = NumberOption(args, "--tolerance", error)) inputs.tolerance = *v;
-  if (error.empty()) {
-    if (const std::optional<OptionOutOfRange> range = CheckRanges(inputs)) error = range->message;
-  }
-  return error.empty();
-}
+// The "Master Model" dialog's three values, and the file the model goes to.
+constexpr Option<MasterModelInputs> kMasterBuildOptions[] = {
+    {kOutputFlag, "FILE.mma", "The master model file to write (created or replaced)."},
+    {"--tool", "D", "Tool diameter in mm (default {default}, {range}).", Store<&MasterModelInputs::toolDiameter>,
+     "toolDiameter"},
+    {"--allowance", "A", "Stock allowance in mm (default {default}, {range}).",
+     Store<&MasterModelInputs::stockAllowance>, "stockAllowance"},
+    {"--tolerance", "T", "Cell size of the model in mm (default {default}, {range}).",
+     Store<&MasterModelInputs::tolerance>, "tolerance"},
+};
 
-int RunMasterBuild(const BatchArguments& args, const BatchStreams& streams) {
-  if (args.files.size() != 1 || !args.Has("-o")) {
-    streams.err << "fendo-batch: master build takes one input and -o FILE.mma (see fendo-batch --help)\n";
-    return 2;
-  }
-  MasterModelInputs inputs;
-  std::string error;
-  if (!BuildInputs(args, inputs, error)) {
-    streams.err << "fendo-batch: " << error << '\n';
-    return 2;
-  }
-  const std::string& input = args.files.front();
-  LoadedProgram program = OpenProgram(input, ReaderOptions(args, streams.err), streams);
-  if (!program.result.ok()) return 1;
-  BatchPrompts prompts(streams.err, false);
-  MasterBuildResult built;
-  {
-    std::optional<TerminalProgress> progress;
-    if (streams.terminal) progress.emplace(streams.err);
-    built = BuildMasterModel(*program.db, inputs, prompts, progress ? &*progress : nullptr);
-  }
-  if (!built.ok()) {
-    streams.err << "fendo-batch: " << input << ": no master model was built: " << built.reason << '\n';
-    return 1;
-  }
-  const std::string& output = args.values.at("-o");
-  if (const FileStatus status = WriteMasterFile(output, built.model); !status) {
-    streams.err << "fendo-batch: " << output << ": cannot write: " << status.reason << '\n';
-    return 1;
-  }
-  const MasterModel& model = built.model;
-  streams.out << output << ": " << GridText(model) << " over " << AreaText(model) << "   Z " << Fixed(model.minZ)
-              << " .. " << Fixed(model.maxZ) << '\n';
-  return 0;
+// The dialog's three values from their options. False, with `error`, for a malformed value or
+// one out of range.
+bool BuildInputs(const BatchArguments& args, MasterModelInputs& inputs, std::string& error) {
+  if (!ApplyOptions(args, kMasterBuildOptions, inputs, error)) return false;
+  if (const std::optional<OptionOutOfRange> range = CheckRanges(inputs)) error = range->message;
+  return error.empty();
 }
 
 // Cells with a height, by the steepness of the wall they stand on (degrees).
@@ -120,6 +92,50 @@ void PrintMasterInfo(const std::string& file, const MasterModel& model, std::ost
   row("wall angles (deg)", walls);
 }
 
+}  // namespace
+
+const OptionGroup& MasterBuildOptionGroup() {
+  static const OptionGroup group = std::move(
+      OptionGroup("options").Add<MasterModelInputs>(kMasterBuildOptions, MasterModelInputRanges()));
+  return group;
+}
+
+int RunMasterBuild(const BatchArguments& args, const BatchStreams& streams) {
+  if (args.files.size() != 1 || !args.Has(kOutputFlag)) {
+    streams.err << "fendo-batch: master build takes one input and -o FILE.mma (see fendo-batch --help)\n";
+    return 2;
+  }
+  MasterModelInputs inputs;
+  std::string error;
+  if (!BuildInputs(args, inputs, error)) {
+    streams.err << "fendo-batch: " << error << '\n';
+    return 2;
+  }
+  const std::string& input = args.files.front();
+  LoadedProgram program = LoadProgram(input, ReaderOptions(args, streams.err), streams);
+  if (!program.result.ok()) return 1;
+  BatchPrompts prompts(streams.err, false);
+  MasterBuildResult built;
+  {
+    std::optional<TerminalProgress> progress;
+    if (streams.terminal) progress.emplace(streams.err);
+    built = BuildMasterModel(*program.db, inputs, prompts, progress ? &*progress : nullptr);
+  }
+  if (!built.ok()) {
+    streams.err << "fendo-batch: " << input << ": no master model was built: " << built.reason << '\n';
+    return 1;
+  }
+  const std::string& output = args.values.at(std::string(kOutputFlag));
+  if (const FileStatus status = WriteMasterFile(output, built.model); !status) {
+    streams.err << "fendo-batch: " << output << ": cannot write: " << status.reason << '\n';
+    return 1;
+  }
+  const MasterModel& model = built.model;
+  streams.out << output << ": " << GridText(model) << " over " << AreaText(model) << "   Z " << Fixed(model.minZ)
+              << " .. " << Fixed(model.maxZ) << '\n';
+  return 0;
+}
+
 int RunMasterInfo(const BatchArguments& args, const BatchStreams& streams) {
   if (args.files.empty()) {
     streams.err << "fendo-batch: master info needs at least one file (see fendo-batch --help)\n";
@@ -136,16 +152,6 @@ int RunMasterInfo(const BatchArguments& args, const BatchStreams& streams) {
     PrintMasterInfo(file, model, streams.out);
   }
   return status;
-}
-
-}  // namespace
-
-int RunMaster(const BatchArguments& args, const BatchStreams& streams) {
-  if (args.subcommand == "build") return RunMasterBuild(args, streams);
-  if (args.subcommand == "info") return RunMasterInfo(args, streams);
-  streams.err << "fendo-batch: master takes build or info"
-              << (args.subcommand.empty() ? std::string() : ", not " + args.subcommand) << " (see fendo-batch --help)\n";
-  return 2;
 }
 
 }  // namespace fendo

@@ -17,12 +17,36 @@
 namespace fendo {
 namespace {
 
-// A switch given as --NAME or --no-NAME; nothing when neither was given.
-std::optional<int> Switch(const BatchArguments& args, const std::string& name) {
-  if (args.Has("--no-" + name)) return 0;
-  if (args.Has("--" + name)) return 1;
-  return std::nullopt;
-}
+// The files the command reads itself: the conditions before the feeds are taken, the master
+// model after they have been checked.
+constexpr std::string_view kQelFlag = "--qel";
+constexpr std::string_view kMasterFlag = "--master";
+
+// The transfer dialog's fields, as the user would edit them after it is shown.
+constexpr Option<TransferDialogState> kOptimizeOptions[] = {
+    {kQelFlag, "FILE.qel", "Take the cutting conditions and settings from a *.qel file."},
+    {"--max-feed", "F", "The maximum feed (\"최대 피드\"), mm/min.",
+     [](TransferDialogState& dialog, int feed) { SetMaximumFeed(dialog, feed); }},
+    {"--min-feed", "F",
+     "The lowest feed (\"최저 피드\"): the corner reduction is F / maximum feed,\n"
+     "the slope reduction that times SideCorRat (at most 1).",
+     [](TransferDialogState& dialog, int feed) { SetMinimumFeed(dialog, feed); }},
+    {"--unit", "U", "Lowered feeds become multiples of U (0: no rounding).",
+     [](TransferDialogState& dialog, int unit) { dialog.condition.feedUnit = unit; }},
+    {.flag = "--finish",
+     .help = "Corners are also measured as curves over short moves (default on).",
+     .target = [](TransferDialogState& dialog, bool on) { dialog.condition.conCorChk = on; },
+     .twin = "--no-finish"},
+    {.flag = "--updown",
+     .help = "Descending moves take their own share of the slope feed (default on).",
+     .target = [](TransferDialogState& dialog, bool on) { dialog.condition.upDownChk = on; },
+     .twin = "--no-updown"},
+    {.flag = "--smooth",
+     .help = "Zones and ramps change the feed in steps (default off).",
+     .target = [](TransferDialogState& dialog, bool on) { dialog.condition.feedChgSmoothCheck = on; },
+     .twin = "--no-smooth"},
+    {kMasterFlag, "FILE.mma", "Slow down where the master model stands higher than the tool."},
+};
 
 // Slot 1's condition as the transfer dialog hands it to the optimizer: its settings (or the
 // *.qel file's), the two feed fields, the switches. False, with `error` and the exit status,
@@ -30,7 +54,7 @@ std::optional<int> Switch(const BatchArguments& args, const std::string& name) {
 bool MachineFromArguments(const BatchArguments& args, MachineCondition& machine, std::string& error, int& status) {
   TransferDialogState dialog;
   ShowTransferDialog(dialog, machine);
-  if (const auto qel = args.values.find("--qel"); qel != args.values.end()) {
+  if (const auto qel = args.values.find(std::string(kQelFlag)); qel != args.values.end()) {
     if (const QelFileResult read = LoadConditionFile(dialog, qel->second); !read.ok()) {
       error = read.reason;
       status = 1;
@@ -38,13 +62,7 @@ bool MachineFromArguments(const BatchArguments& args, MachineCondition& machine,
     }
   }
   status = 2;
-  if (const std::optional<int> feed = IntegerOption(args, "--max-feed", error)) SetMaximumFeed(dialog, *feed);
-  if (const std::optional<int> feed = IntegerOption(args, "--min-feed", error)) SetMinimumFeed(dialog, *feed);
-  if (const std::optional<int> unit = IntegerOption(args, "--unit", error)) dialog.condition.feedUnit = *unit;
-  if (!error.empty()) return false;
-  if (const auto on = Switch(args, "finish")) dialog.condition.conCorChk = *on;
-  if (const auto on = Switch(args, "updown")) dialog.condition.upDownChk = *on;
-  if (const auto on = Switch(args, "smooth")) dialog.condition.feedChgSmoothCheck = *on;
+  if (!ApplyOptions(args, kOptimizeOptions, dialog, error)) return false;
   if (const std::optional<OptionOutOfRange> range = AcceptTransferDialog(dialog, machine)) {
     error = range->message;
     return false;
@@ -63,8 +81,15 @@ void PrintSummary(const OptimizerResult& result, std::ostream& out) {
 
 }  // namespace
 
+const OptionGroup& OptimizeOptionGroup() {
+  static const OptionGroup group = std::move(
+      OptionGroup("options (machine 1's settings, as the transfer dialog hands them to the optimizer)")
+          .Add<TransferDialogState>(kOptimizeOptions));
+  return group;
+}
+
 int RunOptimize(const BatchArguments& args, const BatchStreams& streams) {
-  if (args.files.size() != 1 || !args.Has("-o")) {
+  if (args.files.size() != 1 || !args.Has(kOutputFlag)) {
     streams.err << "fendo-batch: optimize takes one input and -o OUT (see fendo-batch --help)\n";
     return 2;
   }
@@ -77,7 +102,7 @@ int RunOptimize(const BatchArguments& args, const BatchStreams& streams) {
     return status;
   }
   MasterModel master;
-  if (const auto file = args.values.find("--master"); file != args.values.end()) {
+  if (const auto file = args.values.find(std::string(kMasterFlag)); file != args.values.end()) {
     if (const FileStatus read = ReadMasterFile(file->second, master); !read) {
       streams.err << "fendo-batch: " << file->second << ": " << read.reason << '\n';
       return 1;
@@ -86,7 +111,7 @@ int RunOptimize(const BatchArguments& args, const BatchStreams& streams) {
     machine.qelByMaster = 1;
   }
 
-  LoadedProgram program = OpenProgram(args.files.front(), ReaderOptions(args, streams.err), streams);
+  LoadedProgram program = LoadProgram(args.files.front(), ReaderOptions(args, streams.err), streams);
   if (!program.result.ok()) return 1;
   ToolpathDatabase& db = *program.db;
   NcOutputOptions output;
@@ -107,7 +132,7 @@ int RunOptimize(const BatchArguments& args, const BatchStreams& streams) {
     return 1;
   }
   PrintSummary(result, streams.out);
-  BatchPrompts prompts(streams.err, args.Has("--yes"));
+  BatchPrompts prompts(streams.err, args.Has(kGoOnFlag));
   return ReportWriteResult(WriteNcProgram(db, output, prompts), output.outputPath, streams.err);
 }
 

@@ -1,34 +1,55 @@
 #include "cli/output_flags.h"
 
 namespace fendo {
+namespace {
+
+constexpr Option<NcOutputOptions> kOutputOptions[] = {
+    {kOutputFlag, "FILE", "The NC program to write (created or replaced).", Store<&NcOutputOptions::outputPath>},
+    {"--heidenhain-out", "", "Write the Heidenhain conversational form instead of ISO.",
+     Turn<&NcOutputOptions::heidenhain, true>},
+    {"--incremental", "", "Write cutting moves in G91 increments (ISO only).", Turn<&NcOutputOptions::incremental, true>},
+    {"--ijk", "", "Write arcs with their centre offsets I J K instead of R.", Turn<&NcOutputOptions::ijkToR, false>},
+    {"--seq", "", "Number the lines (N1, N2, ... up to 10000, then 1 again).",
+     Turn<&NcOutputOptions::sequenceNumbers, true>},
+    {"--machining-info", "", "Add the feed extents and the cutting time after the program.",
+     Turn<&NcOutputOptions::machiningInfo, true>},
+    {"--program", "N", "Write the program number O N.",
+     [](NcOutputOptions& o, int number) {
+       o.programNumberOn = true;
+       o.programNumber = number;
+     }},
+    {"--tool", "N", "Write a tool change to tool N (0: no tool change).",
+     [](NcOutputOptions& o, int tool) {
+       o.toolChange = tool != 0;
+       o.toolNumber = tool;
+     }},
+    {"--offset", "N", "The length offset H of the tool change.", Store<&NcOutputOptions::lengthOffset>},
+    {"--spindle", "N", "Write S N M03.", Store<&NcOutputOptions::spindleSpeed>},
+    {"--comment", "TEXT", "The comment block (lines separated by line feeds).", Store<&NcOutputOptions::comment>},
+    {"--source", "FILE", "The program whose start and end part --source-start-end reuses.",
+     Store<&NcOutputOptions::sourcePath>},
+    {"--source-start-end", "", "Write the start and end part of --source instead of header and footer.",
+     Turn<&NcOutputOptions::useSourceStartEnd, true>},
+    {"--no-diagonal-check", "", "Do not stop at rapid moves that go down and across at once.",
+     Turn<&NcOutputOptions::diagonalRapidCheck, false>},
+    // The prompts of the run answer the question (BatchPrompts).
+    {kGoOnFlag, "", "At such a rapid move, go on writing instead of stopping."},
+};
+
+}  // namespace
+
+const OptionGroup& OutputOptionGroup() {
+  static const OptionGroup group =
+      std::move(OptionGroup("Output options", "; the header data start from what the program gave")
+                    .Add<NcOutputOptions>(kOutputOptions)
+                    .Afterword("Without --no-diagonal-check or --yes a diagonal rapid move stops the run: the part "
+                               "written\nso far is kept and the exit status is 1."));
+  return group;
+}
 
 bool ApplyOutputFlags(const BatchArguments& args, NcOutputOptions& options, std::string& error) {
   options.openEditor = false;
-  if (const auto path = args.values.find("-o"); path != args.values.end()) options.outputPath = path->second;
-  if (args.Has("--heidenhain-out")) options.heidenhain = true;
-  if (args.Has("--incremental")) options.incremental = true;
-  if (args.Has("--ijk")) options.ijkToR = false;
-  if (args.Has("--seq")) options.sequenceNumbers = true;
-  if (args.Has("--machining-info")) options.machiningInfo = true;
-  if (args.Has("--source-start-end")) options.useSourceStartEnd = true;
-  if (args.Has("--no-diagonal-check")) options.diagonalRapidCheck = false;
-  if (const auto comment = args.values.find("--comment"); comment != args.values.end()) {
-    options.comment = comment->second;
-  }
-  if (const auto source = args.values.find("--source"); source != args.values.end()) {
-    options.sourcePath = source->second;
-  }
-  if (const std::optional<int> program = IntegerOption(args, "--program", error)) {
-    options.programNumberOn = true;
-    options.programNumber = *program;
-  }
-  if (const std::optional<int> tool = IntegerOption(args, "--tool", error)) {
-    options.toolChange = *tool != 0;
-    options.toolNumber = *tool;
-  }
-  if (const std::optional<int> offset = IntegerOption(args, "--offset", error)) options.lengthOffset = *offset;
-  if (const std::optional<int> spindle = IntegerOption(args, "--spindle", error)) options.spindleSpeed = *spindle;
-  if (!error.empty()) return false;
+  if (!ApplyOptions(args, kOutputOptions, options, error)) return false;
   if (options.incremental && options.heidenhain) {
     error = "--incremental output cannot be written in the Heidenhain form";
     return false;

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "cli/batch_program.h"
+#include "cli/output_flags.h"
 #include "qtdraw/qt_image_canvas.h"
 #include "view/draw_view.h"
 #include "view/fit_view.h"
@@ -59,6 +60,52 @@ std::optional<std::pair<int, int>> ParseSize(std::string_view text) {
   return std::pair{*width, *height};
 }
 
+// What the picture shows, as the options set it.
+struct RenderRequest {
+  ViewState view;
+  ViewOptions options;
+
+  RenderRequest() {
+    view.clientWidth = kDefaultWidth;
+    view.clientHeight = kDefaultHeight;
+  }
+};
+
+bool ReadDirection(RenderRequest& request, std::string_view name, std::string& error) {
+  const std::optional<ViewDirection> direction = DirectionNamed(name);
+  if (!direction) {
+    error = "--view takes top, front, side, iso1, iso2, iso3 or iso4, not " + std::string(name);
+    return false;
+  }
+  ShowDirection(request.view, *direction);
+  return true;
+}
+
+bool ReadSize(RenderRequest& request, std::string_view text, std::string& error) {
+  const std::optional<std::pair<int, int>> parsed = ParseSize(text);
+  if (!parsed) {
+    error = "--size takes WIDTHxHEIGHT, each 1 ... " + std::to_string(kLargestSide) + " pixels, not " +
+            std::string(text);
+    return false;
+  }
+  std::tie(request.view.clientWidth, request.view.clientHeight) = *parsed;
+  return true;
+}
+
+constexpr Option<RenderRequest> kRenderOptions[] = {
+    {kOutputFlag, "FILE.png", "The image to write (created or replaced)."},
+    {"--view", "V", "The direction: top, front, side, iso1 (the default), iso2, iso3, iso4.", ReadDirection},
+    {"--size", "WxH", "The image's size in pixels (default 1600x1000, each side 1 ... 16384).", ReadSize},
+    {"--no-rapids", "", "Leave rapid moves out.", [](RenderRequest& r) { r.options.rapidShown = false; }},
+    {"--invert", "", "White background.", [](RenderRequest& r) { r.options.backgroundInverted = true; }},
+    {.flag = "--legend",
+     .help = "With (the default) or without the feed colour legend.",
+     .target = [](RenderRequest& r, bool on) { r.options.feedLegendShown = on; },
+     .twin = "--no-legend"},
+    {"--no-layer-text", "", "Without the layer's file name and header data.",
+     [](RenderRequest& r) { r.options.layerTextShown = false; }},
+};
+
 // Text and images need a GUI application; fendo-batch makes one on the offscreen platform, once,
 // unless the process (a test) has one already.
 void EnsureGuiApplication() {
@@ -72,44 +119,31 @@ void EnsureGuiApplication() {
 
 }  // namespace
 
+const OptionGroup& RenderOptionGroup() {
+  static const OptionGroup group = std::move(OptionGroup("options").Add<RenderRequest>(kRenderOptions));
+  return group;
+}
+
 int RunRender(const BatchArguments& args, const BatchStreams& streams) {
-  if (args.files.size() != 1 || !args.Has("-o")) {
+  if (args.files.size() != 1 || !args.Has(kOutputFlag)) {
     streams.err << "fendo-batch: render needs one input and -o OUT.png (see fendo-batch --help)\n";
     return 2;
   }
-  ViewState view;
-  ViewOptions options;
-  if (const auto name = args.values.find("--view"); name != args.values.end()) {
-    const std::optional<ViewDirection> direction = DirectionNamed(name->second);
-    if (!direction) {
-      streams.err << "fendo-batch: --view takes top, front, side, iso1, iso2, iso3 or iso4, not " << name->second
-                  << '\n';
-      return 2;
-    }
-    ShowDirection(view, *direction);
-  }
-  view.clientWidth = kDefaultWidth;
-  view.clientHeight = kDefaultHeight;
-  if (const auto size = args.values.find("--size"); size != args.values.end()) {
-    const std::optional<std::pair<int, int>> parsed = ParseSize(size->second);
-    if (!parsed) {
-      streams.err << "fendo-batch: --size takes WIDTHxHEIGHT, each 1 ... " << kLargestSide << " pixels, not "
-                  << size->second << '\n';
-      return 2;
-    }
-    std::tie(view.clientWidth, view.clientHeight) = *parsed;
+  RenderRequest request;
+  std::string error;
+  if (!ApplyOptions(args, kRenderOptions, request, error)) {
+    streams.err << "fendo-batch: " << error << '\n';
+    return 2;
   }
   if (args.Has("--legend") && args.Has("--no-legend")) {
     streams.err << "fendo-batch: give --legend or --no-legend, not both\n";
     return 2;
   }
-  options.rapidShown = !args.Has("--no-rapids");
-  options.backgroundInverted = args.Has("--invert");
-  options.feedLegendShown = !args.Has("--no-legend");
-  options.layerTextShown = !args.Has("--no-layer-text");
+  ViewState& view = request.view;
+  const ViewOptions& options = request.options;
 
   const std::string& file = args.files.front();
-  LoadedProgram program = OpenProgram(file, ReaderOptions(args, streams.err), streams);
+  LoadedProgram program = LoadProgram(file, ReaderOptions(args, streams.err), streams);
   // A program read only in part is not pictured as if it were whole.
   if (!program.result.ok()) return 1;
 
@@ -118,7 +152,7 @@ int RunRender(const BatchArguments& args, const BatchStreams& streams) {
   QtImageCanvas canvas(view.clientWidth, view.clientHeight);
   DrawView(canvas, *program.db, view, options, DrawSettings{});
 
-  const std::string& out = args.values.at("-o");
+  const std::string& out = args.values.at(std::string(kOutputFlag));
   QImageWriter writer(QString::fromStdString(out), "png");
   if (!writer.write(canvas.image())) {
     streams.err << "fendo-batch: " << out << ": cannot write: " << writer.errorString().toStdString() << '\n';

@@ -45,14 +45,14 @@ bool ApplyTemplateValues(std::string_view text, PostOutputOptions& options, Laye
 
 }  // namespace
 
-int RunTemplateOutput(ToolpathDatabase& db, const BatchArguments& args, const BatchStreams& streams) {
+int RunTemplateOutput(ToolpathDatabase& db, const TemplateRequest& request, const BatchStreams& streams) {
   PostTemplate postTemplate;
-  const std::string& templatePath = args.values.at("--template");
+  const std::string& templatePath = request.templatePath;
   if (const FileStatus loaded = postTemplate.LoadTemplate(templatePath); !loaded) {
     streams.err << "fendo-batch: " << templatePath << ": " << loaded.reason << '\n';
     return 1;
   }
-  if (args.Has("--no-prompt-defaults") && postTemplate.UsesPromptVariables()) {
+  if (request.noPromptDefaults && postTemplate.UsesPromptVariables()) {
     streams.err << "fendo-batch: " << templatePath
                 << ": the template asks for values while writing (?X and the like), and --no-prompt-defaults "
                    "forbids taking the current ones\n";
@@ -60,16 +60,15 @@ int RunTemplateOutput(ToolpathDatabase& db, const BatchArguments& args, const Ba
   }
   PostOutputOptions options;
   options.templatePath = templatePath;
-  options.outputPath = args.values.at("-o");
+  options.outputPath = request.outputPath;
   LayerSlot& layer = db.layers[db.layers.workLayer];
   PresetPostOutputOptions(options, layer);
   std::string error;
-  if (const auto values = args.values.find("--set");
-      values != args.values.end() && !ApplyTemplateValues(values->second, options, layer, error)) {
+  if (request.values && !ApplyTemplateValues(*request.values, options, layer, error)) {
     streams.err << "fendo-batch: " << error << '\n';
     return 2;
   }
-  BatchPrompts prompts(streams.err, args.Has("--yes"));
+  BatchPrompts prompts(streams.err, request.goOn);
   const PostResult result = RunPostProcessor(db, postTemplate, options, prompts);
   switch (result.status) {
     case PostStatus::Written: return 0;

@@ -272,6 +272,8 @@ MasterBuildResult OutOfMemory(UserPrompts& prompts, std::string reason) {
 
 }  // namespace
 
+std::span<const FieldRange<MasterModelInputs>> MasterModelInputRanges() { return kRanges; }
+
 std::optional<OptionOutOfRange> CheckRanges(const MasterModelInputs& inputs) {
   return CheckFieldRanges<MasterModelInputs>(inputs, kRanges);
 }

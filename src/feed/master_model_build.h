@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "core/option_range.h"
@@ -24,6 +25,9 @@ struct MasterModelInputs {
 // The range check the dialog runs before it closes and fendo-batch before it builds: nothing
 // when every value lies in its range (ends included).
 std::optional<OptionOutOfRange> CheckRanges(const MasterModelInputs& inputs);
+
+// The ranges CheckRanges holds the numbers to, in the dialog's order.
+std::span<const FieldRange<MasterModelInputs>> MasterModelInputRanges();
 
 enum class MasterBuildStatus {
   Built,

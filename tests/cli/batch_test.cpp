@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "cli/batch.h"
+#include "cli/batch_commands.h"
 #include "cli/batch_run.h"
 #include "support/file_bytes.h"
 #include "support/golden_file.h"
@@ -226,6 +227,107 @@ TEST(BatchFilter, RunsExactlyOneOperationAndWritesTheResult) {
   const BatchRun outOfRange = Batch({"filter", bracket, "-o", arcs.string(), "--lines-to-arcs", "--max-points", "2"});
   EXPECT_EQ(outOfRange.status, 2);
   EXPECT_NE(outOfRange.err.find("maxArcPoints"), std::string::npos) << outOfRange.err;
+}
+
+// The words that name a command on the command line: "info", "master build".
+std::vector<std::string> CommandWords(const BatchCommand& command) {
+  std::vector<std::string> words = {std::string(command.name)};
+  if (!command.subcommand.empty()) words.emplace_back(command.subcommand);
+  return words;
+}
+
+// Every option a command takes, with the spelling of its twin.
+std::vector<std::pair<std::string, bool>> FlagsOf(const BatchCommand& command) {
+  std::vector<std::pair<std::string, bool>> flags;
+  for (const OptionGroupUse& use : command.groups) {
+    if (!use.group) continue;
+    const std::vector<OptionEntry>& entries = use.group().entries();
+    for (std::size_t i = 0; i < std::min(use.rows, entries.size()); ++i) {
+      flags.emplace_back(entries[i].flag, entries[i].TakesValue());
+      if (!entries[i].twin.empty()) flags.emplace_back(entries[i].twin, false);
+    }
+  }
+  return flags;
+}
+
+TEST(BatchOptionTables, EveryOptionACommandTakesIsInItsHelp) {
+  for (const BatchCommand& command : BatchCommands()) {
+    std::vector<std::string> words = CommandWords(command);
+    words.emplace_back("--help");
+    const BatchRun help = Batch(words);
+    EXPECT_EQ(help.status, 0) << command.FullName();
+    EXPECT_NE(help.out.find("\n  " + std::string(command.synopsis)), std::string::npos) << command.FullName();
+    for (const auto& [flag, takesValue] : FlagsOf(command)) {
+      const bool shown = help.out.find("  " + flag + (takesValue ? " " : "")) != std::string::npos ||
+                         help.out.find(", " + flag) != std::string::npos;
+      EXPECT_TRUE(shown) << command.FullName() << " " << flag;
+    }
+  }
+}
+
+TEST(BatchOptionTables, EveryCommandParsesItsOwnOptionsAndRefusesOthers) {
+  for (const BatchCommand& command : BatchCommands()) {
+    for (const auto& [flag, takesValue] : FlagsOf(command)) {
+      std::vector<std::string> words = CommandWords(command);
+      words.push_back(flag);
+      const ParsedCommandLine last = ParseBatchArguments(words);
+      EXPECT_EQ(last.error, takesValue ? "option " + flag + " needs a value" : "") << command.FullName();
+      words.emplace_back("VALUE");
+      const ParsedCommandLine given = ParseBatchArguments(words);
+      EXPECT_EQ(given.error, "") << command.FullName() << " " << flag;
+      EXPECT_EQ(given.args.values.count(flag), takesValue ? 1u : 0u) << command.FullName() << " " << flag;
+      EXPECT_EQ(given.args.files.size(), takesValue ? 0u : 1u) << command.FullName() << " " << flag;
+    }
+    std::vector<std::string> words = CommandWords(command);
+    words.insert(words.end(), {"--no-such-option", "in.nc"});
+    const BatchRun refused = Batch(words);
+    EXPECT_EQ(refused.status, 2) << command.FullName();
+    EXPECT_EQ(refused.err, "fendo-batch: unknown option --no-such-option for " + std::string(command.name) +
+                               " (see fendo-batch --help)\n");
+  }
+}
+
+TEST(BatchOptionTables, AFlagMeansTheSameWhereverACommandListsIt) {
+  for (const BatchCommand& command : BatchCommands()) {
+    std::map<std::string, bool> takes;
+    for (const auto& [flag, takesValue] : FlagsOf(command)) {
+      const auto [known, inserted] = takes.emplace(flag, takesValue);
+      EXPECT_EQ(known->second, takesValue) << command.FullName() << " " << flag;
+    }
+  }
+}
+
+TEST(BatchOptionTables, CommandsThatTakePartOfTheReaderOptionsRefuseTheRest) {
+  const BatchRun master = Batch({"master", "build", "--arcs-to-lines", "in.nc", "-o", "out.mma"});
+  EXPECT_EQ(master.status, 2);
+  EXPECT_EQ(master.err, "fendo-batch: unknown option --arcs-to-lines for master (see fendo-batch --help)\n");
+  EXPECT_EQ(ParseBatchArguments({"filter", "--arcs-to-lines"}).error, "option --arcs-to-lines needs a value")
+      << "the filter's own operation";
+  EXPECT_EQ(ParseBatchArguments({"master", "build", "--int"}).error, "");
+}
+
+TEST(BatchOptionTables, ACommandWithSubcommandsNamesThem) {
+  const BatchRun none = Batch({"master"});
+  EXPECT_EQ(none.status, 2);
+  EXPECT_EQ(none.err, "fendo-batch: master takes build or info (see fendo-batch --help)\n");
+  EXPECT_EQ(Batch({"master", "frob"}).err, "fendo-batch: master takes build or info, not frob (see fendo-batch --help)\n");
+}
+
+TEST(BatchOptionTables, HelpQuotesTheRangesOfTheEngine) {
+  EXPECT_EQ(HelpLines("x ({range}) (default {default})", std::pair{0.0001, 100000.0}, 0.5),
+            std::vector<std::string>{"x (0.0001 ... 100000) (default 0.5)"});
+  EXPECT_EQ(HelpLines("first\nsecond", std::nullopt, std::nullopt), (std::vector<std::string>{"first", "second"}));
+  EXPECT_THROW(HelpLines("({range})", std::nullopt, std::nullopt), std::logic_error)
+      << "a row naming a field its range table lacks";
+}
+
+TEST(BatchConvert, AnInputThatCannotBeReadIsNamedOnceAndNothingIsWritten) {
+  TempDir dir;
+  const fs::path out = dir.path() / "out.nc";
+  const BatchRun run = Batch({"convert", Example("bracket.nc").string(), "/nonexistent/second.nc", "-o", out.string()});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "fendo-batch: /nonexistent/second.nc: cannot open: No such file or directory\n");
+  EXPECT_FALSE(fs::exists(out));
 }
 
 }  // namespace

@@ -1,0 +1,108 @@
+#include "cli/batch_commands.h"
+
+#include <algorithm>
+
+#include "cli/batch_program.h"
+#include "cli/output_flags.h"
+
+namespace fendo {
+namespace {
+
+int RunHelp(const BatchArguments&, const BatchStreams& streams) {
+  streams.out << BatchUsage();
+  return 0;
+}
+
+// filter and master build read with the program's own options or the first two reader options:
+// --arcs-to-lines names one of the filter's operations.
+constexpr OptionGroupUse kReader{ReaderOptionGroup};
+constexpr OptionGroupUse kReaderSwitches{ReaderOptionGroup, 2};
+constexpr OptionGroupUse kOutput{OutputOptionGroup};
+
+constexpr BatchCommand kCommands[] = {
+    {"info", "", "info FILE...",
+     "For each program: the records by kind, the rapid and feed lengths and\n"
+     "extents, the estimated cutting time (minutes), the highest feed, the\n"
+     "header data (program O, tool T, length offset H, spindle S, comment) and\n"
+     "how many lines were invalid or not interpreted (parameters, cycles,\n"
+     "functions, polar and machine-coordinate moves).",
+     RunInfo, {kReader, {InfoOptionGroup}}},
+    {"dump", "", "dump FILE",
+     "Every record of the work buffer after loading, one a line:\n"
+     "\"index kind x y z feed\" - the kind as its number (0 None, 1 RapidStart,\n"
+     "2 Rapid, 3 FeedStart, 4 Feed, 6 ArcCcw, 8 ArcCw, 91/92/93 the centre of\n"
+     "the arc before it in XY/ZX/YZ, holding I J K), x y z with four\n"
+     "decimals, the feed in mm/min. Nothing else is written to standard output.",
+     RunDump, {kReader}},
+    {"convert", "", "convert IN... -o OUT",
+     "Writes the program as NC data with the fixed writer (or a template).\n"
+     "With several inputs each is read into its own layer (0, 1, ...) and the\n"
+     "layers are written as one program, each with its own comment, tool and\n"
+     "spindle.",
+     RunConvert, {kReader, kOutput, {ConvertOptionGroup}}},
+    {"filter", "", "filter IN -o OUT", "Filters or converts the program with one operation, then writes it.", RunFilter,
+     {kReaderSwitches, kOutput, {FilterOptionGroup}}},
+    {"optimize", "", "optimize IN -o OUT",
+     "Runs the feed optimizer on the program, prints what it did, and writes it.", RunOptimize,
+     {kReader, kOutput, {OptimizeOptionGroup}}},
+    {"feed", "", "feed IN -o OUT", "Changes the program's feeds with one feed change, then writes it.", RunFeed,
+     {kReader, kOutput, {FeedOptionGroup}}},
+    {"master", "build", "master build IN -o FILE.mma",
+     "Builds the master model (the height grid the feed optimizer slows\n"
+     "down by) from a program that finishes the part, and writes it.",
+     RunMasterBuild, {kReaderSwitches, {MasterBuildOptionGroup}}},
+    {"master", "info", "master info FILE.mma...",
+     "For each master model file: the grid, the area it covers and the\n"
+     "heights, how many cells hold a height, and how many stand on walls of\n"
+     "each steepness.",
+     RunMasterInfo},
+    {"render", "", "render IN -o OUT.png",
+     "Draws the program as the toolpath view shows it, fitted to the image,\n"
+     "and writes the picture as PNG.",
+     RunRender, {kReader, {RenderOptionGroup}}},
+    {"help", "", "help", "This text.", RunHelp},
+};
+
+// -h and --help print the help whatever else is given; the words after -- are files.
+constexpr Option<BatchArguments> kGeneralOptions[] = {
+    {kShortHelpFlag, "", "This text.", {}, {}, kHelpFlag},
+    {kFilesFollowFlag, "", "The arguments after it are files."},
+};
+
+}  // namespace
+
+std::string BatchCommand::FullName() const {
+  return subcommand.empty() ? std::string(name) : std::string(name) + " " + std::string(subcommand);
+}
+
+std::span<const BatchCommand> BatchCommands() { return kCommands; }
+
+const BatchCommand* FindCommand(std::string_view name, std::string_view subcommand) {
+  const auto found = std::ranges::find_if(
+      kCommands, [&](const BatchCommand& c) { return c.name == name && c.subcommand == subcommand; });
+  return found == std::ranges::end(kCommands) ? nullptr : &*found;
+}
+
+bool TakesSubcommand(std::string_view name) {
+  return std::ranges::any_of(kCommands,
+                             [&](const BatchCommand& c) { return c.name == name && !c.subcommand.empty(); });
+}
+
+const OptionEntry* FindOption(const BatchCommand& command, std::string_view flag) {
+  for (const OptionGroupUse& use : command.groups) {
+    if (!use.group) continue;
+    const std::vector<OptionEntry>& entries = use.group().entries();
+    const std::size_t rows = std::min(use.rows, entries.size());
+    for (std::size_t i = 0; i < rows; ++i) {
+      if (entries[i].flag == flag || entries[i].twin == flag) return &entries[i];
+    }
+  }
+  return nullptr;
+}
+
+const OptionGroup& GeneralOptionGroup() {
+  static const OptionGroup group = std::move(OptionGroup("Other options").Add<BatchArguments>(kGeneralOptions));
+  return group;
+}
+
+}  // namespace fendo
