@@ -91,7 +91,7 @@ class ToolpathDatabase {
   // needs are claimed before the first record is overwritten, so a result that does not fit
   // (beyond the record limit, or its memory could not be had) returns false with the records
   // as they were. Only the records change: the undo snapshot, the layers and the statistics
-  // are the caller's. The cursor is left holding the last record written.
+  // are the caller's. The cursor carries the copy and keeps nothing of what it held.
   bool ReplaceRecords(std::span<const ToolpathRecord> records);
   bool ReplaceRecords(ToolpathDatabase& scratch);
 
