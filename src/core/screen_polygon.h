@@ -18,7 +18,9 @@ struct ScreenBox {
   double maxY = -HUGE_VAL;
 
   void Add(ClientPoint p);
-  bool Overlaps(const ScreenBox& o) const { return minX <= o.maxX && o.minX <= maxX && minY <= o.maxY && o.minY <= maxY; }
+  bool Overlaps(const ScreenBox& o) const {
+    return minX <= o.maxX && o.minX <= maxX && minY <= o.maxY && o.minY <= maxY;
+  }
   bool Contains(ClientPoint p) const { return p.x >= minX && p.x <= maxX && p.y >= minY && p.y <= maxY; }
 };
 

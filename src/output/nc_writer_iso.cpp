@@ -59,7 +59,9 @@ class IsoWriter final : public NcDialectWriter {
       return;
     }
     file_.Write("%\n");
-    if (options_.programNumberOn) file_.Write(std::string("O").append(std::to_string(options_.programNumber)).append("\n"));
+    if (options_.programNumberOn) {
+      file_.Write(std::string("O").append(std::to_string(options_.programNumber)).append("\n"));
+    }
   }
 
   void WriteComment() override {
@@ -102,7 +104,9 @@ class IsoWriter final : public NcDialectWriter {
       AppendAxis(line, 'Y', cursor.y);
       WriteNcLine(line);
     }
-    if (options_.spindleSpeed != 0) WriteNcLine(std::string("S").append(std::to_string(options_.spindleSpeed)).append("M03"));
+    if (options_.spindleSpeed != 0) {
+      WriteNcLine(std::string("S").append(std::to_string(options_.spindleSpeed)).append("M03"));
+    }
   }
 
   bool WriteRapidStart(CursorRecord& cursor) override {
