@@ -31,8 +31,7 @@ bool InterpolateArc(ToolpathDatabase& db, const Arc& arc, std::int32_t feed, dou
     db.cursor.SetPosition(ArcChordPoint(arc, k, chords));
     db.cursor.feed = feed;
     db.cursor.kind = kind;
-    if (!db.WriteRecord(db.recordCount)) return false;
-    ++db.recordCount;
+    if (!db.AppendCursor()) return false;
     kind = MoveKind::Feed;
   }
   return true;

@@ -74,15 +74,20 @@ Arc ArcGeometry(ToolpathDatabase& db, int i) {
   return MeasureArc(start, end, offset, kind, plane);
 }
 
-Point3 ArcChordPoint(const Arc& arc, int i, int n) {
-  if (i <= 0) return arc.start;
-  if (i >= n) return arc.end;
-  const double fraction = static_cast<double>(i) / n;
+Point3 ArcPointAt(const Arc& arc, double fraction) {
+  if (fraction <= 0) return arc.start;
+  if (fraction >= 1) return arc.end;
   const double turn = arc.kind == MoveKind::ArcCw ? -arc.sweep : arc.sweep;
   Point3 p = PointOnArc(arc.centre, arc.radius, arc.startAngle + turn * fraction, arc.plane);
   const PlaneAxes axes = AxesOf(arc.plane);
   p.*axes.normal = arc.start.*axes.normal + (arc.end.*axes.normal - arc.start.*axes.normal) * fraction;
   return p;
+}
+
+Point3 ArcChordPoint(const Arc& arc, int i, int n) {
+  if (i <= 0) return arc.start;
+  if (i >= n) return arc.end;
+  return ArcPointAt(arc, static_cast<double>(i) / n);
 }
 
 }  // namespace fendo

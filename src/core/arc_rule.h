@@ -36,8 +36,12 @@ Arc ArcGeometry(ToolpathDatabase& db, int i);
 // to cut (radius below 0.01 mm), at most 100,000.
 int ChordCount(const Arc& arc, double tolerance);
 
-// Point i of the arc cut into n equal chords: 0 is the start, n the end. The coordinate normal
-// to the plane moves evenly from the start's to the end's, so a helix stays a helix.
+// The point of the arc at `fraction` of its sweep: 0 (or less) is the start, 1 (or more) the
+// end. The coordinate normal to the plane moves evenly from the start's to the end's, so a
+// helix stays a helix.
+Point3 ArcPointAt(const Arc& arc, double fraction);
+
+// Point i of the arc cut into n equal chords: 0 is the start, n the end.
 Point3 ArcChordPoint(const Arc& arc, int i, int n);
 
 }  // namespace fendo

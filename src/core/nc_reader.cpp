@@ -38,12 +38,6 @@ LineOutcome ParseInDialect(ToolpathDatabase& db, std::string_view line) {
   return db.options.heidenhainInputChk ? ParseHeidenhainLine(db, line) : ParseIsoLine(db, line);
 }
 
-bool AppendCursor(ToolpathDatabase& db) {
-  if (!db.WriteRecord(db.recordCount)) return false;
-  ++db.recordCount;
-  return true;
-}
-
 // Stores the block the cursor holds: a line as one record, an arc as its end record followed
 // by its centre record (I, J, K with the component normal to the plane zeroed), or, when arcs
 // are turned into lines while reading, as the chords of the arc. A straight feed move starts a
@@ -55,7 +49,7 @@ bool StoreBlock(ToolpathDatabase& db, MoveKind& lastStored) {
   if (IsLinearFeedKind(kind)) db.cursor.kind = IsLinearFeedKind(lastStored) ? MoveKind::Feed : MoveKind::FeedStart;
   if (!IsArcKind(kind)) {
     lastStored = db.cursor.kind;
-    return AppendCursor(db);
+    return db.AppendCursor();
   }
   const NcReaderState& reader = db.reader;
   if (db.options.arcToCutInputChk) {
@@ -65,12 +59,12 @@ bool StoreBlock(ToolpathDatabase& db, MoveKind& lastStored) {
   }
   // An arc end record never stands without its centre record.
   if (db.recordCount > ToolpathDatabase::kMaxRecords - 2) return false;
-  if (!AppendCursor(db)) return false;
+  if (!db.AppendCursor()) return false;
   Point3 offset = reader.centreOffset;
   offset.*AxesOf(db.plane).normal = 0;
   db.cursor.SetPosition(offset);
   db.cursor.kind = CentreKindOf(db.plane);
-  if (AppendCursor(db)) {
+  if (db.AppendCursor()) {
     lastStored = kind;
     return true;
   }

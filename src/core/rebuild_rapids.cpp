@@ -9,7 +9,7 @@
 //
 // The new sequence is built beside the buffer and written back only when it fits, so a program
 // near the record limit is refused whole instead of being cut short.
-#include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "core/post_edit.h"
@@ -69,20 +69,7 @@ std::vector<ToolpathRecord> RebuiltSequence(ToolpathDatabase& db, int first) {
 bool RebuildRapids(ToolpathDatabase& db) {
   const std::optional<int> first = db.FirstMotion();
   if (!first) return true;
-  const std::vector<ToolpathRecord> rebuilt = RebuiltSequence(db, *first);
-  const int count = static_cast<int>(rebuilt.size());
-  if (count > ToolpathDatabase::kMaxRecords) return false;
-  // Claim the chunks the longer program needs before the first record is overwritten: one
-  // write into each, at an index past the records that are still to be read.
-  db.cursor = {};
-  for (int chunk = db.recordCount / WorkBuffer::kChunkRecords; chunk * WorkBuffer::kChunkRecords < count; ++chunk) {
-    if (!db.WriteRecord(std::max(chunk * WorkBuffer::kChunkRecords, db.recordCount))) return false;
-  }
-  for (int i = 0; i < count; ++i) {
-    db.cursor = ToCursor(rebuilt[i]);
-    db.WriteRecord(i);
-  }
-  db.recordCount = count;
+  if (!db.ReplaceRecords(RebuiltSequence(db, *first))) return false;
   CompactRecords(db);
   NormalizeKinds(db);
   return true;

@@ -137,6 +137,38 @@ bool ToolpathDatabase::LoadFromLayer(int slot) {
   return true;
 }
 
+bool ToolpathDatabase::ClaimRecords(int count) {
+  constexpr int kChunk = WorkBuffer::kChunkRecords;
+  // The writes land past the records still to be read, and are overwritten by the replacement.
+  cursor = {};
+  for (int i = recordCount; i < count; i = (i / kChunk + 1) * kChunk) {
+    if (!WriteRecord(i)) return false;
+  }
+  return true;
+}
+
+bool ToolpathDatabase::ReplaceRecords(std::span<const ToolpathRecord> records) {
+  if (records.size() > static_cast<std::size_t>(kMaxRecords)) return false;
+  const int count = static_cast<int>(records.size());
+  if (!ClaimRecords(count)) return false;
+  for (int i = 0; i < count; ++i) {
+    cursor = ToCursor(records[i]);
+    WriteRecord(i);
+  }
+  recordCount = count;
+  return true;
+}
+
+bool ToolpathDatabase::ReplaceRecords(ToolpathDatabase& scratch) {
+  if (!ClaimRecords(scratch.recordCount)) return false;
+  scratch.ForEachRecord([this](int i, const ToolpathRecord& r) {
+    cursor = ToCursor(r);
+    WriteRecord(i);
+  });
+  recordCount = scratch.recordCount;
+  return true;
+}
+
 void ToolpathDatabase::Clear() {
   buffer_.Clear();
   recordCount = 0;

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstddef>
 #include <optional>
+#include <span>
 
 #include "core/geometry.h"
 #include "core/layer_table.h"
@@ -70,6 +71,29 @@ class ToolpathDatabase {
           static_cast<std::int16_t>(cursor.selected), cursor.kind};
     return 1;
   }
+
+  // Stores the cursor as a new last record (index recordCount) and counts it. False, with
+  // recordCount unchanged, at the record limit or when the chunk's memory could not be had
+  // (memoryOk tells which).
+  bool AppendCursor() {
+    if (!WriteRecord(recordCount)) return false;
+    ++recordCount;
+    return true;
+  }
+  // Loads `record` into the cursor and appends it.
+  bool AppendRecord(const ToolpathRecord& record) {
+    cursor = ToCursor(record);
+    return AppendCursor();
+  }
+
+  // Replaces the records of the work buffer by `records`, or by the records of `scratch` (a
+  // store a whole-program edit builds beside the work buffer). The chunks a longer program
+  // needs are claimed before the first record is overwritten, so a result that does not fit
+  // (beyond the record limit, or its memory could not be had) returns false with the records
+  // as they were. Only the records change: the undo snapshot, the layers and the statistics
+  // are the caller's. The cursor carries the copy and keeps nothing of what it held.
+  bool ReplaceRecords(std::span<const ToolpathRecord> records);
+  bool ReplaceRecords(ToolpathDatabase& scratch);
 
   // Record i as stored, for loops that only read: nullptr outside 0..recordCount−1, a None
   // record in a chunk never written. Applies the same out-of-range rule as ReadRecord, and
@@ -170,6 +194,9 @@ class ToolpathDatabase {
 
  private:
   static void Retire(ToolpathRecord& r);
+  // Writes once into every chunk that records recordCount … count−1 fall in, so that the
+  // writes of a replacement cannot fail half way. False when a chunk could not be had.
+  bool ClaimRecords(int count);
   // Rounds a coordinate to storage precision; values beyond float range saturate instead of
   // overflowing (they are out of range for the work buffer either way).
   static float ToStored(double v) { return static_cast<float>(std::clamp(v, -double{FLT_MAX}, double{FLT_MAX})); }

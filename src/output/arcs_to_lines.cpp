@@ -22,30 +22,6 @@ namespace {
 
 constexpr std::string_view kProgressWords = " G02, G03 -> G01 processing (";
 
-bool Append(ToolpathDatabase& lines, const ToolpathRecord& record) {
-  lines.cursor = ToCursor(record);
-  if (!lines.WriteRecord(lines.recordCount)) return false;
-  ++lines.recordCount;
-  return true;
-}
-
-// Writes the scratch store's records over the work buffer. The chunks the longer program
-// needs are claimed before the first record is overwritten, so a failure leaves the buffer as
-// it was.
-bool CopyOver(ToolpathDatabase& db, ToolpathDatabase& lines) {
-  constexpr int kChunk = WorkBuffer::kChunkRecords;
-  db.cursor = {};
-  for (int i = db.recordCount; i < lines.recordCount; i = (i / kChunk + 1) * kChunk) {
-    if (!db.WriteRecord(i)) return false;
-  }
-  lines.ForEachRecord([&db](int i, const ToolpathRecord& r) {
-    db.cursor = ToCursor(r);
-    db.WriteRecord(i);
-  });
-  db.recordCount = lines.recordCount;
-  return true;
-}
-
 }  // namespace
 
 bool ArcsToLines(ToolpathDatabase& db, double tolerance, Progress* progress) {
@@ -58,10 +34,10 @@ bool ArcsToLines(ToolpathDatabase& db, double tolerance, Progress* progress) {
     if (IsArcKind(record.kind)) {
       if (!InterpolateArc(*lines, ArcGeometry(db, i), record.feed, tolerance)) return false;
     } else if (IsMotionKind(record.kind)) {
-      if (!Append(*lines, record)) return false;
+      if (!lines->AppendRecord(record)) return false;
     }
   }
-  if (!CopyOver(db, *lines)) return false;
+  if (!db.ReplaceRecords(*lines)) return false;
   CompactRecords(db);
   NormalizeKinds(db);
   return true;

@@ -2,7 +2,11 @@
 
 #include <cmath>
 #include <limits>
+#include <memory>
+#include <span>
+#include <vector>
 
+#include "core/record_memory.h"
 #include "core/toolpath_database.h"
 #include "toolpath_text.h"
 
@@ -165,6 +169,86 @@ TEST(Records, SegmentMeasuresFromTheSecondRecordToTheFirst) {
   const SegmentResult none = db.Segment(2, 2);
   EXPECT_FALSE(none.nonZero);
   EXPECT_EQ(none.length, 0);
+}
+
+TEST(Records, AppendingStoresBehindTheLastRecordUpToTheRecordLimit) {
+  ToolpathDatabase db;
+  Fill(db, {Rec(K::RapidStart, 0, 0, 50)});
+  db.cursor = {1, 2, 3, 400, 0, K::FeedStart};
+  EXPECT_TRUE(db.AppendCursor());
+  EXPECT_TRUE(db.AppendRecord(Rec(K::Feed, 4, 5, 6, 500)));
+  EXPECT_EQ(db.cursor.x, 4) << "the cursor holds the record appended";
+  EXPECT_EQ(test::Records(db), (std::vector<std::string>{"1 0 0 50 0", "3 1 2 3 400", "4 4 5 6 500"}));
+
+  db.recordCount = ToolpathDatabase::kMaxRecords - 1;
+  EXPECT_TRUE(db.AppendRecord(Rec(K::Feed, 7, 0, 0)));
+  EXPECT_FALSE(db.AppendRecord(Rec(K::Feed, 8, 0, 0)));
+  EXPECT_FALSE(db.AppendCursor());
+  EXPECT_EQ(db.recordCount, ToolpathDatabase::kMaxRecords) << "a refused record is not counted";
+  EXPECT_TRUE(db.memoryOk) << "the record limit is no lack of memory";
+}
+
+// A whole-program edit builds its result beside the work buffer and puts it in place at once:
+// from a scratch store or from a sequence of records, longer or shorter than what was there,
+// across chunk boundaries.
+TEST(Records, ReplacingPutsTheNewRecordsInPlaceWhole) {
+  const auto program = [](int count, float x0) {
+    std::vector<ToolpathRecord> records;
+    for (int i = 0; i < count; ++i) records.push_back(Rec(i == 0 ? K::RapidStart : K::Feed, x0 + i, 0, 0, i));
+    return records;
+  };
+  const int kChunk = WorkBuffer::kChunkRecords;
+  const struct {
+    int before, after;
+  } cases[] = {{3, 5}, {5, 3}, {0, 2 * kChunk + 7}, {2 * kChunk + 7, 2}, {kChunk - 1, kChunk + 1}, {4, 0}};
+  for (const auto& c : cases) {
+    for (const bool fromScratch : {true, false}) {
+      const auto db = std::make_unique<ToolpathDatabase>();
+      Fill(*db, program(c.before, 1000));
+      const std::vector<ToolpathRecord> wanted = program(c.after, 0);
+      bool replaced = false;
+      if (fromScratch) {
+        const auto scratch = std::make_unique<ToolpathDatabase>();
+        for (const ToolpathRecord& r : wanted) ASSERT_TRUE(scratch->AppendRecord(r));
+        replaced = db->ReplaceRecords(*scratch);
+      } else {
+        replaced = db->ReplaceRecords(wanted);
+      }
+      const std::string what = std::to_string(c.before) + " -> " + std::to_string(c.after) +
+                                (fromScratch ? " from a scratch store" : " from records");
+      ASSERT_TRUE(replaced) << what;
+      ASSERT_EQ(db->recordCount, c.after) << what;
+      for (int i = 0; i < c.after; ++i) ASSERT_EQ(test::Describe(*db->RecordAt(i)), test::Describe(wanted[i])) << what;
+    }
+  }
+}
+
+TEST(Records, ReplacingChangesOnlyTheRecords) {
+  ToolpathDatabase db;
+  Fill(db, {Rec(K::RapidStart, 0, 0, 50), Rec(K::FeedStart, 0, 0, 0, 100)});
+  ASSERT_TRUE(db.SaveToLayer(3));
+  ASSERT_TRUE(db.Snapshot(SnapshotMode::Push));
+  db.statistics.highestFeed = 100;
+  ToolpathDatabase scratch;
+  scratch.AppendRecord(Rec(K::RapidStart, 1, 1, 50));
+  scratch.AppendRecord(Rec(K::Feed, 99999, 0, 0));  // out of range: it arrives as a None record
+  ASSERT_TRUE(db.ReplaceRecords(scratch));
+  EXPECT_EQ(test::Records(db), (std::vector<std::string>{"1 1 1 50 0", "0 32700 32700 32700 300"}));
+  EXPECT_EQ(db.layers[3].pointCount(), 2) << "the layer keeps its copy";
+  EXPECT_EQ(db.undoTop(), 1) << "the caller pushes the undo snapshot";
+  EXPECT_EQ(db.statistics.highestFeed, 100) << "the caller recomputes the statistics";
+  ASSERT_TRUE(db.Snapshot(SnapshotMode::Undo));
+  EXPECT_EQ(test::Records(db), (std::vector<std::string>{"1 0 0 50 0", "3 0 0 0 100"}));
+}
+
+TEST(Records, AResultBeyondTheRecordLimitReplacesNothing) {
+  ToolpathDatabase db;
+  Fill(db, {Rec(K::RapidStart, 0, 0, 50), Rec(K::FeedStart, 0, 0, 0, 100)});
+  // Never read: the length alone refuses it.
+  const RecordMemory tooMany(ToolpathDatabase::kMaxRecords + std::size_t{1});
+  ASSERT_NE(tooMany.data(), nullptr);
+  EXPECT_FALSE(db.ReplaceRecords(std::span<const ToolpathRecord>(tooMany.data(), tooMany.count())));
+  EXPECT_EQ(test::Records(db), (std::vector<std::string>{"1 0 0 50 0", "3 0 0 0 100"}));
 }
 
 }  // namespace

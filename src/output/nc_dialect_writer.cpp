@@ -1,0 +1,70 @@
+#include "output/nc_dialect_writer.h"
+
+#include <cmath>
+
+#include "core/user_prompts.h"
+
+namespace fendo {
+namespace {
+
+constexpr double kRapidRate = 5000;        // mm/min, rapid moves in the time estimate
+constexpr double kDiagonalStep = 0.001;    // mm; smaller steps do not make a rapid diagonal
+constexpr int kLastSequenceNumber = 9999;  // numbering runs 1 … 10000, then 1 again
+
+constexpr std::string_view kDiagonalFound = " 사선으로 이동 되는 급속이송이 발견 되었습니다!!!.";
+constexpr std::string_view kStopQuestion = " 중지 하겠습니까?";
+constexpr std::string_view kFendoCaption = "Fendo message";
+
+}  // namespace
+
+NcDialectWriter::NcDialectWriter(const NcOutputOptions& options, OutputFile& file, UserPrompts& prompts,
+                                 LineNumbers numbers)
+    : options_(options), file_(file), prompts_(prompts), numbers_(numbers) {}
+
+void NcDialectWriter::WriteArc(CursorRecord& cursor, Point3 offsets, ArcPlane plane, bool continued) {
+  WriteMeasuredArc(cursor, MeasureArc(state_.last, cursor.position(), offsets, cursor.kind, plane), continued);
+  state_.lastPlane = plane;
+}
+
+void NcDialectWriter::WriteNcLine(std::string_view text) {
+  if (numbers_.on) {
+    ++state_.lineCounter;
+    file_.Write(numbers_.prefix);
+    number_.clear();
+    AppendInteger(number_, state_.lineCounter);
+    file_.Write(number_);
+    if (state_.lineCounter > kLastSequenceNumber) state_.lineCounter = 0;
+  }
+  file_.Write(text);
+  file_.Write("\n");
+}
+
+void NcDialectWriter::LoadSourceStartEnd() {
+  if (options_.useSourceStartEnd) source_ = ExtractSourceStartEnd(options_.sourcePath);
+}
+
+bool NcDialectWriter::ConfirmRapid(Point3 p) {
+  if (!options_.diagonalRapidCheck || !state_.positioned) return true;
+  const Point3 d = state_.last - p;
+  const bool diagonal = std::fabs(d.z) >= kDiagonalStep &&
+                        (std::fabs(d.x) >= kDiagonalStep || std::fabs(d.y) >= kDiagonalStep);
+  if (!diagonal) return true;
+  prompts_.Message(kDiagonalFound, kFendoCaption, PromptIcon::Information);
+  if (prompts_.AskOkCancel(kStopQuestion, kFendoCaption, PromptIcon::Information)) return false;
+  options_.diagonalRapidCheck = false;
+  return true;
+}
+
+void NcDialectWriter::Accumulate(const CursorRecord& cursor) {
+  if (!state_.positioned || cursor.feed == 0) return;
+  const double d = Length(cursor.position() - state_.last);
+  if (IsRapidKind(cursor.kind)) {
+    result_.cuttingTime += d / kRapidRate;
+    result_.rapidLength += d;
+  } else {
+    result_.cuttingTime += d / cursor.feed;
+    result_.feedLength += d;
+  }
+}
+
+}  // namespace fendo

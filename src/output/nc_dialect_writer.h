@@ -1,0 +1,159 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/arc_rule.h"
+#include "core/statistics.h"
+#include "core/toolpath_record.h"
+#include "output/nc_output_options.h"
+#include "output/nc_writer.h"
+#include "output/nc_writer_state.h"
+#include "output/number_text.h"
+#include "output/output_file.h"
+#include "output/source_start_end.h"
+
+namespace fendo {
+
+class UserPrompts;
+
+// One run of the fixed NC writer in one dialect. The driver (nc_writer.cpp) walks the records
+// and asks for the parts of the program in order; each dialect (nc_writer_iso.cpp,
+// nc_writer_heidenhain.cpp) writes them in its own words. What both share lives here: the
+// options of the run, the output file, the modal state, sequence numbers, the axis and feed
+// words, the diagonal-rapid question and the time and length estimate.
+class NcDialectWriter {
+ public:
+  NcDialectWriter(const NcDialectWriter&) = delete;
+  NcDialectWriter& operator=(const NcDialectWriter&) = delete;
+  virtual ~NcDialectWriter() = default;
+
+  // The start of the program, up to the first block that moves.
+  virtual void WriteHeader() = 0;
+  // The run's comment (options().comment).
+  virtual void WriteComment() = 0;
+  // The move to the first motion record, and the retract height it sets.
+  virtual void WriteStartPosition(const CursorRecord& cursor) = 0;
+  // Tool change and spindle start, as the options ask for them.
+  virtual void WriteToolBlock(const CursorRecord& cursor) = 0;
+  // A RapidStart or a Rapid record (G00 in force). False when the user stops at the
+  // diagonal-rapid question.
+  virtual bool WriteRapidStart(CursorRecord& cursor) = 0;
+  virtual bool WriteRapid(CursorRecord& cursor) = 0;
+  // A FeedStart (starting) or Feed record.
+  virtual void WriteLinear(CursorRecord& cursor, bool starting) = 0;
+  // An arc end record with its centre offsets; `continued` when it follows an arc of the same
+  // direction and plane (G02/G03 and the plane word are modal then).
+  void WriteArc(CursorRecord& cursor, Point3 offsets, ArcPlane plane, bool continued);
+  // The end of the program; `cursor` is the last motion record written.
+  virtual void WriteFooter(const CursorRecord& cursor) = 0;
+
+  NcOutputOptions& options() { return options_; }
+  void SetExtents(const Extents& extents) { extents_ = extents; }
+  void ResetPosition(int feed) {
+    state_.last = {kNcStartValue, kNcStartValue, kNcStartValue};
+    state_.positioned = false;
+    state_.lastFeed = feed;
+  }
+  void ResetRun() {
+    state_.lastKind = MoveKind::None;
+    state_.lastPlane.reset();
+  }
+  void set_lastFeed(int feed) { state_.lastFeed = feed; }
+  // After a rapid move the next cut writes its feed; in the layer output it need not when the
+  // rapid record carries the feed last written, which the machine still holds.
+  void FeedAfterRapid(bool fromRapid, int rapidFeed) {
+    state_.lastFeed = fromRapid && state_.writtenFeed == rapidFeed ? rapidFeed : kNcFeedAfterRapid;
+  }
+  MoveKind lastKind() const { return state_.lastKind; }
+  std::optional<ArcPlane> lastPlane() const { return state_.lastPlane; }
+  WriteResult& result() { return result_; }
+
+  // The end of a written motion record: the position the writer left in the cursor becomes
+  // the last position.
+  void Moved(const CursorRecord& cursor) {
+    state_.last = cursor.position();
+    state_.positioned = true;
+    state_.lastKind = cursor.kind;
+  }
+
+ protected:
+  static constexpr int kDecimals = 3;
+
+  // How a dialect numbers its lines: which lines carry a number, and the letter before it.
+  struct LineNumbers {
+    bool on = false;
+    std::string_view prefix;
+  };
+
+  NcDialectWriter(const NcOutputOptions& options, OutputFile& file, UserPrompts& prompts, LineNumbers numbers);
+
+  // An arc measured from the last written position, in the dialect's words.
+  virtual void WriteMeasuredArc(CursorRecord& cursor, const Arc& arc, bool continued) = 0;
+
+  // One line of the program, numbered as the dialect numbers its lines (1 … 10000, then 1 again).
+  void WriteNcLine(std::string_view text);
+
+  // Reads the start and end part of the source program when the options ask for them.
+  void LoadSourceStartEnd();
+  bool UsesSourceStart() const { return options_.useSourceStartEnd && !source_.start.empty(); }
+  bool UsesSourceEnd() const { return options_.useSourceStartEnd && !source_.end.empty(); }
+  // The source program's end part, as it stands.
+  void WriteSourceEnd() { file_.Write(source_.end + "\n"); }
+
+  // The line being built, empty: one buffer for every line, so writing allocates nothing.
+  std::string& NewLine() {
+    line_.clear();
+    return line_;
+  }
+
+  static void AppendAxis(std::string& line, char axis, double value) {
+    line += axis;
+    AppendFixed<kDecimals>(line, value);
+  }
+  void AppendFeed(std::string& line, int feed) {
+    state_.writtenFeed = feed;
+    line += 'F';
+    AppendInteger(line, feed);
+  }
+  // The words of the axes whose value differs from the last written position, X, Y, Z in
+  // that order; true when any did.
+  bool AppendChangedAxes(std::string& line, Point3 p) const {
+    const std::size_t before = line.size();
+    if (p.x != state_.last.x) AppendAxis(line, 'X', p.x);
+    if (p.y != state_.last.y) AppendAxis(line, 'Y', p.y);
+    if (p.z != state_.last.z) AppendAxis(line, 'Z', p.z);
+    return line.size() != before;
+  }
+
+  // The diagonal-rapid question, for every rapid move after the first while it is asked: a
+  // rapid that moves in Z and across at once may run the tool into the part. False when the
+  // user stops the run; going on stops the question for the rest of the run.
+  bool ConfirmRapid(Point3 p);
+  // Adds a written move to the time and length estimate. The move from the start values is no
+  // move of the machine, and a move without a feed takes no estimated time.
+  void Accumulate(const CursorRecord& cursor);
+
+  NcOutputOptions options_;
+  OutputFile& file_;
+  UserPrompts& prompts_;
+  NcWriterState state_;
+  Extents extents_;
+  SourceStartEnd source_;
+  WriteResult result_;
+
+ private:
+  LineNumbers numbers_;
+  std::string line_;
+  std::string number_;
+};
+
+// The two dialects.
+std::unique_ptr<NcDialectWriter> MakeIsoWriter(const NcOutputOptions& options, OutputFile& file, UserPrompts& prompts);
+// `chordTolerance` (mm): arcs outside the working plane are written as chords this close.
+std::unique_ptr<NcDialectWriter> MakeHeidenhainWriter(const NcOutputOptions& options, double chordTolerance,
+                                                      OutputFile& file, UserPrompts& prompts);
+
+}  // namespace fendo

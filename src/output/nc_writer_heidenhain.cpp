@@ -1,0 +1,166 @@
+// The Heidenhain conversational dialect of the fixed NC writer.
+//
+// Every line is numbered. The program opens with BEGIN PGM and the blank form (BLK FORM) and
+// moves to the first point; with a tool change it defines and calls the tool (TOOL DEF, TOOL
+// CALL with the spindle speed), retracts and starts spindle and coolant (M03M08). It ends with
+// END PGM. A
+// straight move is an L block with the axes that change; positioning moves carry FMAX, the
+// control's rapid, and a cut its feed when the feed changes. XY arcs are written as a pole
+// (CC) and a C block turning about it with DR- (clockwise) or DR+; arcs in the other planes,
+// which the control knows only about a pole in the working plane, as chords within the
+// reader's tolerance.
+#include <string>
+
+#include "output/nc_dialect_writer.h"
+
+namespace fendo {
+namespace {
+
+// Heidenhain positioning moves are written with FMAX, the control's rapid: a feed word such as
+// F6000 would make them feed moves at 6 m/min, and read back they would be cuts.
+constexpr std::string_view kRapid = "FMAX";
+
+class HeidenhainWriter final : public NcDialectWriter {
+ public:
+  HeidenhainWriter(const NcOutputOptions& options, double chordTolerance, OutputFile& file, UserPrompts& prompts)
+      : NcDialectWriter(options, file, prompts, {.on = true, .prefix = ""}), chordTolerance_(chordTolerance) {}
+
+  void WriteHeader() override {
+    LoadSourceStartEnd();
+    if (UsesSourceStart()) {
+      WriteNcLine(source_.start);
+      return;
+    }
+    WriteNcLine(" BEGIN PGM " + std::to_string(options_.programNumber) + " MM");
+    WriteNcLine(" BLK FORM 0.1 Z X+0.000 Y+0.000 Z-100.000");
+    WriteNcLine(" BLK FORM 0.2 X+100.000 Y+100.000 Z+0.000");
+  }
+
+  // The conversational form has no place for the comment.
+  void WriteComment() override {}
+
+  void WriteStartPosition(const CursorRecord& cursor) override {
+    state_.retractZ = cursor.z;
+    if (UsesSourceStart()) return;
+    std::string line = "L";
+    AppendAxis(line, 'X', cursor.x);
+    AppendAxis(line, 'Y', cursor.y);
+    AppendAxis(line, 'Z', cursor.z);
+    line += kRapid;
+    state_.lastFeed = kNcFeedAfterRapid;
+    WriteNcLine(line);
+  }
+
+  void WriteToolBlock(const CursorRecord& cursor) override {
+    if (!options_.toolChange) return;
+    state_.retractZ = cursor.z;
+    const std::string tool = std::to_string(options_.toolNumber);
+    WriteNcLine("TOOL DEF " + tool + " L+0.000 R+0.000");
+    WriteNcLine("TOOL CALL " + tool + " Z S" + std::to_string(options_.spindleSpeed));
+    std::string line = "L";
+    AppendAxis(line, 'Z', state_.retractZ);
+    WriteNcLine(line.append(kRapid));
+    state_.lastFeed = kNcFeedAfterRapid;
+    WriteNcLine("M03M08");
+  }
+
+  bool WriteRapidStart(CursorRecord& cursor) override {
+    if (!ConfirmRapid(cursor.position())) return false;
+    std::string& line = NewLine();
+    state_.lastFeed = kNcFeedAfterRapid;
+    line = "L";
+    const bool moved = AppendChangedAxes(line, cursor.position());
+    line += kRapid;
+    // A rapid start that does not move still writes its FMAX, without the L.
+    WriteNcLine(moved ? std::string_view(line) : std::string_view(line).substr(1));
+    if (moved) Accumulate(cursor);
+    return true;
+  }
+
+  bool WriteRapid(CursorRecord& cursor) override {
+    if (!ConfirmRapid(cursor.position())) return false;
+    if (cursor.position() == state_.last) return true;
+    std::string& line = NewLine();
+    state_.lastFeed = kNcFeedAfterRapid;
+    line = "L";
+    AppendChangedAxes(line, cursor.position());
+    line += kRapid;
+    WriteNcLine(line);
+    Accumulate(cursor);
+    return true;
+  }
+
+  void WriteLinear(CursorRecord& cursor, bool starting) override {
+    std::string& line = NewLine();
+    line = "L";
+    const bool moved = AppendChangedAxes(line, cursor.position());
+    const bool feedChanged = cursor.feed != state_.lastFeed;
+    if (!moved && !feedChanged) {
+      if (starting) {
+        state_.writtenFeed = cursor.feed;
+        WriteNcLine("F" + std::to_string(cursor.feed));
+      }
+      return;
+    }
+    if (starting || feedChanged) AppendFeed(line, cursor.feed);
+    state_.lastFeed = cursor.feed;
+    WriteNcLine(line);
+    if (moved) Accumulate(cursor);
+  }
+
+  void WriteFooter(const CursorRecord&) override {
+    if (UsesSourceEnd()) {
+      WriteSourceEnd();
+      return;
+    }
+    WriteNcLine(" END PGM " + std::to_string(options_.programNumber) + " MM");
+  }
+
+ private:
+  void WriteMeasuredArc(CursorRecord& cursor, const Arc& arc, bool continued) override {
+    const bool feedChanged = cursor.feed != state_.lastFeed;
+    state_.lastFeed = cursor.feed;
+    if (arc.plane != ArcPlane::XY) {
+      WriteChords(cursor, arc, continued && !feedChanged);
+      return;
+    }
+    std::string pole = "CC";
+    AppendAxis(pole, 'X', arc.centre.x);
+    AppendAxis(pole, 'Y', arc.centre.y);
+    WriteNcLine(pole);
+    std::string line = "C";
+    AppendChangedAxes(line, cursor.position());
+    line += cursor.kind == MoveKind::ArcCw ? "DR-" : "DR+";
+    if (!continued || feedChanged) AppendFeed(line, cursor.feed);
+    WriteNcLine(line);
+    Accumulate(cursor);
+  }
+
+  // The arc as straight L blocks within the chord tolerance; the first carries the feed unless
+  // `feedHeld`.
+  void WriteChords(const CursorRecord& cursor, const Arc& arc, bool feedHeld) {
+    const int chords = ChordCount(arc, chordTolerance_);
+    for (int k = 1; k <= chords; ++k) {
+      std::string line = "L";
+      const Point3 p = ArcChordPoint(arc, k, chords);
+      AppendChangedAxes(line, p);
+      if (k == 1 && !feedHeld) AppendFeed(line, cursor.feed);
+      if (line.size() > 1) WriteNcLine(line);
+      state_.last = p;
+    }
+    // The estimate counts the arc as the straight move from its start, as it does every arc.
+    state_.last = arc.start;
+    Accumulate(cursor);
+  }
+
+  double chordTolerance_;  // mm
+};
+
+}  // namespace
+
+std::unique_ptr<NcDialectWriter> MakeHeidenhainWriter(const NcOutputOptions& options, double chordTolerance,
+                                                      OutputFile& file, UserPrompts& prompts) {
+  return std::make_unique<HeidenhainWriter>(options, chordTolerance, file, prompts);
+}
+
+}  // namespace fendo

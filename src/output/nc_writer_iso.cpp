@@ -1,0 +1,269 @@
+// The ISO dialect (G-code) of the fixed NC writer.
+//
+// Header "%" and an optional O number, the comment in parentheses, a G90G00G17 move to the
+// first point, then, as the options ask, the tool change (retract, G49, the change through G28,
+// G43 with the length offset) and the spindle start. Motion words are modal: G00 and G02/G03 and the plane
+// word only when they change, F only when the feed does. Arcs are written by R when the options
+// ask for it (negative beyond half a turn; a full circle always by I, J, K), else by their
+// centre offsets. The footer retracts to the highest of the start and the last point, stops
+// coolant and program, and may add the extents and the cutting time.
+//
+// Incremental output writes cutting moves as G91 increments rounded to what is written and
+// moves on from the rounded position, so that rounding never accumulates; rapid moves are
+// written absolute after a G90.
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <string>
+#include <utility>
+
+#include "output/format_increment.h"
+#include "output/nc_dialect_writer.h"
+
+namespace fendo {
+namespace {
+
+constexpr double kRadiusAllowance = 0.0005;  // mm added to R: rounding never makes it shorter
+constexpr double kSmallestOffset = 0.001;    // mm; smaller centre offsets are not written
+constexpr double kHalfTurn = 180;            // degrees
+constexpr double kFullTurn = 360;            // degrees
+constexpr int kIncrementOffsetDecimals = 6;  // incremental I/J/K are written with "%f"
+constexpr int kExtentDecimals = 6;
+constexpr int kTimeDecimals = 2;
+
+std::string Trimmed(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(" \t\r\n");
+  if (first == std::string_view::npos) return "";
+  return std::string(text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1));
+}
+
+std::string_view PlaneWord(ArcPlane plane) {
+  switch (plane) {
+    case ArcPlane::XY: return "G17";
+    case ArcPlane::ZX: return "G18";
+    case ArcPlane::YZ: return "G19";
+  }
+  return "";
+}
+
+class IsoWriter final : public NcDialectWriter {
+ public:
+  IsoWriter(const NcOutputOptions& options, OutputFile& file, UserPrompts& prompts)
+      : NcDialectWriter(options, file, prompts, {.on = options.sequenceNumbers, .prefix = "N"}) {}
+
+  void WriteHeader() override {
+    state_.g91Active = false;
+    LoadSourceStartEnd();
+    if (UsesSourceStart()) {
+      file_.Write(source_.start + "\n");
+      return;
+    }
+    file_.Write("%\n");
+    if (options_.programNumberOn) {
+      file_.Write(std::string("O").append(std::to_string(options_.programNumber)).append("\n"));
+    }
+  }
+
+  void WriteComment() override {
+    const std::string comment = Trimmed(options_.comment);
+    if (comment.empty()) return;
+    std::string block = "(";
+    std::string_view rest = comment;
+    for (std::size_t feed = rest.find('\n'); feed != std::string_view::npos; feed = rest.find('\n')) {
+      block.append(Trimmed(rest.substr(0, feed))).append(")\r\n(");
+      rest.remove_prefix(feed + 1);
+    }
+    block.append(Trimmed(rest)).append(")\n");
+    file_.Write(block);
+  }
+
+  void WriteStartPosition(const CursorRecord& cursor) override {
+    state_.retractZ = cursor.z;
+    if (UsesSourceStart()) return;
+    std::string line = "G90G00G17";
+    AppendAxis(line, 'X', cursor.x);
+    AppendAxis(line, 'Y', cursor.y);
+    AppendAxis(line, 'Z', cursor.z);
+    WriteNcLine(line);
+  }
+
+  void WriteToolBlock(const CursorRecord& cursor) override {
+    if (options_.toolChange) {
+      std::string line;
+      AppendAxis(line, 'Z', state_.retractZ);
+      WriteNcLine(line);
+      WriteNcLine("G49");
+      WriteNcLine("G28G91Z0.0T" + std::to_string(options_.toolNumber) + "M06");
+      WriteNcLine("G90");
+      line = "G43";
+      AppendAxis(line, 'Z', state_.retractZ);
+      line.append("H").append(std::to_string(options_.lengthOffset));
+      WriteNcLine(line);
+      line = "G00";
+      AppendAxis(line, 'X', cursor.x);
+      AppendAxis(line, 'Y', cursor.y);
+      WriteNcLine(line);
+    }
+    if (options_.spindleSpeed != 0) {
+      WriteNcLine(std::string("S").append(std::to_string(options_.spindleSpeed)).append("M03"));
+    }
+  }
+
+  bool WriteRapidStart(CursorRecord& cursor) override {
+    if (!ConfirmRapid(cursor.position())) return false;
+    std::string& line = NewLine();
+    LeaveIncremental(line);
+    line += "G00";
+    if (AppendChangedAxes(line, cursor.position())) Accumulate(cursor);
+    WriteNcLine(line);
+    return true;
+  }
+
+  bool WriteRapid(CursorRecord& cursor) override {
+    if (!ConfirmRapid(cursor.position())) return false;
+    if (cursor.position() == state_.last) return true;
+    std::string& line = NewLine();
+    LeaveIncremental(line);
+    AppendChangedAxes(line, cursor.position());
+    WriteNcLine(line);
+    Accumulate(cursor);
+    return true;
+  }
+
+  void WriteLinear(CursorRecord& cursor, bool starting) override {
+    std::string& line = NewLine();
+    if (starting) line = "G01";
+    bool moved;
+    if (options_.incremental) {
+      const std::array<std::string, 3> increments = RoundIncrements(cursor);
+      moved = AppendIncrements(line, increments);
+    } else {
+      moved = AppendChangedAxes(line, cursor.position());
+    }
+    const bool feedChanged = cursor.feed != state_.lastFeed;
+    if (feedChanged) AppendFeed(line, cursor.feed);
+    // A Feed record that neither moves nor changes the feed writes nothing; a FeedStart writes
+    // its G01 all the same.
+    if (!starting && !moved && !feedChanged) return;
+    // G91 goes with the first line written in incremental mode: a line left out must not
+    // leave the machine thinking it was switched.
+    if (options_.incremental && !state_.g91Active) {
+      line.insert(0, "G91");
+      state_.g91Active = true;
+    }
+    WriteNcLine(line);
+    if (moved) Accumulate(cursor);
+  }
+
+  void WriteFooter(const CursorRecord& cursor) override {
+    if (UsesSourceEnd()) {
+      WriteSourceEnd();
+      return;
+    }
+    state_.retractZ = std::max(state_.retractZ, cursor.z);
+    std::string line = "G00";
+    AppendAxis(line, 'Z', state_.retractZ);
+    WriteNcLine(line);
+    WriteNcLine("M09");
+    WriteNcLine("M30");
+    WriteNcLine("%");
+    if (options_.machiningInfo) WriteMachiningInfo();
+  }
+
+ private:
+  void WriteMeasuredArc(CursorRecord& cursor, const Arc& arc, bool continued) override {
+    const Point3 offsets = arc.centre - arc.start;
+    std::string& line = NewLine();
+    const std::array<std::string, 3> increments =
+        options_.incremental ? RoundIncrements(cursor) : std::array<std::string, 3>{};
+    if (options_.incremental && !state_.g91Active) {
+      line = "G91";
+      state_.g91Active = true;
+    }
+    if (!continued) {
+      if (arc.plane != state_.lastPlane) line += PlaneWord(arc.plane);
+      line += cursor.kind == MoveKind::ArcCw ? "G02" : "G03";
+    }
+    const bool moved = options_.incremental ? AppendIncrements(line, increments)
+                                            : AppendChangedAxes(line, cursor.position());
+    AppendRadiusOrOffsets(line, arc, offsets, options_.incremental ? kIncrementOffsetDecimals : kDecimals);
+    if (cursor.feed != state_.lastFeed) AppendFeed(line, cursor.feed);
+    WriteNcLine(line);
+    if (moved) Accumulate(cursor);
+  }
+
+  // Rapid moves are written absolute: a G90 goes before the first one after incremental cuts.
+  void LeaveIncremental(std::string& line) {
+    if (options_.incremental && state_.g91Active) {
+      line = "G90";
+      state_.g91Active = false;
+    }
+  }
+
+  // The increments from the last written position to the cursor, rounded to what is written;
+  // the cursor moves to where the rounded increments lead.
+  std::array<std::string, 3> RoundIncrements(CursorRecord& cursor) {
+    const Point3 last = state_.last;
+    std::array<double, 3> values = {cursor.x - last.x, cursor.y - last.y, cursor.z - last.z};
+    std::array<std::string, 3> texts;
+    FormatIncrement(values, texts, kDecimals);
+    cursor.SetPosition({last.x + values[0], last.y + values[1], last.z + values[2]});
+    incrementValues_ = values;
+    return texts;
+  }
+
+  bool AppendIncrements(std::string& line, const std::array<std::string, 3>& texts) const {
+    static constexpr std::array<char, 3> kAxes = {'X', 'Y', 'Z'};
+    bool any = false;
+    for (std::size_t k = 0; k < kAxes.size(); ++k) {
+      if (incrementValues_[k] == 0) continue;
+      line.append(1, kAxes[k]).append(texts[k]);
+      any = true;
+    }
+    return any;
+  }
+
+  void AppendRadiusOrOffsets(std::string& line, const Arc& arc, Point3 offsets, int offsetDecimals) {
+    // R describes an arc only up to a full turn, and beyond half a turn only with its sign.
+    if (options_.ijkToR && arc.sweep < kFullTurn) {
+      line += 'R';
+      const double r = Length(offsets) + kRadiusAllowance;
+      AppendFixed(line, arc.sweep > kHalfTurn ? -r : r, kDecimals);
+      return;
+    }
+    const std::array<std::pair<char, double>, 3> words = {{{'I', offsets.x}, {'J', offsets.y}, {'K', offsets.z}}};
+    for (const auto& [letter, value] : words) {
+      if (std::fabs(value) < kSmallestOffset) continue;
+      line += letter;
+      AppendFixed(line, value, offsetDecimals);
+    }
+  }
+
+  // The extents of the feed moves and the estimated cutting time, as comments.
+  void WriteMachiningInfo() {
+    const auto extentLine = [this](char axis, double min, double max) {
+      std::string text = "(MIN ";
+      text.append(1, axis).append(" = ");
+      AppendFixed(text, min, kExtentDecimals);
+      text.append("      MAX ").append(1, axis).append(" = ");
+      AppendFixed(text, max, kExtentDecimals);
+      WriteNcLine(text + " )");
+    };
+    extentLine('X', extents_.min.x, extents_.max.x);
+    extentLine('Y', extents_.min.y, extents_.max.y);
+    extentLine('Z', extents_.min.z, extents_.max.z);
+    std::string time = "(CUTTING TIME = ";
+    AppendFixed(time, result_.cuttingTime, kTimeDecimals);
+    WriteNcLine(time + " MIN)");
+  }
+
+  std::array<double, 3> incrementValues_{};  // mm, the rounded increments of the line being built
+};
+
+}  // namespace
+
+std::unique_ptr<NcDialectWriter> MakeIsoWriter(const NcOutputOptions& options, OutputFile& file, UserPrompts& prompts) {
+  return std::make_unique<IsoWriter>(options, file, prompts);
+}
+
+}  // namespace fendo
