@@ -68,7 +68,7 @@ class HeidenhainWriter final : public NcDialectWriter {
     if (!ConfirmRapid(cursor.position())) return false;
     std::string& line = NewLine();
     state_.lastFeed = kNcFeedAfterRapid;
-    line = "L";
+    line.assign(1, 'L');
     const bool moved = AppendChangedAxes(line, cursor.position());
     line += kRapid;
     // A rapid start that does not move still writes its FMAX, without the L.
@@ -82,7 +82,7 @@ class HeidenhainWriter final : public NcDialectWriter {
     if (cursor.position() == state_.last) return true;
     std::string& line = NewLine();
     state_.lastFeed = kNcFeedAfterRapid;
-    line = "L";
+    line.assign(1, 'L');
     AppendChangedAxes(line, cursor.position());
     line += kRapid;
     WriteNcLine(line);
@@ -92,13 +92,14 @@ class HeidenhainWriter final : public NcDialectWriter {
 
   void WriteLinear(CursorRecord& cursor, bool starting) override {
     std::string& line = NewLine();
-    line = "L";
+    line.assign(1, 'L');
     const bool moved = AppendChangedAxes(line, cursor.position());
     const bool feedChanged = cursor.feed != state_.lastFeed;
     if (!moved && !feedChanged) {
       if (starting) {
         state_.writtenFeed = cursor.feed;
-        WriteNcLine("F" + std::to_string(cursor.feed));
+        line.assign(1, 'F') += std::to_string(cursor.feed);
+        WriteNcLine(line);
       }
       return;
     }
