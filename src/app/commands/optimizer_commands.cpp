@@ -54,7 +54,7 @@ void FeedOptimizerCommand(CFendoView& view) {
   // The settings of the run; Cancel, or a machine whose optimizer is off, changes
   // nothing.
   TransferDialog dialog(host.transferDialog, machine, &view);
-  if (dialog.exec() != QDialog::Accepted || machine.qelEnabled != 1) return;
+  if (dialog.exec() != QDialog::Accepted || !machine.OptimizerEnabled()) return;
 
   TakeMasterModel(view, machine);
 
