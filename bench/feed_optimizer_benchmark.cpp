@@ -37,7 +37,7 @@ void TimeEngine(benchmark::State& state, const char* variable) {
   std::size_t output = 0;
   for (auto _ : state) {
     OptimizerSlot slot;
-    output = RunEngine(points, machine, slot).size();
+    output = RunEngine(points, machine, slot, nullptr).size();
   }
   state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(points.size()));
   state.counters["records_out"] = static_cast<double>(output);
