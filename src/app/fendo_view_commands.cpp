@@ -166,7 +166,7 @@ void CFendoView::OnToolShape() {
 
 void CFendoView::OnToolpathInformation() {
   ComputeStatistics(*db_);
-  CNcdataInfoDlg dialog(db_->statistics, this);
+  CNcdataInfoDlg dialog(db_->statistics, db_->layers[db_->layers.workLayer].unit, this);
   dialog.exec();
 }
 

@@ -59,6 +59,10 @@ int ReportWriteResult(const WriteResult& result, const std::string& path, std::o
     case WriteStatus::WriteFailed:
       err << "fendo-batch: " << path << ": writing failed: " << result.reason << "; the file is incomplete\n";
       break;
+    case WriteStatus::MixedUnits:
+      err << "fendo-batch: " << path << ": the layers are in different units (" << result.reason
+          << "); nothing was written\n";
+      break;
     case WriteStatus::Stopped:
       err << "fendo-batch: " << path << ": stopped at a diagonal rapid move; the part written so far is kept "
           << "(--yes goes on, --no-diagonal-check does not ask)\n";

@@ -1,6 +1,7 @@
 // fendo-batch info: for each program the toolpath information (lengths, extents, cutting
 // time, highest feed), the records by kind and the header data, as text or one JSON object
-// per program.
+// per program. Lengths and feeds are in the unit the program states (G20/G21), mm when it
+// states none; a program that switches units part way is warned of.
 #include <array>
 #include <charconv>
 
@@ -78,10 +79,16 @@ std::string ExtentsJson(const Extents& e) {
   return json + "}";
 }
 
+constexpr std::string_view kUnitChangesText =
+    "the program states another unit after its first move: its numbers, read as they stand, are in both units";
+
 void PrintText(const std::string& file, const LoadedProgram& program, const KindCounts& kinds, std::ostream& out) {
   const ToolpathDatabase& db = *program.db;
   const ToolpathStatistics& s = db.statistics;
   const LayerSlot& layer = db.layers[db.layers.workLayer];
+  // Lengths and feeds in the program's unit; one that states none shows them in mm.
+  const LengthUnit unit = UnitOrMillimetres(layer.unit.stated);
+  const std::string length = std::string(" ").append(LengthUnitName(unit));
   std::string kindList;
   for (std::size_t k = 0; k < kinds.size(); ++k) {
     if (kinds[k] == 0) continue;
@@ -93,12 +100,14 @@ void PrintText(const std::string& file, const LoadedProgram& program, const Kind
   };
   out << file << '\n';
   row("records", std::to_string(db.recordCount) + (kindList.empty() ? "" : "   (" + kindList + ")"));
-  row("rapid length", Fixed(s.rapidLength) + " mm");
+  if (layer.unit.stated) row("unit", std::string(LengthUnitName(unit)));
+  if (layer.unit.changes) row("warning", std::string(kUnitChangesText));
+  row("rapid length", Fixed(s.rapidLength) + length);
   row("rapid extents", ExtentsText(s.rapidExtents));
-  row("feed length", Fixed(s.feedLength) + " mm");
+  row("feed length", Fixed(s.feedLength) + length);
   row("cutting time", Fixed(s.cuttingTime) + " min");
   row("feed extents", ExtentsText(s.feedExtents));
-  row("highest feed", std::to_string(s.highestFeed) + " mm/min");
+  row("highest feed", std::to_string(s.highestFeed).append(" ").append(FeedUnitName(unit)));
   row("program (O)", std::to_string(layer.programNumber));
   row("tool (T)", std::to_string(layer.toolNumber));
   row("length offset (H)", std::to_string(layer.lengthOffset));
@@ -129,7 +138,13 @@ void PrintJson(const std::string& file, const LoadedProgram& program, const Kind
       .Add("programNumber", layer.programNumber)
       .Add("toolNumber", layer.toolNumber)
       .Add("lengthOffset", layer.lengthOffset)
-      .Add("spindle", layer.spindle)
+      .Add("spindle", layer.spindle);
+  if (layer.unit.stated) {
+    json.Add("unit", LengthUnitName(*layer.unit.stated));
+  } else {
+    json.AddRaw("unit", "null");
+  }
+  json.AddRaw("unitChanges", layer.unit.changes ? "true" : "false")
       .Add("comment", layer.comment)
       .Add("lines", static_cast<long long>(program.result.lines))
       .Add("invalidLines", static_cast<long long>(program.result.invalidLines))

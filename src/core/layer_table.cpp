@@ -23,6 +23,7 @@ bool LayerTable::CopyLayer(int src, int dst) {
   to.spindle = from.spindle;
   to.toolNumber = from.toolNumber;
   to.lengthOffset = from.lengthOffset;
+  to.unit = from.unit;
   if (!from.points.allocated()) {
     to.points.Free();
     return true;
@@ -44,6 +45,8 @@ bool LayerTable::AppendLayer(int src, int dst) {
   std::copy_n(from.points.data(), from.pointCount(), joined.data() + to.pointCount());
   std::copy_n(to.points.data(), to.pointCount(), joined.data());
   to.points = std::move(joined);
+  // The joined records keep dst's unit; those of another unit leave it changing units.
+  if (UnitOrMillimetres(from.unit.stated) != UnitOrMillimetres(to.unit.stated)) to.unit.changes = true;
   return true;
 }
 

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <string>
 
+#include "core/length_unit.h"
 #include "core/record_block.h"
 
 namespace fendo {
@@ -18,6 +19,7 @@ struct LayerSlot {
   int toolNumber = 1;         // T
   int lengthOffset = 1;       // H
   int programNumber = 0;      // O
+  ProgramUnit unit;           // G20/G21: the unit its numbers are in
   bool layerOn = false;       // drawn and fitted even when it is not the work layer
 
   int pointCount() const { return points.count(); }
@@ -35,9 +37,9 @@ class LayerTable {
   LayerSlot& operator[](int index) { return slots_[index]; }
   const LayerSlot& operator[](int index) const { return slots_[index]; }
 
-  // Replaces dst's records by a copy of src's and takes src's file name, comment and header
-  // numbers (not its layer name or on flag). False when the memory could not be had: dst is
-  // then left without a block.
+  // Replaces dst's records by a copy of src's and takes src's file name, comment, header
+  // numbers and unit (not its layer name or on flag). False when the memory could not be had:
+  // dst is then left without a block.
   bool CopyLayer(int src, int dst);
   // Appends src's records behind dst's; into a slot without records it is CopyLayer. False
   // when the memory could not be had, with dst left as it was.

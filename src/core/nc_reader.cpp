@@ -4,6 +4,7 @@
 
 #include "core/line_reader.h"
 #include "core/nc_line_parsers.h"
+#include "core/nc_reader_unit.h"
 #include "core/progress.h"
 #include "core/statistics.h"
 #include "core/toolpath_database.h"
@@ -15,8 +16,10 @@ constexpr std::string_view kLoadingText = "NCDATA 불러오기";
 constexpr std::int64_t kLinesBetweenReports = 1 << 16;
 
 // Every file starts in absolute mode in the XY plane, with the work layer's header data
-// cleared; the motion mode, feed and position carry on from what was read before.
+// cleared (its unit only when the file starts the work buffer); the motion mode, feed and
+// position carry on from what was read before.
 void StartFile(ToolpathDatabase& db) {
+  StartUnitReading(db);
   db.reader.incremental = false;
   db.reader.circleCentre.reset();
   db.plane = ArcPlane::XY;
@@ -98,6 +101,7 @@ LoadResult ReadLines(ToolpathDatabase& db, LineReader& lines, Progress* progress
     result.status = LoadStatus::ReadFailed;
     result.reason = lines.error();
   }
+  FinishUnitReading(db);
   db.lastMotionIndex = db.PrevMotion(db.recordCount);
   BoundingBox(db);
   return result;

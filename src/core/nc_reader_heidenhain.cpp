@@ -26,6 +26,7 @@
 #include "core/geometry.h"
 #include "core/nc_line_parsers.h"
 #include "core/nc_reader.h"
+#include "core/nc_reader_unit.h"
 #include "core/toolpath_database.h"
 
 namespace fendo {
@@ -234,7 +235,9 @@ LineOutcome ParseHeidenhainLine(ToolpathDatabase& db, std::string_view line) {
   NcReaderState& reader = db.reader;
   HeidenhainBlock b;
   switch (ScanHeidenhainBlock(text, reader, b)) {
-    case Scan::Frame: return LineOutcome::NoRecord;
+    case Scan::Frame:
+      if (const std::optional<LengthUnit> unit = BeginProgramUnit(text)) NoteStatedUnit(db, *unit);
+      return LineOutcome::NoRecord;
     case Scan::NotInterpreted: return LineOutcome::Skipped;
     case Scan::Block: break;
   }

@@ -25,6 +25,7 @@
 #include "core/nc_number.h"
 #include "core/nc_line_parsers.h"
 #include "core/nc_reader.h"
+#include "core/nc_reader_unit.h"
 #include "core/toolpath_database.h"
 
 namespace fendo {
@@ -97,6 +98,7 @@ struct IsoBlock {
   bool gWord = false;                        // a G word refreshes the modal motion mode
   std::optional<bool> incremental;           // G91 / G90
   std::optional<ArcPlane> plane;             // G17 / G18 / G19
+  std::optional<LengthUnit> unit;            // G20 / G21
   bool dataOnly = false;
   bool invalid = false;
   bool hasWords = false;                     // anything but blanks outside comments
@@ -136,6 +138,8 @@ void ApplyGCode(IsoBlock& b, double value) {
     case 17: b.plane = ArcPlane::XY; break;
     case 18: b.plane = ArcPlane::ZX; break;
     case 19: b.plane = ArcPlane::YZ; break;
+    case 20: b.unit = LengthUnit::Inch; break;
+    case 21: b.unit = LengthUnit::Millimetre; break;
     case 90: b.incremental = false; break;
     case 91: b.incremental = true; break;
     default: b.dataOnly = b.dataOnly || IsDataOnlyCode(code); break;
@@ -211,6 +215,7 @@ LineOutcome ParseIsoLine(ToolpathDatabase& db, std::string_view line) {
 
   ApplyHeaderWords(b, layer);
   if (b.plane) db.plane = *b.plane;
+  if (b.unit) NoteStatedUnit(db, *b.unit);
   if (b.incremental) reader.incremental = *b.incremental;
   if (b.Has(IsoChar::F)) reader.feed = IntegerPart(b.Value(IsoChar::F));
   if (b.gWord) reader.modalKind = b.kind;

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "core/move_kind.h"
+#include "core/nc_reader_unit.h"
 #include "core/point3.h"
 
 namespace fendo {
@@ -20,6 +21,7 @@ struct NcReaderState {
   std::optional<Point3> circleCentre;   // mm, Heidenhain CC pole; cleared at every file start
   Point3 blockStart;                    // mm, where the block just read starts
   Point3 centreOffset;                  // mm, I, J, K of the block just read (start to centre)
+  UnitReading unit;                     // G20/G21 of the file being read
 };
 
 }  // namespace fendo

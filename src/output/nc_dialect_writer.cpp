@@ -19,7 +19,11 @@ constexpr std::string_view kFendoCaption = "Fendo message";
 
 NcDialectWriter::NcDialectWriter(const NcOutputOptions& options, OutputFile& file, UserPrompts& prompts,
                                  LineNumbers numbers)
-    : options_(options), file_(file), prompts_(prompts), numbers_(numbers) {}
+    : options_(options),
+      width_(options.unit == LengthUnit::Inch ? kInchWidth : kMillimetreWidth),
+      file_(file),
+      prompts_(prompts),
+      numbers_(numbers) {}
 
 void NcDialectWriter::WriteArc(CursorRecord& cursor, Point3 offsets, ArcPlane plane, bool continued) {
   WriteMeasuredArc(cursor, MeasureArc(state_.last, cursor.position(), offsets, cursor.kind, plane), continued);
@@ -59,7 +63,8 @@ void NcDialectWriter::Accumulate(const CursorRecord& cursor) {
   if (!state_.positioned || cursor.feed == 0) return;
   const double d = Length(cursor.position() - state_.last);
   if (IsRapidKind(cursor.kind)) {
-    result_.cuttingTime += d / kRapidRate;
+    const double rapidRate = options_.unit == LengthUnit::Inch ? kRapidRate / kMillimetresPerInch : kRapidRate;
+    result_.cuttingTime += d / rapidRate;
     result_.rapidLength += d;
   } else {
     result_.cuttingTime += d / cursor.feed;

@@ -19,6 +19,16 @@ namespace fendo {
 
 class UserPrompts;
 
+// How wide a run writes its lengths (coordinates, R, I/J/K): to the micrometre in millimetres,
+// to the ten-thousandth in inches (2.5 µm), so that an inch program keeps the digits it was
+// written with.
+struct NumberWidth {
+  int decimals;
+  double place;  // the program's unit: the value of the last digit written
+};
+inline constexpr NumberWidth kMillimetreWidth{3, 0.001};
+inline constexpr NumberWidth kInchWidth{4, 0.0001};
+
 // One run of the fixed NC writer in one dialect. The driver (nc_writer.cpp) walks the records
 // and asks for the parts of the program in order; each dialect (nc_writer_iso.cpp,
 // nc_writer_heidenhain.cpp) writes them in its own words. What both share lives here: the
@@ -80,8 +90,6 @@ class NcDialectWriter {
   }
 
  protected:
-  static constexpr int kDecimals = 3;
-
   // How a dialect numbers its lines: which lines carry a number, and the letter before it.
   struct LineNumbers {
     bool on = false;
@@ -109,9 +117,9 @@ class NcDialectWriter {
     return line_;
   }
 
-  static void AppendAxis(std::string& line, char axis, double value) {
+  void AppendAxis(std::string& line, char axis, double value) const {
     line += axis;
-    AppendFixed<kDecimals>(line, value);
+    AppendFixed(line, value, width_.decimals);
   }
   void AppendFeed(std::string& line, int feed) {
     state_.writtenFeed = feed;
@@ -137,6 +145,7 @@ class NcDialectWriter {
   void Accumulate(const CursorRecord& cursor);
 
   NcOutputOptions options_;
+  const NumberWidth width_;  // from the program's unit
   OutputFile& file_;
   UserPrompts& prompts_;
   NcWriterState state_;

@@ -15,6 +15,7 @@ void PresetFromWorkLayer(const ToolpathDatabase& db, NcOutputOptions& options) {
   options.programNumber = layer.programNumber;
   options.heidenhain = db.options.heidenhainOutChk;
   options.comment = layer.comment;
+  options.unit = layer.unit.stated;
 }
 
 std::optional<std::string> CheckNcOutputOptions(const NcOutputOptions& options) {

@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "core/length_unit.h"
+
 namespace fendo {
 
 class ToolpathDatabase;
@@ -27,6 +29,8 @@ struct NcOutputOptions {
   bool useSourceStartEnd = false;  // 화일 시작, 종료부: take the start and end part from the source
   bool openEditor = true;          // 파일 생성후 편집기
   std::string comment{};           // << 주석문 >>, one line per comment line
+  std::optional<LengthUnit> unit{};  // the program's G20/G21, written in its first block; inch
+                                     // programs are written with four decimals
 };
 
 inline constexpr int kMaxSpindleSpeed = 100000;  // rpm, the dialog's range
@@ -36,8 +40,8 @@ inline constexpr int kMaxLengthOffset = 100000;
 inline constexpr int kMaxHeaderNumber = 99999999;
 
 // Fills the options as the save command does before the dialog opens: source path, spindle,
-// tool, length offset, program number, comment from the work layer, Heidenhain from the
-// database's output option.
+// tool, length offset, program number, comment and unit from the work layer, Heidenhain from
+// the database's output option.
 void PresetFromWorkLayer(const ToolpathDatabase& db, NcOutputOptions& options);
 
 // What is wrong with the options, or nothing: the dialog's ranges, and incremental output,
@@ -45,7 +49,8 @@ void PresetFromWorkLayer(const ToolpathDatabase& db, NcOutputOptions& options);
 std::optional<std::string> CheckNcOutputOptions(const NcOutputOptions& options);
 
 // The options the layer output writes with: ISO, absolute, arcs by radius, the diagonal-rapid
-// question on, nothing else; the program number of layer slot 0.
+// question on, nothing else; the program number of layer slot 0. The unit is the written
+// layers' own (WriteLayerNcProgram).
 NcOutputOptions LayerOutputOptions(const ToolpathDatabase& db);
 
 }  // namespace fendo

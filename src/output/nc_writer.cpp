@@ -4,8 +4,8 @@
 // record that moves or changes the feed, and footer. Words are modal: an axis is written only
 // when its value differs from the last written position, a feed only when it differs from the
 // last written feed (reset after every rapid move, so that the first cut writes its F), G00 and
-// G02/G03 and the plane word only when they change. Numbers are written with three decimals,
-// exactly as printf writes them in the C locale.
+// G02/G03 and the plane word only when they change. Numbers are written with three decimals
+// (four in an inch program), exactly as printf writes them in the C locale.
 //
 // This file walks the records and asks the dialect's writer (NcDialectWriter: nc_writer_iso.cpp,
 // nc_writer_heidenhain.cpp) for each part; the modal state both dialects keep is NcWriterState.
@@ -16,6 +16,8 @@
 #include <algorithm>
 #include <cctype>
 #include <memory>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "core/statistics.h"
@@ -27,9 +29,11 @@
 namespace fendo {
 namespace {
 
-// The writer of the dialect the options ask for.
+// The writer of the dialect the options ask for; the chord tolerance (mm) is taken into the
+// program's unit.
 std::unique_ptr<NcDialectWriter> MakeDialectWriter(const NcOutputOptions& options, double chordTolerance,
                                                    OutputFile& file, UserPrompts& prompts) {
+  if (options.unit == LengthUnit::Inch) chordTolerance /= kMillimetresPerInch;
   if (options.heidenhain) return MakeHeidenhainWriter(options, chordTolerance, file, prompts);
   return MakeIsoWriter(options, file, prompts);
 }
@@ -97,6 +101,19 @@ WriteResult Finish(NcDialectWriter& writer, OutputFile& file, bool completed) {
   return result;
 }
 
+// Why the layers cannot be written as one program: the first layer in another unit than the
+// first layer of the list, which sets the program's. Nothing when they agree.
+std::optional<std::string> MixedUnits(const LayerTable& layerTable, const std::vector<int>& layers) {
+  const LengthUnit unit = UnitOrMillimetres(layerTable[layers.front()].unit.stated);
+  for (int slot : layers) {
+    const LengthUnit other = UnitOrMillimetres(layerTable[slot].unit.stated);
+    if (other == unit) continue;
+    return "layer " + std::to_string(layers.front()) + " is in " + std::string(LengthUnitName(unit)) + ", layer " +
+           std::to_string(slot) + " in " + std::string(LengthUnitName(other));
+  }
+  return std::nullopt;
+}
+
 WriteResult CannotCreate(const OutputFile& file) {
   WriteResult result;
   result.status = WriteStatus::CannotCreate;
@@ -138,10 +155,15 @@ WriteResult WriteNcProgram(ToolpathDatabase& db, const NcOutputOptions& options,
 WriteResult WriteLayerNcProgram(ToolpathDatabase& db, const std::vector<int>& layers, const NcOutputOptions& options,
                                 UserPrompts& prompts, Progress* progress) {
   if (layers.empty()) return {};
+  if (std::optional<std::string> mixed = MixedUnits(db.layers, layers)) {
+    return {.status = WriteStatus::MixedUnits, .reason = std::move(*mixed)};
+  }
+  NcOutputOptions program = options;
+  program.unit = db.layers[layers.front()].unit.stated;
   db.SaveToLayer(db.layers.workLayer);
   OutputFile file(options.outputPath);
   if (!file.ok()) return CannotCreate(file);
-  const std::unique_ptr<NcDialectWriter> dialect = MakeDialectWriter(options, db.chordTolerance, file, prompts);
+  const std::unique_ptr<NcDialectWriter> dialect = MakeDialectWriter(program, db.chordTolerance, file, prompts);
   NcDialectWriter& writer = *dialect;
 
   // A slot's records as the work buffer would give them: out-of-range ones as None records.

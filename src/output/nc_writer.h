@@ -18,11 +18,12 @@ enum class WriteStatus {
   CannotCreate,  // the output file could not be created: nothing was written
   Stopped,       // the user stopped at the diagonal-rapid question: the part written is kept
   WriteFailed,   // writing or closing failed (a full disk): the file is incomplete
+  MixedUnits,    // layers of different units cannot make one program: nothing was written
 };
 
 struct WriteResult {
   WriteStatus status = WriteStatus::Written;
-  std::string reason;        // the system's words for CannotCreate and WriteFailed
+  std::string reason;        // the system's words for CannotCreate, WriteFailed and MixedUnits
   double cuttingTime = 0;    // min, the writer's estimate: feed moves at their feed, rapids at 5000 mm/min
   double feedLength = 0;     // mm written as cutting moves
   double rapidLength = 0;    // mm written as rapid moves
@@ -41,6 +42,8 @@ WriteResult WriteNcProgram(ToolpathDatabase& db, const NcOutputOptions& options,
 // Writes the given layers, in that order (a layer may repeat), as one program with one header
 // and one end block; each layer brings its own comment, tool and spindle. The layers are read
 // from their slots; the work buffer is not touched (the work layer is saved to its slot first).
+// The program is in the unit of the first layer written; layers in another unit (a layer that
+// states none counts as millimetres) refuse the run with MixedUnits, before the file is created.
 // An empty list writes nothing, not even a file. The records written, of all the listed
 // layers, are reported to `progress` when one is given.
 WriteResult WriteLayerNcProgram(ToolpathDatabase& db, const std::vector<int>& layers, const NcOutputOptions& options,

@@ -1,14 +1,13 @@
 // The Heidenhain conversational dialect of the fixed NC writer.
 //
-// Every line is numbered. The program opens with BEGIN PGM and the blank form (BLK FORM) and
-// moves to the first point; with a tool change it defines and calls the tool (TOOL DEF, TOOL
-// CALL with the spindle speed), retracts and starts spindle and coolant (M03M08). It ends with
-// END PGM. A
-// straight move is an L block with the axes that change; positioning moves carry FMAX, the
-// control's rapid, and a cut its feed when the feed changes. XY arcs are written as a pole
-// (CC) and a C block turning about it with DR- (clockwise) or DR+; arcs in the other planes,
-// which the control knows only about a pole in the working plane, as chords within the
-// reader's tolerance.
+// Every line is numbered. The program opens with BEGIN PGM in the program's unit (MM or INCH)
+// and the blank form (BLK FORM) and moves to the first point; with a tool change it defines and
+// calls the tool (TOOL DEF, TOOL CALL with the spindle speed), retracts and starts spindle and
+// coolant (M03M08). It ends with END PGM. A straight move is an L block with the axes that
+// change; positioning moves carry FMAX, the control's rapid, and a cut its feed when the feed
+// changes. XY arcs are written as a pole (CC) and a C block turning about it with DR-
+// (clockwise) or DR+; arcs in the other planes, which the control knows only about a pole in
+// the working plane, as chords within the reader's tolerance.
 #include <string>
 
 #include "output/nc_dialect_writer.h"
@@ -31,7 +30,7 @@ class HeidenhainWriter final : public NcDialectWriter {
       WriteNcLine(source_.start);
       return;
     }
-    WriteNcLine(" BEGIN PGM " + std::to_string(options_.programNumber) + " MM");
+    WriteNcLine(" BEGIN PGM " + std::to_string(options_.programNumber) + UnitWord());
     WriteNcLine(" BLK FORM 0.1 Z X+0.000 Y+0.000 Z-100.000");
     WriteNcLine(" BLK FORM 0.2 X+100.000 Y+100.000 Z+0.000");
   }
@@ -114,10 +113,13 @@ class HeidenhainWriter final : public NcDialectWriter {
       WriteSourceEnd();
       return;
     }
-    WriteNcLine(" END PGM " + std::to_string(options_.programNumber) + " MM");
+    WriteNcLine(" END PGM " + std::to_string(options_.programNumber) + UnitWord());
   }
 
  private:
+  // The program's unit closes BEGIN PGM and END PGM; a program that states none is in mm.
+  const char* UnitWord() const { return options_.unit == LengthUnit::Inch ? " INCH" : " MM"; }
+
   void WriteMeasuredArc(CursorRecord& cursor, const Arc& arc, bool continued) override {
     const bool feedChanged = cursor.feed != state_.lastFeed;
     state_.lastFeed = cursor.feed;

@@ -1,7 +1,7 @@
 // The ISO dialect (G-code) of the fixed NC writer.
 //
-// Header "%" and an optional O number, the comment in parentheses, a G90G00G17 move to the
-// first point, then, as the options ask, the tool change (retract, G49, the change through G28,
+// Header "%", an optional O number and the program's unit (G20/G21, when it states one), the
+// comment in parentheses, a G90G00G17 move to the first point, then, as the options ask, the tool change (retract, G49, the change through G28,
 // G43 with the length offset) and the spindle start. Motion words are modal: G00 and G02/G03 and the plane
 // word only when they change, F only when the feed does. Arcs are written by R when the options
 // ask for it (negative beyond half a turn; a full circle always by I, J, K), else by their
@@ -23,8 +23,6 @@
 namespace fendo {
 namespace {
 
-constexpr double kRadiusAllowance = 0.0005;  // mm added to R: rounding never makes it shorter
-constexpr double kSmallestOffset = 0.001;    // mm; smaller centre offsets are not written
 constexpr double kHalfTurn = 180;            // degrees
 constexpr double kFullTurn = 360;            // degrees
 constexpr int kIncrementOffsetDecimals = 6;  // incremental I/J/K are written with "%f"
@@ -36,6 +34,10 @@ std::string Trimmed(std::string_view text) {
   if (first == std::string_view::npos) return "";
   return std::string(text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1));
 }
+
+// The unit's own block, G20 or G21, first of the program so that the control reads every
+// number after it in that unit. A program that states no unit leaves it to the machine.
+std::string_view UnitWord(LengthUnit unit) { return unit == LengthUnit::Inch ? "G20" : "G21"; }
 
 std::string_view PlaneWord(ArcPlane plane) {
   switch (plane) {
@@ -62,6 +64,7 @@ class IsoWriter final : public NcDialectWriter {
     if (options_.programNumberOn) {
       file_.Write(std::string("O").append(std::to_string(options_.programNumber)).append("\n"));
     }
+    if (options_.unit) WriteNcLine(UnitWord(*options_.unit));
   }
 
   void WriteComment() override {
@@ -186,7 +189,7 @@ class IsoWriter final : public NcDialectWriter {
     }
     const bool moved = options_.incremental ? AppendIncrements(line, increments)
                                             : AppendChangedAxes(line, cursor.position());
-    AppendRadiusOrOffsets(line, arc, offsets, options_.incremental ? kIncrementOffsetDecimals : kDecimals);
+    AppendRadiusOrOffsets(line, arc, offsets, options_.incremental ? kIncrementOffsetDecimals : width_.decimals);
     if (cursor.feed != state_.lastFeed) AppendFeed(line, cursor.feed);
     WriteNcLine(line);
     if (moved) Accumulate(cursor);
@@ -206,7 +209,7 @@ class IsoWriter final : public NcDialectWriter {
     const Point3 last = state_.last;
     std::array<double, 3> values = {cursor.x - last.x, cursor.y - last.y, cursor.z - last.z};
     std::array<std::string, 3> texts;
-    FormatIncrement(values, texts, kDecimals);
+    FormatIncrement(values, texts, width_.decimals);
     cursor.SetPosition({last.x + values[0], last.y + values[1], last.z + values[2]});
     incrementValues_ = values;
     return texts;
@@ -227,13 +230,15 @@ class IsoWriter final : public NcDialectWriter {
     // R describes an arc only up to a full turn, and beyond half a turn only with its sign.
     if (options_.ijkToR && arc.sweep < kFullTurn) {
       line += 'R';
-      const double r = Length(offsets) + kRadiusAllowance;
-      AppendFixed(line, arc.sweep > kHalfTurn ? -r : r, kDecimals);
+      // Half a last digit more: rounding never makes R shorter than half the chord.
+      const double r = Length(offsets) + width_.place / 2;
+      AppendFixed(line, arc.sweep > kHalfTurn ? -r : r, width_.decimals);
       return;
     }
+    // Offsets below the last written digit are not written.
     const std::array<std::pair<char, double>, 3> words = {{{'I', offsets.x}, {'J', offsets.y}, {'K', offsets.z}}};
     for (const auto& [letter, value] : words) {
-      if (std::fabs(value) < kSmallestOffset) continue;
+      if (std::fabs(value) < width_.place) continue;
       line += letter;
       AppendFixed(line, value, offsetDecimals);
     }

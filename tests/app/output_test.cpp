@@ -119,7 +119,7 @@ void OutputTest::saveNcDataWritesWhatTheBatchConvertWrites() {
                    "--comment", "HELLO\nWORLD"});
   QCOMPARE(batch.status, 0);
   const QString written = ReadText(out);
-  QVERIFY(written.startsWith(QStringLiteral("%\nO77\n(HELLO)\r\n(WORLD)\nN1G90G00G17")));
+  QVERIFY(written.startsWith(QStringLiteral("%\nO77\nN1G21\n(HELLO)\r\n(WORLD)\nN2G90G00G17")));
   QVERIFY(written.contains(QStringLiteral("S2500M03")));
   QVERIFY(written.contains(QStringLiteral("(CUTTING TIME = ")));
   QCOMPARE(written, ReadText(batchOut));
@@ -279,7 +279,7 @@ void OutputTest::layerOutputParsesTheListAndWritesTheLayers() {
   test::ScriptedPrompts prompts;
   QVERIFY(WriteLayerNcProgram(db, {2, 0, 2}, options, prompts).ok());
   const QString written = ReadText(out);
-  QVERIFY(written.startsWith(QStringLiteral("%\nO%1\n(SECOND)\nG90G00G17").arg(db.layers[0].programNumber)));
+  QVERIFY(written.startsWith(QStringLiteral("%\nO%1\nG21\n(SECOND)\nG90G00G17").arg(db.layers[0].programNumber)));
   QVERIFY(written.contains(QStringLiteral("T5M06")));
   QCOMPARE(written, ReadText(Temp("expected.nc")));
 

@@ -89,9 +89,14 @@ bool Written(CFendoView& view, bool created, bool complete, const std::string& r
 }
 
 // The fixed writer's outcome: a run the user stopped at the diagonal-rapid question keeps
-// its part without a message.
+// its part without a message; layers of different units are refused before any file exists.
 bool Written(CFendoView& view, const WriteResult& result) {
   if (result.status == WriteStatus::Stopped) return false;
+  if (result.status == WriteStatus::MixedUnits) {
+    QMessageBox::information(&view, Utf8(kErrorCaption),
+                             QStringLiteral("단위가 다른 layer는 한 화일로 출력할 수 없습니다.\n%1").arg(Utf8(result.reason)));
+    return false;
+  }
   return Written(view, result.status != WriteStatus::CannotCreate, result.status != WriteStatus::WriteFailed,
                  result.reason);
 }

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include <string>
+#include <string_view>
 
 #include "app/dialogs/dialog_layout.h"
 #include "output/number_text.h"
@@ -34,9 +35,21 @@ QString Fixed(double v) {
   return QString::fromStdString(text);
 }
 
-// One labelled value in a form.
-void AddValueRow(QFormLayout* form, const char* label, const QString& value, QWidget* parent) {
-  form->addRow(QString::fromUtf8(label), ValueField(value, parent));
+// One labelled value in a form; `unit` (when not empty) follows the label in parentheses.
+void AddValueRow(QFormLayout* form, const char* label, const QString& value, QWidget* parent,
+                 std::string_view unit = {}) {
+  QString text = QString::fromUtf8(label);
+  if (!unit.empty()) text += QStringLiteral(" (%1)").arg(QString::fromUtf8(unit.data(), static_cast<int>(unit.size())));
+  form->addRow(text, ValueField(value, parent));
+}
+
+// "단위": the unit the program states, or that it states none; a program that switches units
+// part way says so under it.
+void AddUnitRows(QFormLayout* form, const ProgramUnit& unit, QWidget* parent) {
+  const QString name = unit.stated ? QString::fromUtf8(LengthUnitName(*unit.stated).data())
+                                   : QStringLiteral("지정 없음");
+  AddValueRow(form, "단위", name, parent);
+  if (unit.changes) form->addRow(new QLabel(QStringLiteral("프로그램 중간에 단위(G20/G21)가 바뀝니다."), parent));
 }
 
 // "최소 X:" … "최대 Z:" of a box, the minima in one row and the maxima in the next.
@@ -59,16 +72,24 @@ QGridLayout* ExtentsGrid(const Extents& extents, QWidget* parent) {
 
 }  // namespace
 
-CNcdataInfoDlg::CNcdataInfoDlg(const ToolpathStatistics& statistics, QWidget* parent) : QDialog(parent) {
+CNcdataInfoDlg::CNcdataInfoDlg(const ToolpathStatistics& statistics, const ProgramUnit& unit, QWidget* parent)
+    : QDialog(parent) {
   setWindowTitle(QStringLiteral("Ncdata 정보"));
   setModal(true);
   auto* layout = new QVBoxLayout(this);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
+  auto* unitForm = new QFormLayout;
+  AddUnitRows(unitForm, unit, this);
+  layout->addLayout(unitForm);
+  // Only a stated unit labels the values: a program that states none shows them as it always has.
+  const std::string_view length = unit.stated ? LengthUnitName(*unit.stated) : std::string_view();
+  const std::string_view feedRate = unit.stated ? FeedUnitName(*unit.stated) : std::string_view();
+
   auto* rapid = new QGroupBox(QStringLiteral("<< 급속이송 >>"), this);
   auto* rapidLayout = new QVBoxLayout(rapid);
   auto* rapidForm = new QFormLayout;
-  AddValueRow(rapidForm, "급속 이송거리", Fixed(statistics.rapidLength), rapid);
+  AddValueRow(rapidForm, "급속 이송거리", Fixed(statistics.rapidLength), rapid, length);
   rapidLayout->addLayout(rapidForm);
   rapidLayout->addLayout(ExtentsGrid(statistics.rapidExtents, rapid));
   layout->addWidget(rapid);
@@ -76,12 +97,12 @@ CNcdataInfoDlg::CNcdataInfoDlg(const ToolpathStatistics& statistics, QWidget* pa
   auto* feed = new QGroupBox(QStringLiteral("<< 절삭이송 >>"), this);
   auto* feedLayout = new QVBoxLayout(feed);
   auto* feedForm = new QFormLayout;
-  AddValueRow(feedForm, "절삭 이송거리", Fixed(statistics.feedLength), feed);
+  AddValueRow(feedForm, "절삭 이송거리", Fixed(statistics.feedLength), feed, length);
   AddValueRow(feedForm, "가공 예상시간(min)", Fixed(statistics.cuttingTime), feed);
   feedLayout->addLayout(feedForm);
   feedLayout->addLayout(ExtentsGrid(statistics.feedExtents, feed));
   auto* speedForm = new QFormLayout;
-  AddValueRow(speedForm, "최대 절삭속도", QString::number(statistics.highestFeed), feed);
+  AddValueRow(speedForm, "최대 절삭속도", QString::number(statistics.highestFeed), feed, feedRate);
   feedLayout->addLayout(speedForm);
   layout->addWidget(feed);
 
