@@ -669,6 +669,20 @@ void DialogsTest::ncdataInfoShowsTheStatistics() {
   QCOMPARE(ValueBeside(*feed, "최대 Y:"), QStringLiteral("5.000"));
   QCOMPARE(ValueBeside(*feed, "최대 절삭속도"), QStringLiteral("1000"));
   for (QLineEdit* field : dialog.findChildren<QLineEdit*>()) QVERIFY(field->isReadOnly());
+  QCOMPARE(ValueBeside(dialog, "단위"), QStringLiteral("지정 없음"));
+
+  // A program in inches that switches units part way: the labels say the unit, a line warns.
+  CNcdataInfoDlg inches(statistics, {LengthUnit::Inch, true});
+  QCOMPARE(ValueBeside(inches, "단위"), QStringLiteral("inch"));
+  QCOMPARE(ValueBeside(inches, "급속 이송거리 (inch)"), QStringLiteral("12.346"));
+  QCOMPARE(ValueBeside(inches, "절삭 이송거리 (inch)"), QStringLiteral("200.000"));
+  QCOMPARE(ValueBeside(inches, "최대 절삭속도 (inch/min)"), QStringLiteral("1000"));
+  QCOMPARE(ValueBeside(inches, "가공 예상시간(min)"), QStringLiteral("0.300"));
+  bool warned = false;
+  for (const QLabel* label : inches.findChildren<QLabel*>()) {
+    warned = warned || label->text() == QStringLiteral("프로그램 중간에 단위(G20/G21)가 바뀝니다.");
+  }
+  QVERIFY(warned);
 
   Button(dialog, "Cancel")->click();
   QCOMPARE(dialog.result(), int(QDialog::Rejected));
