@@ -205,6 +205,9 @@ class ToolpathDatabase {
 
   WorkBuffer buffer_;
   std::array<RecordBlock, kUndoSlots> snapshots_;
+  // The work layer's unit with each snapshot: records brought back must not be written in the
+  // unit of the program that replaced them.
+  std::array<ProgramUnit, kUndoSlots> snapshotUnits_{};
   int undoPos_ = 0;
   int undoTop_ = 0;
 };

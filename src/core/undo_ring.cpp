@@ -4,7 +4,8 @@
 // branch. The first Undo after edits also stores the present state (at undoTop) so that Redo can
 // bring it back; an Undo therefore needs a free slot, and after ten or more edits at most nine
 // Undos go back. Layers, statistics and safeZ are not part of a snapshot, nor are selections:
-// restored records come back unselected.
+// restored records come back unselected. The work layer's unit is: it says what the records'
+// numbers mean.
 #include "core/toolpath_database.h"
 
 namespace fendo {
@@ -39,6 +40,7 @@ bool ToolpathDatabase::SaveSnapshot(int slot) {
   if (!snapshot.Allocate(recordCount)) return false;
   buffer_.CopyOut(recordCount, snapshot.data());
   for (int i = 0; i < snapshot.count(); ++i) snapshot.data()[i].selected = 0;
+  snapshotUnits_[slot] = layers[layers.workLayer].unit;
   return true;
 }
 
@@ -49,6 +51,7 @@ bool ToolpathDatabase::RestoreSnapshot(int slot) {
     return false;
   }
   recordCount = snapshot.count();
+  layers[layers.workLayer].unit = snapshotUnits_[slot];
   return true;
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -7,6 +8,7 @@
 #include "core/nc_reader_unit.h"
 #include "core/toolpath_database.h"
 #include "core/toolpath_text.h"
+#include "support/temp_dir.h"
 
 namespace fendo {
 namespace {
@@ -67,6 +69,22 @@ TEST(ProgramUnitReading, ANewProgramForgetsTheUnitOfTheOneBefore) {
   db.recordCount = 0;
   AppendText(db, "G00 X1\n");
   EXPECT_EQ(WorkUnit(db), ProgramUnit{}) << "a program read into an empty work buffer starts afresh";
+}
+
+TEST(ProgramUnitReading, UndoingAnOpenBringsBackTheUnitOfTheRecords) {
+  const test::TempDir dir;
+  const auto program = [&dir](const std::string& name, std::string_view text) {
+    std::ofstream(dir / name) << text;
+    return dir / name;
+  };
+  ToolpathDatabase db;
+  ASSERT_TRUE(LoadFile(db, program("mm.nc", "G21\nG00 X10 Y10 Z5\n")).ok());
+  ASSERT_TRUE(LoadFile(db, program("inch.nc", "G20\nG00 X1 Y1 Z0.5\n")).ok());
+  ASSERT_TRUE(db.Snapshot(SnapshotMode::Undo));
+  EXPECT_EQ(WorkUnit(db), (ProgramUnit{kMm, false}));
+  EXPECT_EQ(test::Records(db), std::vector<std::string>{"1 10 10 5 0"});
+  ASSERT_TRUE(db.Snapshot(SnapshotMode::Redo));
+  EXPECT_EQ(WorkUnit(db), (ProgramUnit{kInch, false}));
 }
 
 TEST(ProgramUnitReading, TheUnitTravelsWithTheLayer) {
