@@ -25,7 +25,8 @@ constexpr BatchCommand kCommands[] = {
      "extents, the estimated cutting time (minutes), the highest feed, the\n"
      "header data (program O, tool T, length offset H, spindle S, comment) and\n"
      "how many lines were invalid or not interpreted (parameters, cycles,\n"
-     "functions, polar and machine-coordinate moves).",
+     "functions, polar and machine-coordinate moves). Lengths and feeds are in\n"
+     "the unit the program states (G20 inch, G21 mm), mm when it states none.",
      RunInfo, {kReader, {InfoOptionGroup}}},
     {"dump", "", "dump FILE",
      "Every record of the work buffer after loading, one a line:\n"
@@ -38,7 +39,7 @@ constexpr BatchCommand kCommands[] = {
      "Writes the program as NC data with the fixed writer (or a template).\n"
      "With several inputs each is read into its own layer (0, 1, ...) and the\n"
      "layers are written as one program, each with its own comment, tool and\n"
-     "spindle.",
+     "spindle, in the unit of the first; layers in another unit are refused.",
      RunConvert, {kReader, kOutput, {ConvertOptionGroup}}},
     {"filter", "", "filter IN -o OUT", "Filters or converts the program with one operation, then writes it.", RunFilter,
      {kReaderSwitches, kOutput, {FilterOptionGroup}}},
