@@ -25,8 +25,8 @@ struct WriteResult {
   WriteStatus status = WriteStatus::Written;
   std::string reason;        // the system's words for CannotCreate, WriteFailed and MixedUnits
   double cuttingTime = 0;    // min, the writer's estimate: feed moves at their feed, rapids at 5000 mm/min
-  double feedLength = 0;     // mm written as cutting moves
-  double rapidLength = 0;    // mm written as rapid moves
+  double feedLength = 0;     // written as cutting moves, in the program's unit (mm unless inch)
+  double rapidLength = 0;    // written as rapid moves, likewise
 
   bool ok() const { return status == WriteStatus::Written; }
 };
