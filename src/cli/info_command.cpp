@@ -7,6 +7,7 @@
 #include "cli/batch_program.h"
 #include "cli/json_writer.h"
 #include "core/statistics.h"
+#include "core/text_encoding.h"
 
 namespace fendo {
 namespace {
@@ -41,6 +42,7 @@ std::string_view StatusName(LoadStatus status) {
   switch (status) {
     case LoadStatus::Ok: return "ok";
     case LoadStatus::CannotOpen: return "cannot-open";
+    case LoadStatus::NotProgram: return "not-a-program";
     case LoadStatus::ReadFailed: return "read-failed";
     case LoadStatus::RecordLimit: return "record-limit";
     case LoadStatus::OutOfMemory: return "out-of-memory";
@@ -48,7 +50,8 @@ std::string_view StatusName(LoadStatus status) {
   return "unknown";
 }
 
-// The comment lines of a program on one line, separated by " | ".
+// The comment lines of a program on one line, separated by " | ". The comment is kept in the
+// bytes it was read in; info shows it in UTF-8.
 std::string OneLine(std::string_view comment) {
   std::string text;
   while (!comment.empty()) {
@@ -103,7 +106,7 @@ void PrintText(const std::string& file, const LoadedProgram& program, const Kind
   row("tool (T)", std::to_string(layer.toolNumber));
   row("length offset (H)", std::to_string(layer.lengthOffset));
   row("spindle (S)", std::to_string(layer.spindle));
-  row("comment", OneLine(layer.comment));
+  row("comment", OneLine(DecodeToUtf8(layer.comment)));
   row("lines", std::to_string(program.result.lines) + " read, " + std::to_string(program.result.invalidLines) +
                    " invalid, " + std::to_string(program.result.skippedLines) + " not interpreted");
   if (!program.result.ok()) row("status", std::string(StatusName(program.result.status)));
@@ -130,7 +133,7 @@ void PrintJson(const std::string& file, const LoadedProgram& program, const Kind
       .Add("toolNumber", layer.toolNumber)
       .Add("lengthOffset", layer.lengthOffset)
       .Add("spindle", layer.spindle)
-      .Add("comment", layer.comment)
+      .Add("comment", DecodeToUtf8(layer.comment))
       .Add("lines", static_cast<long long>(program.result.lines))
       .Add("invalidLines", static_cast<long long>(program.result.invalidLines))
       .Add("skippedLines", static_cast<long long>(program.result.skippedLines));
@@ -158,7 +161,7 @@ int RunInfo(const BatchArguments& args, const BatchStreams& streams) {
   for (const std::string& file : args.files) {
     const LoadedProgram program = LoadProgram(file, options, streams);
     if (!program.result.ok()) status = 1;
-    if (program.result.status == LoadStatus::CannotOpen) continue;
+    if (program.result.refused()) continue;
     const KindCounts kinds = CountKinds(*program.db);
     if (request.json) {
       PrintJson(file, program, kinds, streams.out);

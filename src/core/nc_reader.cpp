@@ -1,5 +1,6 @@
 #include "core/nc_reader.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "core/line_reader.h"
@@ -13,6 +14,29 @@ namespace {
 
 constexpr std::string_view kLoadingText = "NCDATA 불러오기";
 constexpr std::int64_t kLinesBetweenReports = 1 << 16;
+constexpr std::string_view kNotProgramText = "NC 프로그램이 아닙니다.";
+
+// How much of a file's start decides whether it is NC text, and the share (percent) of stray
+// control characters it may hold.
+constexpr std::size_t kSniffedBytes = std::size_t{64} << 10;
+constexpr std::size_t kStrayControlPercent = 10;
+
+// Control characters that NC text holds only as stray bytes: all but tab, line feed, form feed,
+// carriage return and the end-of-file mark 0x1A of DOS editors. Bytes from 0x80 up are the
+// characters of CP949, UTF-8 or Latin-1 comments.
+bool IsStrayControl(char c) {
+  const auto b = static_cast<unsigned char>(c);
+  if (b == 0x7F) return true;
+  return b < 0x20 && b != '\t' && b != '\n' && b != '\f' && b != '\r' && b != 0x1A;
+}
+
+// An executable, an image or a compressed file holds NUL bytes or control characters
+// throughout; NC text holds no NUL and few control characters.
+bool LooksLikeNcText(std::string_view head) {
+  if (head.find('\0') != std::string_view::npos) return false;
+  const auto strays = static_cast<std::size_t>(std::ranges::count_if(head, IsStrayControl));
+  return strays * 100 <= head.size() * kStrayControlPercent;
+}
 
 // Every file starts in absolute mode in the XY plane, with the work layer's header data
 // cleared; the motion mode, feed and position carry on from what was read before.
@@ -105,7 +129,13 @@ LoadResult ReadLines(ToolpathDatabase& db, LineReader& lines, Progress* progress
 
 std::optional<LineReader> OpenProgram(const std::filesystem::path& path, LoadResult& result) {
   std::optional<LineReader> lines = LineReader::Open(path, result.reason);
-  if (!lines) result.status = LoadStatus::CannotOpen;
+  if (!lines) {
+    result.status = LoadStatus::CannotOpen;
+  } else if (!LooksLikeNcText(lines->Head(kSniffedBytes))) {
+    result.status = LoadStatus::NotProgram;
+    result.reason = kNotProgramText;
+    lines.reset();
+  }
   return lines;
 }
 
