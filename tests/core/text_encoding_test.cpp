@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 
 #include "core/text_encoding.h"
@@ -50,6 +51,23 @@ TEST(TextEncoding, AWellFormedCp949PairWithoutACharacterReadsAsReplacement) {
   // 0xFE starts a user-defined row: the pair is well formed but means nothing.
   EXPECT_EQ(DetectEncoding("\xFE\xA1 T1 \xB0\xA1"), TextEncoding::Cp949);
   EXPECT_EQ(DecodeToUtf8("\xFE\xA1 T1 \xB0\xA1"), "\xEF\xBF\xBD T1 가");
+}
+
+// Random bytes, mostly high ones as in Korean and accented comments: whatever they are, they read
+// as valid UTF-8, and where no byte was replaced they encode back into themselves.
+TEST(TextEncoding, AnyBytesReadAsUtf8AndComeBackUnlessReplaced) {
+  std::mt19937 random(12);
+  std::uniform_int_distribution<int> length(1, 12), byte(0, 255), high(0x80, 0xFF);
+  for (int n = 0; n < 20000; ++n) {
+    std::string bytes;
+    for (int k = length(random); k > 0; --k) bytes += static_cast<char>(k % 4 == 0 ? byte(random) : high(random));
+    const TextEncoding encoding = DetectEncoding(bytes);
+    const std::string utf8 = DecodeToUtf8(bytes, encoding);
+    ASSERT_EQ(DetectEncoding(utf8), TextEncoding::Utf8) << utf8;
+    if (utf8.find("\xEF\xBF\xBD") == std::string::npos) {
+      ASSERT_EQ(EncodeFromUtf8(utf8, encoding), bytes);
+    }
+  }
 }
 
 }  // namespace
