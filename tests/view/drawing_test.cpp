@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstdio>
 
 #include "core/statistics.h"
 #include "core/toolpath_text.h"
@@ -366,7 +368,9 @@ TEST(LayerText, TheFileNameListStopsAtTheBottomOfTheViewToo) {
   Fill(db, {Rec(K::RapidStart, 0, 0, 0)});
   for (int layer = 0; layer < 20; ++layer) {
     if (layer > 0) StoreLayer(db, layer, {Rec(K::RapidStart, 0, 0, 0)});
-    db.layers[layer].fileName = "L" + std::to_string(layer) + ".nc";
+    std::array<char, 16> name{};
+    std::snprintf(name.data(), name.size(), "L%d.nc", layer);
+    db.layers[layer].fileName = name.data();
   }
   std::vector<RecordingCanvas::TextCall> names;
   for (const auto& text : DrawnLayerText(db, 200)) {
