@@ -6,8 +6,8 @@
 // word only when they change, F only when the feed does. Arcs are written by R when the options
 // ask for it (negative beyond half a turn), else by their centre offsets. No R names a full
 // circle, and near half a turn the rounded R moves the arc: those arcs are written by their
-// centre offsets whatever the options say. The footer retracts to the highest of the start and the last point, stops
-// coolant and program, and may add the extents and the cutting time.
+// centre offsets whatever the options say. The footer retracts to the highest of the start and
+// the last point, stops coolant and program, and may add the extents and the cutting time.
 //
 // Incremental output writes cutting moves as G91 increments rounded to what is written and
 // moves on from the rounded position, so that rounding never accumulates; rapid moves are
@@ -16,7 +16,6 @@
 #include <array>
 #include <cmath>
 #include <string>
-#include <utility>
 
 #include "core/decimal.h"
 #include "output/format_increment.h"
@@ -245,14 +244,19 @@ class IsoWriter final : public NcDialectWriter {
     }
     // The offsets written lead from the start as the reader reads it, so that its rounding does
     // not move the centre; which of them are written is decided on the offsets held.
+    struct OffsetWord {
+      char letter;
+      double held;     // mm, from the start held
+      double written;  // mm, from the start as read back
+    };
     const Point3 held = arc.centre - arc.start;
     const Point3 written = arc.centre - start;
-    const std::array<std::pair<char, double>, 3> words = {{{'I', held.x}, {'J', held.y}, {'K', held.z}}};
-    for (std::size_t k = 0; k < words.size(); ++k) {
-      const auto [letter, value] = words[k];
-      if (std::fabs(value) < kSmallestOffset) continue;
-      line += letter;
-      AppendFixed(line, k == 0 ? written.x : k == 1 ? written.y : written.z, offsetDecimals);
+    const std::array<OffsetWord, 3> words = {
+        {{'I', held.x, written.x}, {'J', held.y, written.y}, {'K', held.z, written.z}}};
+    for (const OffsetWord& word : words) {
+      if (std::fabs(word.held) < kSmallestOffset) continue;
+      line += word.letter;
+      AppendFixed(line, word.written, offsetDecimals);
     }
   }
 

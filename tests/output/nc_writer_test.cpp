@@ -160,7 +160,8 @@ TEST_F(WriterTest, TheFlangesHalfCirclesComeBackWhereTheyWere) {
   NcOptions heidenhain;
   heidenhain.heidenhainInputChk = true;
   const Lines lines = Write(ReadFile(fs::path(FENDO_TEST_DATA_DIR) / "../../examples/flange.h"), heidenhain);
-  EXPECT_EQ(std::count_if(lines.begin(), lines.end(), [](const std::string& l) { return l.find('R') != std::string::npos; }), 1);
+  const auto byRadius = [](const std::string& line) { return line.find('R') != std::string::npos; };
+  EXPECT_EQ(std::count_if(lines.begin(), lines.end(), byRadius), 1);
   ToolpathDatabase again;
   AppendText(again, ReadFile(options_.outputPath));
   int arcs = 0;
