@@ -4,9 +4,10 @@
 // first point, then, as the options ask, the tool change (retract, G49, the change through G28,
 // G43 with the length offset) and the spindle start. Motion words are modal: G00 and G02/G03 and the plane
 // word only when they change, F only when the feed does. Arcs are written by R when the options
-// ask for it (negative beyond half a turn; a full circle always by I, J, K), else by their
-// centre offsets. The footer retracts to the highest of the start and the last point, stops
-// coolant and program, and may add the extents and the cutting time.
+// ask for it (negative beyond half a turn), else by their centre offsets. No R names a full
+// circle, and near half a turn the rounded R moves the arc: those arcs are written by their
+// centre offsets whatever the options say. The footer retracts to the highest of the start and
+// the last point, stops coolant and program, and may add the extents and the cutting time.
 //
 // Incremental output writes cutting moves as G91 increments rounded to what is written and
 // moves on from the rounded position, so that rounding never accumulates; rapid moves are
@@ -15,15 +16,18 @@
 #include <array>
 #include <cmath>
 #include <string>
-#include <utility>
 
+#include "core/decimal.h"
 #include "output/format_increment.h"
 #include "output/nc_dialect_writer.h"
+#include "output/radius_fidelity.h"
 
 namespace fendo {
 namespace {
 
 constexpr double kRadiusAllowance = 0.0005;  // mm added to R: rounding never makes it shorter
+constexpr double kArcFidelity = 0.001;       // mm an arc written by R may lie from the arc held
+constexpr double kUnseenDeviation = 0.00001; // mm of it the compared points and the floats may miss
 constexpr double kSmallestOffset = 0.001;    // mm; smaller centre offsets are not written
 constexpr double kHalfTurn = 180;            // degrees
 constexpr double kFullTurn = 360;            // degrees
@@ -172,7 +176,6 @@ class IsoWriter final : public NcDialectWriter {
 
  private:
   void WriteMeasuredArc(CursorRecord& cursor, const Arc& arc, bool continued) override {
-    const Point3 offsets = arc.centre - arc.start;
     std::string& line = NewLine();
     const std::array<std::string, 3> increments =
         options_.incremental ? RoundIncrements(cursor) : std::array<std::string, 3>{};
@@ -186,7 +189,7 @@ class IsoWriter final : public NcDialectWriter {
     }
     const bool moved = options_.incremental ? AppendIncrements(line, increments)
                                             : AppendChangedAxes(line, cursor.position());
-    AppendRadiusOrOffsets(line, arc, offsets, options_.incremental ? kIncrementOffsetDecimals : kDecimals);
+    AppendRadiusOrOffsets(line, arc, cursor.position(), options_.incremental ? kIncrementOffsetDecimals : kDecimals);
     if (cursor.feed != state_.lastFeed) AppendFeed(line, cursor.feed);
     WriteNcLine(line);
     if (moved) Accumulate(cursor);
@@ -223,20 +226,50 @@ class IsoWriter final : public NcDialectWriter {
     return any;
   }
 
-  void AppendRadiusOrOffsets(std::string& line, const Arc& arc, Point3 offsets, int offsetDecimals) {
-    // R describes an arc only up to a full turn, and beyond half a turn only with its sign.
+  // `end` is the arc's end as written (incremental output has rounded it already).
+  void AppendRadiusOrOffsets(std::string& line, const Arc& arc, Point3 end, int offsetDecimals) {
+    const Point3 start = AsRead(arc.start);
+    // R describes an arc only up to a full turn, and beyond half a turn only with its sign. An
+    // arc whose rounded R would move a point of it by more than kArcFidelity (one near half a
+    // turn) is written by its offsets, as a full circle is.
     if (options_.ijkToR && arc.sweep < kFullTurn) {
-      line += 'R';
-      const double r = Length(offsets) + kRadiusAllowance;
-      AppendFixed(line, arc.sweep > kHalfTurn ? -r : r, kDecimals);
-      return;
+      const double r = Length(arc.centre - arc.start) + kRadiusAllowance;
+      std::string radius;
+      AppendFixed(radius, arc.sweep > kHalfTurn ? -r : r, kDecimals);
+      const double deviation = RadiusArcDeviation(arc, start, AsRead(end), ParseDecimalPrefix(radius).value);
+      if (deviation + kUnseenDeviation <= kArcFidelity) {
+        line.append(1, 'R').append(radius);
+        return;
+      }
     }
-    const std::array<std::pair<char, double>, 3> words = {{{'I', offsets.x}, {'J', offsets.y}, {'K', offsets.z}}};
-    for (const auto& [letter, value] : words) {
-      if (std::fabs(value) < kSmallestOffset) continue;
-      line += letter;
-      AppendFixed(line, value, offsetDecimals);
+    // The offsets written lead from the start as the reader reads it, so that its rounding does
+    // not move the centre; which of them are written is decided on the offsets held.
+    struct OffsetWord {
+      char letter;
+      double held;     // mm, from the start held
+      double written;  // mm, from the start as read back
+    };
+    const Point3 held = arc.centre - arc.start;
+    const Point3 written = arc.centre - start;
+    const std::array<OffsetWord, 3> words = {
+        {{'I', held.x, written.x}, {'J', held.y, written.y}, {'K', held.z, written.z}}};
+    for (const OffsetWord& word : words) {
+      if (std::fabs(word.held) < kSmallestOffset) continue;
+      line += word.letter;
+      AppendFixed(line, word.written, offsetDecimals);
     }
+  }
+
+  // A written position as the reader reads it back: absolute axis words are rounded to their
+  // decimals; incremental positions are rounded when the increments are.
+  Point3 AsRead(Point3 p) const {
+    if (options_.incremental) return p;
+    const auto read = [](double v) {
+      std::string text;
+      AppendFixed(text, v, kDecimals);
+      return ParseDecimalPrefix(text).value;
+    };
+    return {read(p.x), read(p.y), read(p.z)};
   }
 
   // The extents of the feed moves and the estimated cutting time, as comments.

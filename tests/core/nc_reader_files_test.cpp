@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
@@ -8,6 +7,7 @@
 #include "core/nc_reader.h"
 #include "core/statistics.h"
 #include "core/toolpath_database.h"
+#include "support/corpus_dir.h"
 #include "support/temp_dir.h"
 #include "toolpath_text.h"
 
@@ -17,10 +17,7 @@ namespace {
 namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
 
-fs::path CorpusDir() {
-  const char* configured = std::getenv("FENDO_CORPUS_DIR");
-  return configured && *configured ? fs::path(configured) : fs::path(FENDO_CORPUS_DIR);
-}
+using test::CorpusDir;
 
 // A scratch program in a folder of its own, removed with the test.
 class TempFile {

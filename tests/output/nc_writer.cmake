@@ -1,3 +1,4 @@
 fendo_test(nc_writer_tests
   output/nc_writer_test.cpp
+  output/round_trip_test.cpp
 )
