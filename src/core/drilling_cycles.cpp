@@ -217,7 +217,7 @@ std::optional<LineOutcome> ReadDrillingCycleBlock(ToolpathDatabase& db, const Cy
     const std::int64_t before = moves.stored();
     position = position + step;
     stored = DrillHole(moves, cycle, motion, position, axes.normal);
-    ++cycle.holes;
+    if (stored) ++cycle.holes;
     // A hole that made no move is the same hole again: repeating it would change nothing.
     if (moves.stored() == before) break;
   }
