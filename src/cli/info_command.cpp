@@ -109,6 +109,10 @@ void PrintText(const std::string& file, const LoadedProgram& program, const Kind
   row("comment", OneLine(DecodeToUtf8(layer.comment)));
   row("lines", std::to_string(program.result.lines) + " read, " + std::to_string(program.result.invalidLines) +
                    " invalid, " + std::to_string(program.result.skippedLines) + " not interpreted");
+  if (program.result.drillingCycleBlocks > 0) {
+    row("drilling cycles", std::to_string(program.result.drillingCycleBlocks) + " blocks expanded into moves, " +
+                               std::to_string(program.result.drillingCycleHoles) + " holes");
+  }
   if (!program.result.ok()) row("status", std::string(StatusName(program.result.status)));
 }
 
@@ -136,7 +140,9 @@ void PrintJson(const std::string& file, const LoadedProgram& program, const Kind
       .Add("comment", DecodeToUtf8(layer.comment))
       .Add("lines", static_cast<long long>(program.result.lines))
       .Add("invalidLines", static_cast<long long>(program.result.invalidLines))
-      .Add("skippedLines", static_cast<long long>(program.result.skippedLines));
+      .Add("skippedLines", static_cast<long long>(program.result.skippedLines))
+      .Add("drillingCycleBlocks", static_cast<long long>(program.result.drillingCycleBlocks))
+      .Add("drillingCycleHoles", static_cast<long long>(program.result.drillingCycleHoles));
   out << json.str() << '\n';
 }
 

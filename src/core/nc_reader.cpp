@@ -43,6 +43,8 @@ bool LooksLikeNcText(std::string_view head) {
 void StartFile(ToolpathDatabase& db) {
   db.reader.incremental = false;
   db.reader.circleCentre.reset();
+  db.reader.drilling.Cancel();  // a cycle left in force does not carry over into the next file
+  db.reader.drilling.returnToR = false;
   db.plane = ArcPlane::XY;
   LayerSlot& layer = db.layers[db.layers.workLayer];
   layer.comment.clear();
@@ -100,28 +102,37 @@ LoadResult ReadLines(ToolpathDatabase& db, LineReader& lines, Progress* progress
   LoadResult result;
   StartFile(db);
   MoveKind lastStored = LastStoredMotionKind(db);
+  const std::int64_t holesBefore = db.reader.drilling.holes;
   std::string_view line;
   while (lines.Next(line)) {
     ++result.lines;
     if (progress && result.lines % kLinesBetweenReports == 0) {
       progress->Report(kLoadingText, lines.bytesConsumed(), lines.totalBytes());
     }
-    switch (ParseInDialect(db, line)) {
+    const LineOutcome outcome = ParseInDialect(db, line);
+    switch (outcome) {
       case LineOutcome::Record: break;
+      case LineOutcome::RecordBesideSkipped: ++result.skippedLines; break;
       case LineOutcome::Invalid: ++result.invalidLines; continue;
       case LineOutcome::Skipped: ++result.skippedLines; continue;
       case LineOutcome::NoRecord: continue;
+      case LineOutcome::Expanded:
+        ++result.drillingCycleBlocks;
+        lastStored = LastStoredMotionKind(db);
+        continue;
+      case LineOutcome::StoreFailed: break;
     }
-    if (db.cursor.kind == MoveKind::None) continue;
-    if (!StoreBlock(db, lastStored)) {
-      result.status = db.memoryOk ? LoadStatus::RecordLimit : LoadStatus::OutOfMemory;
-      break;
+    if (outcome != LineOutcome::StoreFailed) {
+      if (db.cursor.kind == MoveKind::None || StoreBlock(db, lastStored)) continue;
     }
+    result.status = db.memoryOk ? LoadStatus::RecordLimit : LoadStatus::OutOfMemory;
+    break;
   }
   if (result.ok() && !lines.error().empty()) {
     result.status = LoadStatus::ReadFailed;
     result.reason = lines.error();
   }
+  result.drillingCycleHoles = db.reader.drilling.holes - holesBefore;
   db.lastMotionIndex = db.PrevMotion(db.recordCount);
   BoundingBox(db);
   return result;
@@ -177,7 +188,8 @@ bool RunAfterLoadSteps(ToolpathDatabase& db, const std::filesystem::path& path) 
 int ParseLine(ToolpathDatabase& db, std::string_view line) {
   if (line.ends_with('\n')) line.remove_suffix(1);
   if (line.ends_with('\r')) line.remove_suffix(1);
-  return ParseInDialect(db, line) == LineOutcome::Record ? 1 : 0;
+  const LineOutcome outcome = ParseInDialect(db, line);
+  return outcome == LineOutcome::Record || outcome == LineOutcome::RecordBesideSkipped ? 1 : 0;
 }
 
 }  // namespace fendo

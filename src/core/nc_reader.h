@@ -30,7 +30,10 @@ struct LoadResult {
   std::int64_t lines = 0;        // lines read
   std::int64_t invalidLines = 0; // blocks dropped because a word had no number
   std::int64_t skippedLines = 0; // lines of features the reader does not interpret (parameters,
-                                 // cycles, functions, polar and machine-coordinate moves)
+                                 // Heidenhain cycles and cycle calls, functions, polar and
+                                 // machine-coordinate moves, drilling cycles without a depth)
+  std::int64_t drillingCycleBlocks = 0;  // blocks of drilling cycles read as the moves they make
+  std::int64_t drillingCycleHoles = 0;   // the holes those blocks drilled
 
   bool ok() const { return status == LoadStatus::Ok; }
   // The file was refused before anything of it was read.
@@ -53,6 +56,7 @@ LoadResult AppendText(ToolpathDatabase& db, std::string_view text);
 bool RunAfterLoadSteps(ToolpathDatabase& db, const std::filesystem::path& path);
 
 // Reads one line (without its line feed) into the cursor: 1 when the block yields a record.
+// The moves of a drilling cycle's block go straight into the work buffer (0).
 // The cursor's kind is None while no motion mode has been programmed yet.
 int ParseLine(ToolpathDatabase& db, std::string_view line);
 

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "core/drilling_cycles.h"
 #include "core/move_kind.h"
 #include "core/point3.h"
 
@@ -20,6 +21,7 @@ struct NcReaderState {
   std::optional<Point3> circleCentre;   // mm, Heidenhain CC pole; cleared at every file start
   Point3 blockStart;                    // mm, where the block just read starts
   Point3 centreOffset;                  // mm, I, J, K of the block just read (start to centre)
+  DrillingCycleState drilling;          // G73/G74/G81–G89 … G80, G98/G99, R, Z, Q
 };
 
 }  // namespace fendo

@@ -104,6 +104,18 @@ TEST(BatchInfo, AFileThatIsNoProgramIsRefusedOnTheErrorStream) {
   }
 }
 
+TEST(BatchInfo, SaysHowManyDrillingCyclesWereExpanded) {
+  TempDir dir;
+  const fs::path program = dir.path() / "holes.nc";
+  std::ofstream(program, std::ios::binary) << "G00 X0 Y0 Z10\nG91 G81 X5 Z-3 R-8 K2 F50\nX5\nG80\n";
+  const BatchRun text = Batch({"info", program.string()});
+  EXPECT_NE(text.out.find("\n  drilling cycles     2 blocks expanded into moves, 3 holes\n"), std::string::npos)
+      << text.out;
+  const BatchRun json = Batch({"info", "--json", program.string()});
+  EXPECT_NE(json.out.find("\"drillingCycleBlocks\":2,\"drillingCycleHoles\":3}"), std::string::npos) << json.out;
+  EXPECT_EQ(Batch({"info", Data("iso_features.nc").string()}).out.find("drilling"), std::string::npos);
+}
+
 TEST(BatchInfo, AFileThatCannotBeReadIsNamedAndTheOthersStillReported) {
   const BatchRun run = Batch({"info", "/nonexistent/missing.nc", Data("arcs_to_lines.nc").string()});
   EXPECT_EQ(run.status, 1);
