@@ -91,6 +91,7 @@ const char* StatusText(LoadStatus status) {
   switch (status) {
     case LoadStatus::Ok: return "ok";
     case LoadStatus::CannotOpen: return "the file cannot be opened";
+    case LoadStatus::NotProgram: return "the file is not an NC program";
     case LoadStatus::ReadFailed: return "reading the file failed";
     case LoadStatus::RecordLimit: return "the program has more records than the work buffer holds";
     case LoadStatus::OutOfMemory: return "the memory for the records could not be had";

@@ -103,6 +103,10 @@ bool CFendoView::ReadProgram(const QString& path, LoadMode mode) {
     QMessageBox::information(this, Utf8(kErrorCaption), Utf8(kCannotOpenFileText));
     return false;
   }
+  if (result.status == LoadStatus::NotProgram) {
+    QMessageBox::information(this, Utf8(kErrorCaption), Utf8(result.reason));
+    return false;
+  }
   if (!result.ok()) QMessageBox::warning(this, Utf8(kErrorCaption), StoppedReadingText(result));
   if (mode == LoadMode::Open && !RunAfterLoadSteps(*db_, file)) {
     MessageBoxPrompts prompts(this);

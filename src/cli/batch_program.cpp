@@ -24,6 +24,7 @@ void ReportLoadFailure(const std::string& file, const LoadResult& result, std::o
   switch (result.status) {
     case LoadStatus::Ok: break;
     case LoadStatus::CannotOpen: err << "cannot open: " << result.reason; break;
+    case LoadStatus::NotProgram: err << result.reason; break;
     case LoadStatus::ReadFailed:
       err << "reading failed after line " << result.lines << ": " << result.reason;
       break;
@@ -97,7 +98,7 @@ LoadResult LoadIntoWorkLayer(ToolpathDatabase& db, const std::string& file, cons
     if (streams.terminal) progress.emplace(streams.err);
     result = LoadFile(db, file, progress ? &*progress : nullptr);
   }
-  if (result.status != LoadStatus::CannotOpen) RunAfterLoadSteps(db, file);
+  if (!result.refused()) RunAfterLoadSteps(db, file);
   ReportLoadFailure(file, result, streams.err);
   return result;
 }

@@ -8,6 +8,7 @@
 #include "cli/batch_program.h"
 #include "cli/json_writer.h"
 #include "core/statistics.h"
+#include "core/text_encoding.h"
 
 namespace fendo {
 namespace {
@@ -42,6 +43,7 @@ std::string_view StatusName(LoadStatus status) {
   switch (status) {
     case LoadStatus::Ok: return "ok";
     case LoadStatus::CannotOpen: return "cannot-open";
+    case LoadStatus::NotProgram: return "not-a-program";
     case LoadStatus::ReadFailed: return "read-failed";
     case LoadStatus::RecordLimit: return "record-limit";
     case LoadStatus::OutOfMemory: return "out-of-memory";
@@ -49,7 +51,8 @@ std::string_view StatusName(LoadStatus status) {
   return "unknown";
 }
 
-// The comment lines of a program on one line, separated by " | ".
+// The comment lines of a program on one line, separated by " | ". The comment is kept in the
+// bytes it was read in; info shows it in UTF-8.
 std::string OneLine(std::string_view comment) {
   std::string text;
   while (!comment.empty()) {
@@ -112,9 +115,13 @@ void PrintText(const std::string& file, const LoadedProgram& program, const Kind
   row("tool (T)", std::to_string(layer.toolNumber));
   row("length offset (H)", std::to_string(layer.lengthOffset));
   row("spindle (S)", std::to_string(layer.spindle));
-  row("comment", OneLine(layer.comment));
+  row("comment", OneLine(DecodeToUtf8(layer.comment)));
   row("lines", std::to_string(program.result.lines) + " read, " + std::to_string(program.result.invalidLines) +
                    " invalid, " + std::to_string(program.result.skippedLines) + " not interpreted");
+  if (program.result.drillingCycleBlocks > 0) {
+    row("drilling cycles", std::to_string(program.result.drillingCycleBlocks) + " blocks expanded into moves, " +
+                               std::to_string(program.result.drillingCycleHoles) + " holes");
+  }
   if (!program.result.ok()) row("status", std::string(StatusName(program.result.status)));
 }
 
@@ -145,10 +152,12 @@ void PrintJson(const std::string& file, const LoadedProgram& program, const Kind
     json.AddRaw("unit", "null");
   }
   json.AddRaw("unitChanges", layer.unit.changes ? "true" : "false")
-      .Add("comment", layer.comment)
+      .Add("comment", DecodeToUtf8(layer.comment))
       .Add("lines", static_cast<long long>(program.result.lines))
       .Add("invalidLines", static_cast<long long>(program.result.invalidLines))
-      .Add("skippedLines", static_cast<long long>(program.result.skippedLines));
+      .Add("skippedLines", static_cast<long long>(program.result.skippedLines))
+      .Add("drillingCycleBlocks", static_cast<long long>(program.result.drillingCycleBlocks))
+      .Add("drillingCycleHoles", static_cast<long long>(program.result.drillingCycleHoles));
   out << json.str() << '\n';
 }
 
@@ -173,7 +182,7 @@ int RunInfo(const BatchArguments& args, const BatchStreams& streams) {
   for (const std::string& file : args.files) {
     const LoadedProgram program = LoadProgram(file, options, streams);
     if (!program.result.ok()) status = 1;
-    if (program.result.status == LoadStatus::CannotOpen) continue;
+    if (program.result.refused()) continue;
     const KindCounts kinds = CountKinds(*program.db);
     if (request.json) {
       PrintJson(file, program, kinds, streams.out);

@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <string>
@@ -78,6 +79,11 @@ bool LineReader::Next(std::string_view& line) {
     }
     if (atEnd_ || !Refill()) return false;
   }
+}
+
+std::string_view LineReader::Head(std::size_t limit) {
+  if (begin_ == end_ && !atEnd_) Refill();
+  return std::string_view(data_ + begin_, std::min(limit, end_ - begin_));
 }
 
 // Moves the unfinished line to the front of the block (growing the block when the line fills

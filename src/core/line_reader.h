@@ -27,6 +27,10 @@ class LineReader {
   // The next line, or false at the end of the text or when reading failed (see error()).
   bool Next(std::string_view& line);
 
+  // Up to `limit` bytes from the start of what is not handed out yet, reading the first block
+  // when nothing is read yet; nothing is consumed.
+  std::string_view Head(std::size_t limit);
+
   // Why reading stopped early, empty when it did not.
   const std::string& error() const { return error_; }
   std::int64_t bytesConsumed() const { return consumed_; }

@@ -17,6 +17,10 @@ enum class LineOutcome {
   Invalid,   // a word without a number: the block's modal changes stay, its motion is dropped
   Skipped,   // a feature the reader does not interpret: no record, the position does not move
              // (modal words written beside it, such as G00 on a G53 block, still count)
+  RecordBesideSkipped,  // a record in the cursor, and beside it a feature the reader does not
+                        // interpret (a Heidenhain cycle call on a positioning block)
+  Expanded,     // the block's moves (a drilling cycle's) were appended to the work buffer
+  StoreFailed,  // appending them failed: the work buffer is full or its memory could not be had
 };
 
 // The two dialects. Both read the line whole and treat its end as the end of the block.

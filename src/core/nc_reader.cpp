@@ -1,5 +1,6 @@
 #include "core/nc_reader.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "core/line_reader.h"
@@ -14,6 +15,29 @@ namespace {
 
 constexpr std::string_view kLoadingText = "NCDATA 불러오기";
 constexpr std::int64_t kLinesBetweenReports = 1 << 16;
+constexpr std::string_view kNotProgramText = "NC 프로그램이 아닙니다.";
+
+// How much of a file's start decides whether it is NC text, and the share (percent) of stray
+// control characters it may hold.
+constexpr std::size_t kSniffedBytes = std::size_t{64} << 10;
+constexpr std::size_t kStrayControlPercent = 10;
+
+// Control characters that NC text holds only as stray bytes: all but tab, line feed, form feed,
+// carriage return and the end-of-file mark 0x1A of DOS editors. Bytes from 0x80 up are the
+// characters of CP949, UTF-8 or Latin-1 comments.
+bool IsStrayControl(char c) {
+  const auto b = static_cast<unsigned char>(c);
+  if (b == 0x7F) return true;
+  return b < 0x20 && b != '\t' && b != '\n' && b != '\f' && b != '\r' && b != 0x1A;
+}
+
+// An executable, an image or a compressed file holds NUL bytes or control characters
+// throughout; NC text holds no NUL and few control characters.
+bool LooksLikeNcText(std::string_view head) {
+  if (head.find('\0') != std::string_view::npos) return false;
+  const auto strays = static_cast<std::size_t>(std::ranges::count_if(head, IsStrayControl));
+  return strays * 100 <= head.size() * kStrayControlPercent;
+}
 
 // Every file starts in absolute mode in the XY plane, with the work layer's header data
 // cleared (its unit only when the file starts the work buffer); the motion mode, feed and
@@ -22,6 +46,8 @@ void StartFile(ToolpathDatabase& db) {
   StartUnitReading(db);
   db.reader.incremental = false;
   db.reader.circleCentre.reset();
+  db.reader.drilling.Cancel();  // a cycle left in force does not carry over into the next file
+  db.reader.drilling.returnToR = false;
   db.plane = ArcPlane::XY;
   LayerSlot& layer = db.layers[db.layers.workLayer];
   layer.comment.clear();
@@ -79,29 +105,38 @@ LoadResult ReadLines(ToolpathDatabase& db, LineReader& lines, Progress* progress
   LoadResult result;
   StartFile(db);
   MoveKind lastStored = LastStoredMotionKind(db);
+  const std::int64_t holesBefore = db.reader.drilling.holes;
   std::string_view line;
   while (lines.Next(line)) {
     ++result.lines;
     if (progress && result.lines % kLinesBetweenReports == 0) {
       progress->Report(kLoadingText, lines.bytesConsumed(), lines.totalBytes());
     }
-    switch (ParseInDialect(db, line)) {
+    const LineOutcome outcome = ParseInDialect(db, line);
+    switch (outcome) {
       case LineOutcome::Record: break;
+      case LineOutcome::RecordBesideSkipped: ++result.skippedLines; break;
       case LineOutcome::Invalid: ++result.invalidLines; continue;
       case LineOutcome::Skipped: ++result.skippedLines; continue;
       case LineOutcome::NoRecord: continue;
+      case LineOutcome::Expanded:
+        ++result.drillingCycleBlocks;
+        lastStored = LastStoredMotionKind(db);
+        continue;
+      case LineOutcome::StoreFailed: break;
     }
-    if (db.cursor.kind == MoveKind::None) continue;
-    if (!StoreBlock(db, lastStored)) {
-      result.status = db.memoryOk ? LoadStatus::RecordLimit : LoadStatus::OutOfMemory;
-      break;
+    if (outcome != LineOutcome::StoreFailed) {
+      if (db.cursor.kind == MoveKind::None || StoreBlock(db, lastStored)) continue;
     }
+    result.status = db.memoryOk ? LoadStatus::RecordLimit : LoadStatus::OutOfMemory;
+    break;
   }
   if (result.ok() && !lines.error().empty()) {
     result.status = LoadStatus::ReadFailed;
     result.reason = lines.error();
   }
   FinishUnitReading(db);
+  result.drillingCycleHoles = db.reader.drilling.holes - holesBefore;
   db.lastMotionIndex = db.PrevMotion(db.recordCount);
   BoundingBox(db);
   return result;
@@ -109,7 +144,13 @@ LoadResult ReadLines(ToolpathDatabase& db, LineReader& lines, Progress* progress
 
 std::optional<LineReader> OpenProgram(const std::filesystem::path& path, LoadResult& result) {
   std::optional<LineReader> lines = LineReader::Open(path, result.reason);
-  if (!lines) result.status = LoadStatus::CannotOpen;
+  if (!lines) {
+    result.status = LoadStatus::CannotOpen;
+  } else if (!LooksLikeNcText(lines->Head(kSniffedBytes))) {
+    result.status = LoadStatus::NotProgram;
+    result.reason = kNotProgramText;
+    lines.reset();
+  }
   return lines;
 }
 
@@ -151,7 +192,8 @@ bool RunAfterLoadSteps(ToolpathDatabase& db, const std::filesystem::path& path) 
 int ParseLine(ToolpathDatabase& db, std::string_view line) {
   if (line.ends_with('\n')) line.remove_suffix(1);
   if (line.ends_with('\r')) line.remove_suffix(1);
-  return ParseInDialect(db, line) == LineOutcome::Record ? 1 : 0;
+  const LineOutcome outcome = ParseInDialect(db, line);
+  return outcome == LineOutcome::Record || outcome == LineOutcome::RecordBesideSkipped ? 1 : 0;
 }
 
 }  // namespace fendo

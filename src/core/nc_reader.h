@@ -17,6 +17,7 @@ class ToolpathDatabase;
 enum class LoadStatus {
   Ok,
   CannotOpen,   // nothing was read and nothing changed
+  NotProgram,   // the file is not NC text (an executable, an image); nothing read, nothing changed
   ReadFailed,   // the file stopped being readable; what was read before stays
   RecordLimit,  // the program has more records than the work buffer holds; reading stopped
   OutOfMemory,  // the memory for the records could not be had; reading stopped
@@ -25,18 +26,24 @@ enum class LoadStatus {
 // What reading an NC program did.
 struct LoadResult {
   LoadStatus status = LoadStatus::Ok;
-  std::string reason;            // the system's words, for CannotOpen and ReadFailed
+  std::string reason;            // the system's words, for CannotOpen, NotProgram and ReadFailed
   std::int64_t lines = 0;        // lines read
   std::int64_t invalidLines = 0; // blocks dropped because a word had no number
   std::int64_t skippedLines = 0; // lines of features the reader does not interpret (parameters,
-                                 // cycles, functions, polar and machine-coordinate moves)
+                                 // Heidenhain cycles and cycle calls, functions, polar and
+                                 // machine-coordinate moves, drilling cycles without a depth)
+  std::int64_t drillingCycleBlocks = 0;  // blocks of drilling cycles read as the moves they make
+  std::int64_t drillingCycleHoles = 0;   // the holes those blocks drilled
 
   bool ok() const { return status == LoadStatus::Ok; }
+  // The file was refused before anything of it was read.
+  bool refused() const { return status == LoadStatus::CannotOpen || status == LoadStatus::NotProgram; }
 };
 
 // Replaces the work buffer by the program in `path`, after pushing it onto the undo ring. A
 // file that cannot be opened changes nothing. Arcs, modal state and the header data of the
-// work layer are read as the reader's options (db.options) say.
+// work layer are read as the reader's options (db.options) say. A file whose first 64 KiB are
+// not NC text is refused as NotProgram and changes nothing either.
 LoadResult LoadFile(ToolpathDatabase& db, const std::filesystem::path& path, Progress* progress = nullptr);
 // Reads the program in `path` behind the records already there; the modal state carries on.
 LoadResult AppendFile(ToolpathDatabase& db, const std::filesystem::path& path, Progress* progress = nullptr);
@@ -49,6 +56,7 @@ LoadResult AppendText(ToolpathDatabase& db, std::string_view text);
 bool RunAfterLoadSteps(ToolpathDatabase& db, const std::filesystem::path& path);
 
 // Reads one line (without its line feed) into the cursor: 1 when the block yields a record.
+// The moves of a drilling cycle's block go straight into the work buffer (0).
 // The cursor's kind is None while no motion mode has been programmed yet.
 int ParseLine(ToolpathDatabase& db, std::string_view line);
 

@@ -2,8 +2,10 @@
 //
 // ";" starts a comment. Lines of the program's frame (BEGIN/END PGM, BLK FORM, TOOL DEF/CALL)
 // yield nothing; lines the reader does not interpret yield nothing and change nothing: Q
-// parameter formulas and assignments, FN functions, CYCL DEF cycles, polar moves (LP, CP),
-// moves in machine coordinates (M91, M92) and axis words that take a Q parameter.
+// parameter formulas and assignments, FN functions, CYCL DEF cycles and CYCL CALL, polar moves
+// (LP, CP), moves in machine coordinates (M91, M92) and axis words that take a Q parameter. A
+// cycle called by M99 or M89 on a positioning block is not run either (what the cycle does is
+// in its definition, which is not read): the block's move is read and the call counted.
 //
 // Words act in the order they stand. The motion kind starts from the modal kind (continued):
 //   L         a straight move: after an arc it starts a cutting path, with no mode yet a rapid;
@@ -34,6 +36,8 @@ namespace {
 
 constexpr int kMachineCoordinates = 91;  // M91: the block's coordinates are the machine's
 constexpr int kMachineFixedPoint = 92;   // M92: the same, measured from a fixed machine point
+constexpr int kCycleCall = 99;           // M99: the cycle defined last runs at the block's end point
+constexpr int kModalCycleCall = 89;      // M89: the same, and after every positioning block to come
 
 struct NumberWord {
   WordNumber number;
@@ -107,6 +111,7 @@ struct HeidenhainBlock {
   bool circle = false;                        // C or CR
   bool byRadius = false;                      // CR
   bool tangential = false;                    // CT
+  bool cycleCall = false;                     // M99, M89
 };
 
 enum class Scan { Block, Frame, NotInterpreted };
@@ -201,6 +206,7 @@ Scan ScanHeidenhainBlock(std::string_view text, const NcReaderState& reader, Hei
         if (const NumberWord word = ReadNumberWord(text, i + 1); word.number.hasDigits) {
           const int code = IntegerPart(word.number.value);
           if (code == kMachineCoordinates || code == kMachineFixedPoint) return Scan::NotInterpreted;
+          b.cycleCall = b.cycleCall || code == kCycleCall || code == kModalCycleCall;
           i = word.end;
           continue;
         }
@@ -277,7 +283,10 @@ LineOutcome ParseHeidenhainLine(ToolpathDatabase& db, std::string_view line) {
     }
   }
   reader.modalKind = b.kind;
-  return FinishBlock(db, end, offset, b.kind, end != start || IsArcKind(b.kind));
+  const LineOutcome outcome = FinishBlock(db, end, offset, b.kind, end != start || IsArcKind(b.kind));
+  // The cycle a block calls is not run: its move is read, and the call is counted as not interpreted.
+  if (!b.cycleCall) return outcome;
+  return outcome == LineOutcome::Record ? LineOutcome::RecordBesideSkipped : LineOutcome::Skipped;
 }
 
 }  // namespace fendo

@@ -11,7 +11,8 @@
 // then moves: absolute axis words replace the coordinate, incremental ones add to it (there is
 // one current position, whichever mode wrote it), the centre offset is I/J/K or, when an R is
 // programmed, worked out from R once the end point is known. A block yields a record when it
-// moves, or when it is an arc with an axis or centre word (a full circle).
+// moves, or when it is an arc with an axis or centre word (a full circle). While a drilling
+// cycle is in force, its blocks drill holes instead (drilling_cycles.cpp).
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -22,6 +23,7 @@
 #include <utility>
 
 #include "core/decimal.h"
+#include "core/drilling_cycles.h"
 #include "core/nc_number.h"
 #include "core/nc_line_parsers.h"
 #include "core/nc_reader.h"
@@ -36,13 +38,13 @@ constexpr double kThousandth = 0.001;  // mm per unit of an integer-format progr
 // What a character means to the scanner. The letters that take a number come first, in the
 // order of the block's value table; G is last among them because its words act in order.
 enum class IsoChar : std::uint8_t {
-  Other, X, Y, Z, I, J, K, R, F, S, T, H, O, G,
+  Other, X, Y, Z, I, J, K, R, F, S, T, H, O, Q, L, G,
   Stop,        // a lowercase "c": the block ends here without a move
   Comment,     // "("
   EndOfBlock,  // ";": the rest of the line is a comment
   Parameter,   // "#"
 };
-constexpr int kValueWords = static_cast<int>(IsoChar::O);  // X … O keep their last value
+constexpr int kValueWords = static_cast<int>(IsoChar::L);  // X … L keep their last value
 
 constexpr std::array<IsoChar, 256> MakeIsoCharTable() {
   std::array<IsoChar, 256> table{};
@@ -62,6 +64,8 @@ constexpr std::array<IsoChar, 256> MakeIsoCharTable() {
   letter('T', IsoChar::T);
   letter('H', IsoChar::H);
   letter('O', IsoChar::O);
+  letter('Q', IsoChar::Q);
+  letter('L', IsoChar::L);
   letter('G', IsoChar::G);
   table['c'] = IsoChar::Stop;
   table['('] = IsoChar::Comment;
@@ -91,14 +95,15 @@ bool IsSubroutineStatement(std::string_view rest) {
 bool IsDataOnlyCode(int code) { return code == 4 || code == 10 || code == 52 || code == 53 || code == 92; }
 
 struct IsoBlock {
-  std::array<double, kValueWords> values;    // the last value of each word X … O, as written;
+  std::array<double, kValueWords> values;    // the last value of each word X … L, as written;
                                              // only those whose bit is present are ever read
-  std::uint32_t present = 0;                 // a bit for each word X … O on the block
+  std::uint32_t present = 0;                 // a bit for each word X … L on the block
   MoveKind kind = MoveKind::None;            // the motion mode after the block's G words
   bool gWord = false;                        // a G word refreshes the modal motion mode
   std::optional<bool> incremental;           // G91 / G90
   std::optional<ArcPlane> plane;             // G17 / G18 / G19
   std::optional<LengthUnit> unit;            // G20 / G21
+  CycleCodes cycle;                          // G73 … G89, G80, G98 / G99
   bool dataOnly = false;
   bool invalid = false;
   bool hasWords = false;                     // anything but blanks outside comments
@@ -130,6 +135,7 @@ void ApplyGCode(IsoBlock& b, double value) {
   if (value != std::trunc(value)) return;  // G90.1, G64.1 …: variants the reader does not follow
   b.gWord = true;
   const int code = IntegerPart(value);
+  b.cycle.Note(code);
   switch (code) {
     case 0: b.kind = MoveKind::RapidStart; break;
     case 1: b.kind = b.kind == MoveKind::Feed ? MoveKind::Feed : MoveKind::FeedStart; break;
@@ -196,6 +202,23 @@ IsoBlock ScanIsoBlock(std::string_view line, MoveKind modalKind) {
   return b;
 }
 
+// The words a drilling cycle reads: K and L both count the repeats.
+DrillingWords DrillingWordsOf(const IsoBlock& b, const NcOptions& options) {
+  const double unit = options.intNcdataFlg ? kThousandth : 1.0;
+  const auto length = [&b, unit](IsoChar word) -> std::optional<double> {
+    if (!b.Has(word)) return std::nullopt;
+    return b.Value(word) * unit;
+  };
+  DrillingWords words;
+  words.axes = {length(IsoChar::X), length(IsoChar::Y), length(IsoChar::Z)};
+  words.r = length(IsoChar::R);
+  words.q = length(IsoChar::Q);
+  for (const IsoChar repeats : {IsoChar::K, IsoChar::L}) {
+    if (b.Has(repeats)) words.repeats = IntegerPart(b.Value(repeats));
+  }
+  return words;
+}
+
 void ApplyHeaderWords(const IsoBlock& b, LayerSlot& layer) {
   if (b.Has(IsoChar::S)) layer.spindle = IntegerPart(b.Value(IsoChar::S));
   if (b.Has(IsoChar::T)) layer.toolNumber = layer.lengthOffset = IntegerPart(b.Value(IsoChar::T));
@@ -219,6 +242,10 @@ LineOutcome ParseIsoLine(ToolpathDatabase& db, std::string_view line) {
   if (b.incremental) reader.incremental = *b.incremental;
   if (b.Has(IsoChar::F)) reader.feed = IntegerPart(b.Value(IsoChar::F));
   if (b.gWord) reader.modalKind = b.kind;
+  if (reader.drilling.InForce() || b.cycle.StartsOrReturns()) {
+    const bool usable = !b.invalid && !b.dataOnly;
+    if (const auto outcome = ReadDrillingCycleBlock(db, b.cycle, DrillingWordsOf(b, db.options), usable)) return *outcome;
+  }
   if (b.invalid) return LineOutcome::Invalid;
   if (b.dataOnly) return LineOutcome::Skipped;
 

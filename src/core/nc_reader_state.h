@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "core/drilling_cycles.h"
 #include "core/move_kind.h"
 #include "core/nc_reader_unit.h"
 #include "core/point3.h"
@@ -22,6 +23,7 @@ struct NcReaderState {
   Point3 blockStart;                    // mm, where the block just read starts
   Point3 centreOffset;                  // mm, I, J, K of the block just read (start to centre)
   UnitReading unit;                     // G20/G21 of the file being read
+  DrillingCycleState drilling;          // G73/G74/G81–G89 … G80, G98/G99, R, Z, Q
 };
 
 }  // namespace fendo

@@ -20,7 +20,7 @@ constexpr std::string_view kFendoCaption = "Fendo message";
 NcDialectWriter::NcDialectWriter(const NcOutputOptions& options, OutputFile& file, UserPrompts& prompts,
                                  LineNumbers numbers)
     : options_(options),
-      width_(options.unit == LengthUnit::Inch ? kInchWidth : kMillimetreWidth),
+      format_(options.unit == LengthUnit::Inch ? kInchFormat : kMillimetreFormat),
       file_(file),
       prompts_(prompts),
       numbers_(numbers) {}
@@ -63,8 +63,7 @@ void NcDialectWriter::Accumulate(const CursorRecord& cursor) {
   if (!state_.positioned || cursor.feed == 0) return;
   const double d = Length(cursor.position() - state_.last);
   if (IsRapidKind(cursor.kind)) {
-    const double rapidRate = options_.unit == LengthUnit::Inch ? kRapidRate / kMillimetresPerInch : kRapidRate;
-    result_.cuttingTime += d / rapidRate;
+    result_.cuttingTime += d / (kRapidRate / format_.millimetres);
     result_.rapidLength += d;
   } else {
     result_.cuttingTime += d / cursor.feed;

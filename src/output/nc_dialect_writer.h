@@ -19,15 +19,16 @@ namespace fendo {
 
 class UserPrompts;
 
-// How wide a run writes its lengths (coordinates, R, I/J/K): to the micrometre in millimetres,
-// to the ten-thousandth in inches (2.5 µm), so that an inch program keeps the digits it was
-// written with.
-struct NumberWidth {
+// How a run writes lengths in the program's unit (coordinates, R, I/J/K): to the micrometre in
+// millimetres, to the ten-thousandth in inches (2.5 µm), so that an inch program keeps the
+// digits it was written with.
+struct UnitFormat {
   int decimals;
-  double place;  // the program's unit: the value of the last digit written
+  double place;        // the program's unit: the value of the last digit written
+  double millimetres;  // mm in one unit of the program
 };
-inline constexpr NumberWidth kMillimetreWidth{3, 0.001};
-inline constexpr NumberWidth kInchWidth{4, 0.0001};
+inline constexpr UnitFormat kMillimetreFormat{3, 0.001, 1};
+inline constexpr UnitFormat kInchFormat{4, 0.0001, kMillimetresPerInch};
 
 // One run of the fixed NC writer in one dialect. The driver (nc_writer.cpp) walks the records
 // and asks for the parts of the program in order; each dialect (nc_writer_iso.cpp,
@@ -119,7 +120,7 @@ class NcDialectWriter {
 
   void AppendAxis(std::string& line, char axis, double value) const {
     line += axis;
-    AppendFixed(line, value, width_.decimals);
+    AppendFixed(line, value, format_.decimals);
   }
   void AppendFeed(std::string& line, int feed) {
     state_.writtenFeed = feed;
@@ -145,7 +146,7 @@ class NcDialectWriter {
   void Accumulate(const CursorRecord& cursor);
 
   NcOutputOptions options_;
-  const NumberWidth width_;  // from the program's unit
+  const UnitFormat format_;  // from the program's unit
   OutputFile& file_;
   UserPrompts& prompts_;
   NcWriterState state_;

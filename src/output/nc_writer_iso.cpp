@@ -4,9 +4,10 @@
 // comment in parentheses, a G90G00G17 move to the first point, then, as the options ask, the tool change (retract, G49, the change through G28,
 // G43 with the length offset) and the spindle start. Motion words are modal: G00 and G02/G03 and the plane
 // word only when they change, F only when the feed does. Arcs are written by R when the options
-// ask for it (negative beyond half a turn; a full circle always by I, J, K), else by their
-// centre offsets. The footer retracts to the highest of the start and the last point, stops
-// coolant and program, and may add the extents and the cutting time.
+// ask for it (negative beyond half a turn), else by their centre offsets. No R names a full
+// circle, and near half a turn the rounded R moves the arc: those arcs are written by their
+// centre offsets whatever the options say. The footer retracts to the highest of the start and
+// the last point, stops coolant and program, and may add the extents and the cutting time.
 //
 // Incremental output writes cutting moves as G91 increments rounded to what is written and
 // moves on from the rounded position, so that rounding never accumulates; rapid moves are
@@ -15,14 +16,16 @@
 #include <array>
 #include <cmath>
 #include <string>
-#include <utility>
 
+#include "core/decimal.h"
 #include "output/format_increment.h"
 #include "output/nc_dialect_writer.h"
+#include "output/radius_fidelity.h"
 
 namespace fendo {
 namespace {
 
+constexpr double kUnseenDeviation = 0.00001; // mm of the deviation the compared points and floats may miss
 constexpr double kHalfTurn = 180;            // degrees
 constexpr double kFullTurn = 360;            // degrees
 constexpr int kIncrementOffsetDecimals = 6;  // incremental I/J/K are written with "%f"
@@ -175,7 +178,6 @@ class IsoWriter final : public NcDialectWriter {
 
  private:
   void WriteMeasuredArc(CursorRecord& cursor, const Arc& arc, bool continued) override {
-    const Point3 offsets = arc.centre - arc.start;
     std::string& line = NewLine();
     const std::array<std::string, 3> increments =
         options_.incremental ? RoundIncrements(cursor) : std::array<std::string, 3>{};
@@ -189,7 +191,8 @@ class IsoWriter final : public NcDialectWriter {
     }
     const bool moved = options_.incremental ? AppendIncrements(line, increments)
                                             : AppendChangedAxes(line, cursor.position());
-    AppendRadiusOrOffsets(line, arc, offsets, options_.incremental ? kIncrementOffsetDecimals : width_.decimals);
+    AppendRadiusOrOffsets(line, arc, cursor.position(),
+                          options_.incremental ? kIncrementOffsetDecimals : format_.decimals);
     if (cursor.feed != state_.lastFeed) AppendFeed(line, cursor.feed);
     WriteNcLine(line);
     if (moved) Accumulate(cursor);
@@ -209,7 +212,7 @@ class IsoWriter final : public NcDialectWriter {
     const Point3 last = state_.last;
     std::array<double, 3> values = {cursor.x - last.x, cursor.y - last.y, cursor.z - last.z};
     std::array<std::string, 3> texts;
-    FormatIncrement(values, texts, width_.decimals);
+    FormatIncrement(values, texts, format_.decimals);
     cursor.SetPosition({last.x + values[0], last.y + values[1], last.z + values[2]});
     incrementValues_ = values;
     return texts;
@@ -226,22 +229,53 @@ class IsoWriter final : public NcDialectWriter {
     return any;
   }
 
-  void AppendRadiusOrOffsets(std::string& line, const Arc& arc, Point3 offsets, int offsetDecimals) {
-    // R describes an arc only up to a full turn, and beyond half a turn only with its sign.
+  // `end` is the arc's end as written (incremental output has rounded it already).
+  void AppendRadiusOrOffsets(std::string& line, const Arc& arc, Point3 end, int offsetDecimals) {
+    const Point3 start = AsRead(arc.start);
+    // R describes an arc only up to a full turn, and beyond half a turn only with its sign. An
+    // arc whose rounded R would move a point of it by more than one last written digit (0.001
+    // mm, or 0.0001 inch in an inch program; one near half a turn) is written by its offsets,
+    // as a full circle is.
     if (options_.ijkToR && arc.sweep < kFullTurn) {
-      line += 'R';
       // Half a last digit more: rounding never makes R shorter than half the chord.
-      const double r = Length(offsets) + width_.place / 2;
-      AppendFixed(line, arc.sweep > kHalfTurn ? -r : r, width_.decimals);
-      return;
+      const double r = Length(arc.centre - arc.start) + format_.place / 2;
+      std::string radius;
+      AppendFixed(radius, arc.sweep > kHalfTurn ? -r : r, format_.decimals);
+      const double deviation = RadiusArcDeviation(arc, start, AsRead(end), ParseDecimalPrefix(radius).value);
+      if (deviation + kUnseenDeviation / format_.millimetres <= format_.place) {
+        line.append(1, 'R').append(radius);
+        return;
+      }
     }
-    // Offsets below the last written digit are not written.
-    const std::array<std::pair<char, double>, 3> words = {{{'I', offsets.x}, {'J', offsets.y}, {'K', offsets.z}}};
-    for (const auto& [letter, value] : words) {
-      if (std::fabs(value) < width_.place) continue;
-      line += letter;
-      AppendFixed(line, value, offsetDecimals);
+    // The offsets written lead from the start as the reader reads it, so that its rounding does
+    // not move the centre; which of them are written is decided on the offsets held: those
+    // below the last written digit are not.
+    struct OffsetWord {
+      char letter;
+      double held;     // from the start held
+      double written;  // from the start as read back
+    };
+    const Point3 held = arc.centre - arc.start;
+    const Point3 written = arc.centre - start;
+    const std::array<OffsetWord, 3> words = {
+        {{'I', held.x, written.x}, {'J', held.y, written.y}, {'K', held.z, written.z}}};
+    for (const OffsetWord& word : words) {
+      if (std::fabs(word.held) < format_.place) continue;
+      line += word.letter;
+      AppendFixed(line, word.written, offsetDecimals);
     }
+  }
+
+  // A written position as the reader reads it back: absolute axis words are rounded to their
+  // decimals; incremental positions are rounded when the increments are.
+  Point3 AsRead(Point3 p) const {
+    if (options_.incremental) return p;
+    const auto read = [this](double v) {
+      std::string text;
+      AppendFixed(text, v, format_.decimals);
+      return ParseDecimalPrefix(text).value;
+    };
+    return {read(p.x), read(p.y), read(p.z)};
   }
 
   // The extents of the feed moves and the estimated cutting time, as comments.

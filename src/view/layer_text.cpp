@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "core/text_encoding.h"
 #include "core/toolpath_database.h"
 #include "view/pens.h"
 
@@ -20,26 +21,28 @@ std::string_view Trimmed(std::string_view s) {
 }
 
 // The comment's lines, each stored ending in "\r\n" (a last line may lack it), taken one at a
-// time from the front. A program's comment gathers every comment line it holds, millions in a
-// long program with repeated headers, and the picture shows a few dozen: the rest are counted,
-// never taken apart.
+// time from the front, trimmed and in UTF-8. A program's comment gathers every comment line it
+// holds, millions in a long program with repeated headers, and the picture shows a few dozen:
+// the rest are counted, never taken apart. The comment keeps the bytes it was read in (CP949,
+// UTF-8 or Latin-1); its encoding is the whole comment's, so that every line reads alike.
 class CommentLines {
  public:
-  explicit CommentLines(std::string_view comment) : rest_(comment) {}
+  explicit CommentLines(std::string_view comment) : rest_(comment), encoding_(DetectEncoding(comment)) {}
 
   std::size_t Remaining() const {
     if (rest_.empty()) return 0;
     return static_cast<std::size_t>(std::count(rest_.begin(), rest_.end(), '\n')) + (rest_.back() != '\n');
   }
-  std::string_view Next() {
+  std::string Next() {
     const std::size_t end = rest_.find('\n');
     const std::string_view line = rest_.substr(0, end);
     rest_.remove_prefix(end == std::string_view::npos ? rest_.size() : end + 1);
-    return line;
+    return DecodeToUtf8(Trimmed(line), encoding_);
   }
 
  private:
   std::string_view rest_;
+  TextEncoding encoding_;
 };
 
 // One column of the layer text, from the layout's top down, no further than the picture
@@ -104,7 +107,7 @@ std::vector<LayerTextLine> LayerText(const ToolpathDatabase& db, const LayerColo
   CommentLines comment(slot.comment);
   std::size_t commentLines = comment.Remaining();
   if (commentLines == 1) {
-    header.push_back("Comment : " + std::string(Trimmed(comment.Next())));
+    header.push_back("Comment : " + comment.Next());
     commentLines = 0;
   } else {
     header.push_back("Comment : ");
@@ -118,7 +121,7 @@ std::vector<LayerTextLine> LayerText(const ToolpathDatabase& db, const LayerColo
     if (k < header.size()) {
       block.Add(std::move(header[k]), colour);
     } else {
-      block.Add(std::string(Trimmed(comment.Next())), colour, layout.commentIndent);
+      block.Add(comment.Next(), colour, layout.commentIndent);
     }
   }
   block.EndWithLeftOut(total, colour);

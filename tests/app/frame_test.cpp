@@ -1,10 +1,12 @@
 #include <QAction>
 #include <QComboBox>
+#include <QFile>
 #include <QFileDialog>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPrintPreviewDialog>
 #include <QStatusBar>
 #include <QToolBar>
@@ -171,6 +173,7 @@ void FrameTest::openingAFileThatIsNotThereChangesNothing() {
   CFendoView* view = frame.OpenDocument(ExampleFile("bracket.nc"));
   QVERIFY(view);
   const int records = view->database().recordCount;
+  const int undoPos = view->database().undoPos();
   const QString title = frame.windowTitle();
 
   const auto shown = CatchNextMessage();
@@ -180,6 +183,26 @@ void FrameTest::openingAFileThatIsNotThereChangesNothing() {
   QTRY_COMPARE(frame.mdiArea().subWindowList().size(), 1);
   QCOMPARE(view->database().recordCount, records);
   QCOMPARE(frame.windowTitle(), title);
+
+  // An image opened or added by mistake is refused with the reason, and changes nothing either.
+  const QString image = fixture_->HomeFile("photo.png");
+  QFile file(image);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write(QByteArray("\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR", 16));
+  file.close();
+  const auto refused = CatchNextMessage();
+  QVERIFY(frame.OpenDocument(image) == nullptr);
+  QCOMPARE(refused->text, QStringLiteral("NC 프로그램이 아닙니다."));
+  QString notAdded;
+  AnswerFileDialog(image, [&notAdded](QWidget& dialog) {
+    if (auto* box = qobject_cast<QMessageBox*>(&dialog)) notAdded = box->text();
+    qobject_cast<QDialog*>(&dialog)->accept();
+  });
+  frame.RunCommand(CommandId::AddNcData);
+  QCOMPARE(notAdded, QStringLiteral("NC 프로그램이 아닙니다."));
+  QTRY_COMPARE(frame.mdiArea().subWindowList().size(), 1);
+  QCOMPARE(view->database().recordCount, records);
+  QCOMPARE(view->database().undoPos(), undoPos);
 }
 
 void FrameTest::openAndAddExamples() {

@@ -11,6 +11,7 @@
 
 #include <type_traits>
 
+#include "app/dialogs/line_breaks.h"
 #include "app/dialogs/number_field.h"
 #include "app/dialogs/path_button.h"
 #include "app/fendo_view.h"
@@ -64,6 +65,7 @@ class OutputTest : public QObject {
   void saveNcDataWritesWhatTheBatchConvertWrites();
   void saveButtonAndCtrlSSaveTheNcData();
   void outputDialogRefusesBothFormsAndBrokenNumbers();
+  void commentEditorKeepsTheCommentsEncoding();
   void layerOutputParsesTheListAndWritesTheLayers();
   void postProcessorWritesAnEditedSectionAndAsksItsValue();
 
@@ -178,6 +180,21 @@ void OutputTest::saveButtonAndCtrlSSaveTheNcData() {
   saveTo(Temp("key.nc"));
   QTest::keyClick(view_, Qt::Key_S, Qt::ControlModifier);
   QCOMPARE(ReadText(Temp("key.nc")), written);
+}
+
+// A CP949 comment is edited as text and stored back in CP949; bytes that were not edited stay
+// as they were, even where they mean no character.
+void OutputTest::commentEditorKeepsTheCommentsEncoding() {
+  const std::string cp949 = "\xC8\xB2\xBB\xE8 D10\r\n";
+  QCOMPARE(ShownComment(cp949), QStringLiteral("황삭 D10\n"));
+  QCOMPARE(StoredComment(QStringLiteral("황삭 D10\n"), cp949), cp949);
+  QCOMPARE(StoredComment(QStringLiteral("황삭 D12\n"), cp949), std::string("\xC8\xB2\xBB\xE8 D12\r\n"));
+  QCOMPARE(StoredComment(QStringLiteral("황삭 \u00B1\n"), cp949), std::string("\xC8\xB2\xBB\xE8 \xA1\xBE\r\n"));
+  // A character CP949 lacks: the comment goes in UTF-8.
+  QCOMPARE(StoredComment(QStringLiteral("황삭 \u0101\n"), cp949), ToUtf8(QStringLiteral("황삭 \u0101\r\n")));
+  QCOMPARE(StoredComment(QStringLiteral("NEW\n"), std::string()), std::string("NEW\r\n"));
+  const std::string unmapped = "\xFE\xA1 T1\r\n";
+  QCOMPARE(StoredComment(ShownComment(unmapped), unmapped), unmapped);
 }
 
 void OutputTest::outputDialogRefusesBothFormsAndBrokenNumbers() {

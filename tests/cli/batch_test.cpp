@@ -78,14 +78,42 @@ TEST(BatchInfo, JsonIsOneObjectPerProgram) {
   EXPECT_NE(second.find("\"feedExtents\":{\"min\":[-5,0,0],\"max\":[10,10,1]}"), std::string::npos) << second;
 }
 
-TEST(BatchInfo, CommentsInOtherEncodingsStillMakeValidJson) {
+TEST(BatchInfo, CommentsInOtherEncodingsAreShownInUtf8) {
   TempDir dir;
-  const fs::path program = dir.path() / "korean.nc";
-  std::ofstream(program, std::ios::binary) << "(\xB0\xA1\xB0\xA2 \"X\")\nG00 X1\n";  // EUC-KR text
-  const BatchRun run = Batch({"info", "--json", program.string()});
-  EXPECT_NE(run.out.find("\"comment\":\"\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD \\\"X\\\"\\r\\n\""),
-            std::string::npos)
-      << run.out;
+  const fs::path korean = dir.path() / "korean.nc";
+  std::ofstream(korean, std::ios::binary) << "(\xB0\xA1\xB0\xA2 \"X\")\n(\xC8\xB2\xBB\xE8)\nG00 X1\n";  // CP949
+  const fs::path latin1 = dir.path() / "latin1.nc";
+  std::ofstream(latin1, std::ios::binary) << "(Fr\xE4ser \xD8" "12)\nG00 X1\n";
+  const BatchRun json = Batch({"info", "--json", korean.string(), latin1.string()});
+  ASSERT_EQ(json.status, 0) << json.err;
+  EXPECT_NE(json.out.find("\"comment\":\"가각 \\\"X\\\"\\r\\n황삭\\r\\n\""), std::string::npos) << json.out;
+  EXPECT_NE(json.out.find("\"comment\":\"Fräser Ø12\\r\\n\""), std::string::npos) << json.out;
+  const BatchRun text = Batch({"info", korean.string()});
+  EXPECT_NE(text.out.find("comment             가각 \"X\" | 황삭\n"), std::string::npos) << text.out;
+}
+
+TEST(BatchInfo, AFileThatIsNoProgramIsRefusedOnTheErrorStream) {
+  TempDir dir;
+  const fs::path image = dir.path() / "photo.png";
+  std::ofstream(image, std::ios::binary) << std::string("\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR", 16);
+  for (const char* verb : {"info", "dump"}) {
+    const BatchRun run = Batch({verb, image.string()});
+    EXPECT_EQ(run.status, 1) << verb;
+    EXPECT_EQ(run.err, "fendo-batch: " + image.string() + ": NC 프로그램이 아닙니다.\n") << verb;
+    EXPECT_EQ(run.out, "") << verb;
+  }
+}
+
+TEST(BatchInfo, SaysHowManyDrillingCyclesWereExpanded) {
+  TempDir dir;
+  const fs::path program = dir.path() / "holes.nc";
+  std::ofstream(program, std::ios::binary) << "G00 X0 Y0 Z10\nG91 G81 X5 Z-3 R-8 K2 F50\nX5\nG80\n";
+  const BatchRun text = Batch({"info", program.string()});
+  EXPECT_NE(text.out.find("\n  drilling cycles     2 blocks expanded into moves, 3 holes\n"), std::string::npos)
+      << text.out;
+  const BatchRun json = Batch({"info", "--json", program.string()});
+  EXPECT_NE(json.out.find("\"drillingCycleBlocks\":2,\"drillingCycleHoles\":3}"), std::string::npos) << json.out;
+  EXPECT_EQ(Batch({"info", Data("iso_features.nc").string()}).out.find("drilling"), std::string::npos);
 }
 
 TEST(BatchInfo, AFileThatCannotBeReadIsNamedAndTheOthersStillReported) {
@@ -319,6 +347,26 @@ TEST(BatchOptionTables, HelpQuotesTheRangesOfTheEngine) {
   EXPECT_EQ(HelpLines("first\nsecond", std::nullopt, std::nullopt), (std::vector<std::string>{"first", "second"}));
   EXPECT_THROW(HelpLines("({range})", std::nullopt, std::nullopt), std::logic_error)
       << "a row naming a field its range table lacks";
+}
+
+// Comments leave the writer in the bytes they were read in, whatever their encoding.
+TEST(BatchConvert, CommentsRoundTripByteForByte) {
+  TempDir dir;
+  const std::string comments[] = {
+      "(\xB0\xF8\xB1\xB8 \xC8\xB2\xBB\xE8)\r\n(\xC8\xB2\xBB\xE8 D10 \xBF\xA3\xB5\xE5\xB9\xD0 \x8C\x63)",  // CP949
+      "(\xEA\xB3\xB5\xEA\xB5\xAC \xED\x99\xA9\xEC\x82\xAD)\r\n(D10 \xEC\x97\x94\xEB\x93\x9C\xEB\xB0\x80)",     // UTF-8
+      "(Fr\xE4ser \xD8" "12)",                                                                 // Latin-1
+  };
+  for (const std::string& comment : comments) {
+    const fs::path program = dir.path() / "in.nc";
+    std::ofstream(program, std::ios::binary) << "%\n" << comment << "\nG00 X0 Y0 Z5\nG01 Z0 F100\nX10\n";
+    const fs::path out = dir.path() / "out.nc";
+    ASSERT_EQ(Batch({"convert", program.string(), "-o", out.string()}).status, 0);
+    EXPECT_TRUE(ReadFile(out).starts_with("%\n" + comment + "\n")) << ReadFile(out);
+    const fs::path again = dir.path() / "again.nc";
+    ASSERT_EQ(Batch({"convert", out.string(), "-o", again.string()}).status, 0);
+    EXPECT_TRUE(ReadFile(again).starts_with("%\n" + comment + "\n")) << ReadFile(again);
+  }
 }
 
 TEST(BatchConvert, AnInputThatCannotBeReadIsNamedOnceAndNothingIsWritten) {

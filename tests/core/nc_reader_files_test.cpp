@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
@@ -8,6 +7,7 @@
 #include "core/nc_reader.h"
 #include "core/statistics.h"
 #include "core/toolpath_database.h"
+#include "support/corpus_dir.h"
 #include "support/temp_dir.h"
 #include "toolpath_text.h"
 
@@ -17,10 +17,7 @@ namespace {
 namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
 
-fs::path CorpusDir() {
-  const char* configured = std::getenv("FENDO_CORPUS_DIR");
-  return configured && *configured ? fs::path(configured) : fs::path(FENDO_CORPUS_DIR);
-}
+using test::CorpusDir;
 
 // A scratch program in a folder of its own, removed with the test.
 class TempFile {
@@ -73,6 +70,45 @@ TEST(LoadFile, AFileThatCannotBeOpenedChangesNothing) {
   EXPECT_EQ(db.recordCount, 2);
   EXPECT_EQ(db.undoPos(), 0);
   EXPECT_EQ(db.layers[0].pointCount(), 2);
+}
+
+// Files opened by mistake: their bytes must not become a comment and stray moves.
+TEST(LoadFile, RefusesAFileThatIsNotNcTextAndChangesNothing) {
+  const std::string png("\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR\0\0\x01\0", 20);
+  std::ifstream self("/proc/self/exe", std::ios::binary);
+  const std::string elf((std::istreambuf_iterator<char>(self)), std::istreambuf_iterator<char>());
+  ASSERT_TRUE(elf.starts_with("\x7F" "ELF"));
+  const std::string oneNul = "G00 X1\nG01 X2 F100\n" + std::string(1, '\0') + "X3\n";
+  const std::string controls = "G00 X1\n" + std::string(2, '\x02') + "\x1B" + "Y2\n";  // 3 of 13 bytes
+  for (const std::string& content : {png, elf, oneNul, controls}) {
+    TempFile file(content);
+    ToolpathDatabase db;
+    AppendText(db, "(KEPT)\nG00 X1\nG01 X2 F100\n");
+    for (const bool append : {false, true}) {
+      const LoadResult result = append ? AppendFile(db, file.path()) : LoadFile(db, file.path());
+      EXPECT_EQ(result.status, LoadStatus::NotProgram) << content.substr(0, 8);
+      EXPECT_TRUE(result.refused());
+      EXPECT_EQ(result.reason, "NC 프로그램이 아닙니다.");
+      EXPECT_EQ(result.lines, 0);
+      EXPECT_EQ(test::Records(db), (Lines{"1 1 0 0 0", "3 2 0 0 100"}));
+      EXPECT_EQ(db.layers[0].comment, "KEPT\r\n");
+      EXPECT_EQ(db.undoPos(), 0);
+    }
+  }
+}
+
+TEST(LoadFile, ReadsTextWithLayoutCharactersAndCommentsInAnyEncoding) {
+  const std::string cases[] = {
+      "",
+      "%\r\n(\xB0\xF8\xB1\xB8 \xC8\xB2\xBB\xE8)\r\nG00 X1\r\n%\r\n\x1A",  // CP949, DOS end-of-file mark
+      "(\xEA\xB3\xB5\xEA\xB5\xAC)\nG00 X1\n\f",                       // UTF-8, form feed
+      "(Fr\xE4ser)\n\tG00 X1\n\x12G01 X2 F100\n\x14",                    // Latin-1, tape reader on/off codes
+  };
+  for (const std::string& content : cases) {
+    TempFile file(content);
+    ToolpathDatabase db;
+    EXPECT_TRUE(LoadFile(db, file.path()).ok()) << content;
+  }
 }
 
 TEST(LoadFile, ReplacesTheProgramAndCanBeUndone) {

@@ -79,6 +79,16 @@ INSTANTIATE_TEST_SUITE_P(NotMoves, HeidenhainPrograms, testing::Values(
     "L Z-10 FMAX M91\nL X+1 FMAX\nLP PR+5 PA+30\nL X+2\n",
     {"1 1 0 0 0", "2 2 0 0 0"}}));
 
+TEST(HeidenhainReader, CyclesAndCycleCallsAreCountedAsNotInterpreted) {
+  ToolpathDatabase db;
+  db.options.heidenhainInputChk = true;
+  const LoadResult result = AppendText(db,
+      "L X+1 F100\nCYCL DEF 200 DRILLING\nQ200=2 ;SET-UP CLEARANCE\nCYCL CALL\n"
+      "L X+5 FMAX M99\nL M99\nL X+7 FMAX M89\nL X+9\n");
+  EXPECT_EQ(test::Records(db), (Lines{"3 1 0 0 100", "1 5 0 0 100", "2 7 0 0 100", "2 9 0 0 100"}));
+  EXPECT_EQ(result.skippedLines, 6);  // the positioning moves are read, the drilling is not
+}
+
 TEST(HeidenhainReader, LinesWithoutLineFeedsAndCarriageReturnsReadLikeOthers) {
   EXPECT_EQ(ReadHeidenhain("L X+1 FMAX\r\nL X+2 F10"), (Lines{"1 1 0 0 0", "3 2 0 0 10"}));
 }

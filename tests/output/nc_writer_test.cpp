@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <random>
 #include <sstream>
 
+#include "core/arc_rule.h"
 #include "core/nc_reader.h"
 #include "core/progress.h"
 #include "core/toolpath_database.h"
@@ -89,21 +92,94 @@ TEST_F(WriterTest, FormatIncrementDropsNeedlessZerosAndRoundsTheValues) {
 TEST_F(WriterTest, ArcsByRadiusOrOffsetsInTheirPlanes) {
   const std::string program =
       "G00 X1 Y0 Z5\nG01 Z0 F100\n"
-      "G03 X5 Y2 I1.5 J2\n"        // radius exactly 2.5: written raised by 0.0005
-      "X1 Y0 I-2.5 J0\n"           // same direction and plane: a continued arc, over half a turn
-      "G02 X1 Y0 Z-1 I0 J1\n"      // a helical full circle: no R describes it
-      "G18 G02 X3 Z1 I0 K2\n"
-      "G19 G03 Y2 Z1 J1 K-1\n";
+      "G03 X3.5 Y2.5 I0 J2.5\n"       // radius exactly 2.5: written raised by 0.0005
+      "X2.5 Y3.5 I0 J1\n"             // same direction and plane: a continued arc, over half a turn
+      "G02 X2.5 Y3.5 Z-1 I0 J1\n"     // a helical full circle: no R describes it
+      "G18 G02 X4.5 Z1 I0 K2\n"
+      "G19 G03 Y4.5 Z2 J1 K0\n";
   const Lines radius = Write(program);
   EXPECT_EQ(Lines(radius.begin() + 4, radius.end() - 4),
-            (Lines{"G17G03X5.000Y2.000R2.501", "X1.000Y0.000R-2.501", "G02Z-1.000J1.000", "G18G02X3.000Z1.000R2.001",
-                   "G19G03Y2.000R-1.415"}));
+            (Lines{"G17G03X3.500Y2.500R2.501", "X2.500Y3.500R-1.000", "G02Z-1.000J1.000", "G18G02X4.500Z1.000R2.001",
+                   "G19G03Y4.500Z2.000R-1.000"}));
   options_.ijkToR = false;
   db_.recordCount = 0;
   const Lines offsets = Write(program);
   EXPECT_EQ(Lines(offsets.begin() + 4, offsets.end() - 4),
-            (Lines{"G17G03X5.000Y2.000I1.500J2.000", "X1.000Y0.000I-2.500", "G02Z-1.000J1.000",
-                   "G18G02X3.000Z1.000K2.000", "G19G03Y2.000J1.000K-1.000"}));
+            (Lines{"G17G03X3.500Y2.500J2.500", "X2.500Y3.500J1.000", "G02Z-1.000J1.000", "G18G02X4.500Z1.000K2.000",
+                   "G19G03Y4.500Z2.000J1.000"}));
+}
+
+// Near half a turn the centre of an R arc lies close to the chord, and the R the writer raises
+// and rounds moves it far along the chord's normal: an R45 half circle written as R45.001 comes
+// back with its far point 0.3 mm out. Arcs whose written R would move a point by more than
+// 0.001 mm are written by their offsets; the others keep their R.
+TEST_F(WriterTest, ArcsNearHalfATurnAreWrittenByTheirOffsets) {
+  // Arcs of radius 65 from (65, 0) counter-clockwise to points of the circle with whole
+  // coordinates: no rounding but R's own. 65.0005 is written R65.001.
+  struct Case {
+    double x, y;  // the end point
+    const char* radiusWord;
+  };
+  const Case cases[] = {
+      {39, 52, "R65.001"},      //  53.1°: R kept
+      {-25, 60, "R65.001"},     // 112.6°
+      {-33, 56, nullptr},       // 120.5°: the middle of the arc would move 0.00103 mm
+      {-56, 33, nullptr},       // 149.5°
+      {-63, 16, nullptr},       // 165.7°
+      {-65, 0, nullptr},        // 180°
+      {-63, -16, nullptr},      // 194.3°
+      {-39, -52, nullptr},      // 233.1°
+      {52, -39, nullptr},       // 323.1°: beyond half a turn a raised R moves the far side out
+  };
+  for (const Case& c : cases) {
+    char program[160];
+    std::snprintf(program, sizeof program, "G00 X65 Y0 Z5\nG01 Z0 F100\nG03 X%g Y%g I-65 J0\n", c.x, c.y);
+    db_.recordCount = 0;
+    const Lines lines = Write(program);
+    const std::string arc = lines[lines.size() - 5];
+    const std::string where = std::string("arc to ") + std::to_string(c.x) + ", " + std::to_string(c.y) + ": " + arc;
+    if (c.radiusWord) {
+      EXPECT_TRUE(arc.ends_with(c.radiusWord)) << where;
+    } else {
+      EXPECT_NE(arc.find("I-65.000"), std::string::npos) << where;
+    }
+    ToolpathDatabase again;
+    AppendText(again, ReadFile(options_.outputPath));
+    const Arc held = ArcGeometry(db_, 2);
+    const Arc read = ArcGeometry(again, 2);
+    for (int k = 0; k <= 360; ++k) {
+      const double fraction = k / 360.0;
+      ASSERT_LT(Length(ArcPointAt(held, fraction) - ArcPointAt(read, fraction)), 0.001) << where;
+    }
+  }
+}
+
+// The example's R45 half circles (and its R10 one) come back from their own ISO output where
+// they were; its R-25 arc, whose R needs no raising, keeps its R.
+TEST_F(WriterTest, TheFlangesHalfCirclesComeBackWhereTheyWere) {
+  NcOptions heidenhain;
+  heidenhain.heidenhainInputChk = true;
+  const Lines lines = Write(ReadFile(fs::path(FENDO_TEST_DATA_DIR) / "../../examples/flange.h"), heidenhain);
+  const auto byRadius = [](const std::string& line) { return line.find('R') != std::string::npos; };
+  EXPECT_EQ(std::count_if(lines.begin(), lines.end(), byRadius), 1);
+  ToolpathDatabase again;
+  AppendText(again, ReadFile(options_.outputPath));
+  int arcs = 0;
+  for (int i = 0; i < db_.recordCount; ++i) {
+    if (!IsArcKind(db_.RecordAt(i)->kind)) continue;
+    const Arc held = ArcGeometry(db_, i);
+    int j = 0;
+    for (int seen = 0; j < again.recordCount; ++j) {
+      if (IsArcKind(again.RecordAt(j)->kind) && seen++ == arcs) break;
+    }
+    ASSERT_LT(j, again.recordCount);
+    const Arc read = ArcGeometry(again, j);
+    for (int k = 0; k <= 360; ++k) {
+      ASSERT_LT(Length(ArcPointAt(held, k / 360.0) - ArcPointAt(read, k / 360.0)), 0.001) << "arc " << arcs;
+    }
+    ++arcs;
+  }
+  EXPECT_EQ(arcs, 5);
 }
 
 TEST_F(WriterTest, HeaderCommentToolBlockAndMachiningInformation) {

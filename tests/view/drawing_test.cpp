@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstdio>
 
 #include "core/statistics.h"
 #include "core/toolpath_text.h"
@@ -301,6 +303,13 @@ TEST(LayerText, FileNamesAtTheLeftAndTheWorkLayerAtTheRight) {
   EXPECT_EQ(printed.back().text, "Comment : ONE LINE");
   EXPECT_EQ(printed.back().topLeft, (DevicePoint{3800, 10 + 3 * 60}));
 
+  // A comment from a Korean Windows machine (CP949) is drawn in UTF-8, as the canvas takes text.
+  work.comment = "\xC8\xB2\xBB\xE8 D10\r\n\xB0\xF8\xB1\xB8 T3\r\n";
+  const std::vector<LayerTextLine> korean = LayerText(db, DefaultLayerColours(), 800, 600, false, kScreenLayerText);
+  ASSERT_GE(korean.size(), 2u);
+  EXPECT_EQ(korean[korean.size() - 2].text, "황삭 D10");
+  EXPECT_EQ(korean.back().text, "공구 T3");
+
   db.layers[0].layerOn = false;
   EXPECT_EQ(LayerText(db, DefaultLayerColours(), 800, 600, false, kScreenLayerText).size(), 1u);
 }
@@ -359,7 +368,9 @@ TEST(LayerText, TheFileNameListStopsAtTheBottomOfTheViewToo) {
   Fill(db, {Rec(K::RapidStart, 0, 0, 0)});
   for (int layer = 0; layer < 20; ++layer) {
     if (layer > 0) StoreLayer(db, layer, {Rec(K::RapidStart, 0, 0, 0)});
-    db.layers[layer].fileName = "L" + std::to_string(layer) + ".nc";
+    std::array<char, 16> name{};
+    std::snprintf(name.data(), name.size(), "L%d.nc", layer);
+    db.layers[layer].fileName = name.data();
   }
   std::vector<RecordingCanvas::TextCall> names;
   for (const auto& text : DrawnLayerText(db, 200)) {

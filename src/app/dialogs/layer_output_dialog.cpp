@@ -122,7 +122,7 @@ void LayerOutputDialog::ShowLayer(int layer) {
   toolNumber_->setText(QString::number(slot.toolNumber));
   lengthOffset_->setText(QString::number(slot.lengthOffset));
   spindle_->setText(QString::number(slot.spindle));
-  comment_->setPlainText(ShownLines(slot.comment));
+  comment_->setPlainText(ShownComment(slot.comment));
 }
 
 bool LayerOutputDialog::TakeHeaderNumbers(int& program, int& tool, int& offset, int& spindle) {
@@ -142,7 +142,7 @@ void LayerOutputDialog::UpdateLayer() {
   slot.toolNumber = tool;
   slot.lengthOffset = offset;
   slot.spindle = spindle;
-  std::string comment = StoredLines(comment_->toPlainText());
+  std::string comment = StoredComment(comment_->toPlainText(), slot.comment);
   // Every comment line of a layer ends in CR LF, the last one too.
   if (!comment.empty() && !comment.ends_with("\r\n")) comment += "\r\n";
   slot.comment = comment;

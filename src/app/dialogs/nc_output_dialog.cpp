@@ -95,7 +95,7 @@ NcOutputDialog::NcOutputDialog(const NcOutputOptions& options, const QString& nc
   diagonalRapidCheck_->setChecked(options.diagonalRapidCheck);
   useSourceStartEnd_->setChecked(options.useSourceStartEnd);
   openEditor_->setChecked(options.openEditor);
-  comment_->setPlainText(ShownLines(options.comment));
+  comment_->setPlainText(ShownComment(options.comment));
 
   // Connected after the boxes are filled: only the user's ticking is refused here; options
   // that arrive with both on are refused by OK.
@@ -135,7 +135,7 @@ bool NcOutputDialog::TakeFields() {
   taken.diagonalRapidCheck = diagonalRapidCheck_->isChecked();
   taken.useSourceStartEnd = useSourceStartEnd_->isChecked();
   taken.openEditor = openEditor_->isChecked();
-  taken.comment = StoredLines(comment_->toPlainText());
+  taken.comment = StoredComment(comment_->toPlainText(), options_.comment);
   if (const std::optional<std::string> problem = CheckNcOutputOptions(taken)) {
     Prompts().Message(*problem, kExclusionCaption, PromptIcon::Information);
     incremental_->setFocus();

@@ -1,0 +1,269 @@
+// Real programs read, written and read again: the motions must come back where they were.
+//
+// Every ISO program of the corpus and of the examples is written in ISO with I/J/K and with R;
+// every Heidenhain program besides in the Heidenhain form. The program read back must hold the
+// same moves: each end point within kEndPointTolerance on every axis, each arc within
+// kArcTolerance at every point, and rapid moves, cuts and the two arc directions as they were.
+// Both tolerances are in the program's own unit: the reader takes numbers as they stand.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/arc_rule.h"
+#include "core/nc_reader.h"
+#include "core/scripted_prompts.h"
+#include "core/toolpath_database.h"
+#include "output/nc_writer.h"
+#include "support/corpus_dir.h"
+#include "support/temp_dir.h"
+
+namespace fendo {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr double kEndPointTolerance = 0.0006;  // three decimals written, and the float a record holds
+constexpr double kArcTolerance = 0.001;
+constexpr double kArcSampleStep = 1;           // degrees between the compared points of two arcs
+constexpr int kFewestArcSamples = 16;
+constexpr double kNowhere = 1e-9;              // a move shorter than this goes nowhere
+constexpr std::size_t kFailuresShown = 5;
+
+struct Program {
+  std::string name;
+  fs::path path;
+  bool heidenhain;
+};
+
+// Programs whose round trip fails for a known cause, most of them cleared by other work of the
+// same issue: the test reports them, and fails when one passes, so that its entry goes then.
+struct KnownCause {
+  const char* program;
+  const char* cause;
+};
+constexpr KnownCause kKnownCauses[] = {
+    {"iso/linuxcnc_tort.ngc",
+     "none yet: a metric program with six decimals, written with three; the rounded ends and centres move "
+     "points of some arcs by up to 0.0019 mm, and no centre the three decimals can name keeps all within 0.001 mm"},
+};
+
+const KnownCause* KnownCauseOf(const std::string& name) {
+  for (const KnownCause& known : kKnownCauses) {
+    if (name == known.program) return &known;
+  }
+  return nullptr;
+}
+
+std::vector<Program> ProgramsToRoundTrip() {
+  const fs::path examples = fs::path(FENDO_TEST_DATA_DIR) / "../../examples";
+  std::vector<Program> programs = {{"examples/bracket.nc", examples / "bracket.nc", false},
+                                   {"examples/flange.h", examples / "flange.h", true}};
+  const fs::path corpus = test::CorpusDir();
+  for (const bool heidenhain : {false, true}) {
+    const fs::path folder = corpus / (heidenhain ? "heidenhain" : "iso");
+    if (!fs::is_directory(folder)) continue;
+    std::vector<Program> found;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+      const std::string name = (heidenhain ? "heidenhain/" : "iso/") + entry.path().filename().string();
+      found.push_back({name, entry.path(), heidenhain});
+    }
+    std::sort(found.begin(), found.end(), [](const Program& a, const Program& b) { return a.name < b.name; });
+    programs.insert(programs.end(), found.begin(), found.end());
+  }
+  return programs;
+}
+
+// One motion record as the tool moves: where it ends, what kind of move takes it there, and
+// for an arc the arc.
+struct Move {
+  Point3 end;
+  MoveKind kind;
+  std::optional<Arc> arc;
+};
+
+// The moves of the work buffer that go somewhere: the writer leaves out the others.
+std::vector<Move> MovesOf(ToolpathDatabase& db) {
+  std::vector<Move> moves;
+  for (int i = 0; i < db.recordCount; ++i) {
+    const ToolpathRecord r = *db.RecordAt(i);
+    if (!IsMotionKind(r.kind)) continue;
+    Move move{PositionOf(r), ContinuationOf(r.kind), std::nullopt};
+    if (IsArcKind(r.kind)) move.arc = ArcGeometry(db, i);
+    const bool staysPut = !moves.empty() && Length(move.end - moves.back().end) < kNowhere;
+    if (staysPut && !(move.arc && move.arc->radius >= kArcTolerance)) continue;
+    moves.push_back(move);
+  }
+  return moves;
+}
+
+double LargestAxisDistance(Point3 a, Point3 b) {
+  return std::max({std::fabs(a.x - b.x), std::fabs(a.y - b.y), std::fabs(a.z - b.z)});
+}
+
+// The largest distance between the points at equal fractions of the two arcs' sweeps.
+double ArcDistance(const Arc& a, const Arc& b) {
+  const int samples = std::max(kFewestArcSamples, static_cast<int>(std::max(a.sweep, b.sweep) / kArcSampleStep));
+  double largest = 0;
+  for (int k = 0; k <= samples; ++k) {
+    const double fraction = static_cast<double>(k) / samples;
+    largest = std::max(largest, Length(ArcPointAt(a, fraction) - ArcPointAt(b, fraction)));
+  }
+  return largest;
+}
+
+// The largest distance of the arc's points from p.
+double ArcDistanceFrom(const Arc& a, Point3 p) {
+  const int samples = std::max(kFewestArcSamples, static_cast<int>(a.sweep / kArcSampleStep));
+  double largest = 0;
+  for (int k = 0; k <= samples; ++k) {
+    largest = std::max(largest, Length(ArcPointAt(a, static_cast<double>(k) / samples) - p));
+  }
+  return largest;
+}
+
+struct Form {
+  const char* name;
+  bool heidenhain;
+  bool radius;
+};
+
+struct Comparison {
+  int motions = 0;
+  int arcs = 0;
+  int merged = 0;  // moves too short to be written
+  double worstEndPoint = 0;
+  double worstArcPoint = 0;
+  std::vector<std::string> failures;
+
+  void Fail(std::string what) { failures.push_back(std::move(what)); }
+};
+
+// `want` as the program read first, `got` as read back. The written program starts with a
+// rapid move to the first point and may end with a rapid retract in Z; a move shorter than the
+// written decimals can tell leaves no record, and its end must lie where the tool already is.
+// Each move read first is matched with the nearer of the move read back last and the next one
+// (the next one when both are as near: a full circle ends where it starts).
+Comparison Compare(const std::vector<Move>& want, const std::vector<Move>& got) {
+  Comparison c;
+  if (want.empty() || got.empty()) {
+    if (want.size() != got.size()) {
+      c.Fail(std::to_string(want.size()) + " moves read, " + std::to_string(got.size()) + " read back");
+    }
+    return c;
+  }
+  std::size_t j = 0;
+  for (std::size_t i = 0; i < want.size(); ++i) {
+    const Move& w = want[i];
+    ++c.motions;
+    const bool advances = i > 0 && j + 1 < got.size() &&
+                          LargestAxisDistance(w.end, got[j + 1].end) <= LargestAxisDistance(w.end, got[j].end);
+    if (advances) ++j;
+    const Move& g = got[j];
+    const double endDistance = LargestAxisDistance(w.end, g.end);
+    c.worstEndPoint = std::max(c.worstEndPoint, endDistance);
+    if (endDistance > kEndPointTolerance) {
+      c.Fail("move " + std::to_string(i) + " ends " + std::to_string(endDistance) + " away");
+      continue;
+    }
+    if (!advances && i > 0) {
+      ++c.merged;
+      // A move too short to be written: an arc of it must lie where the tool stays.
+      if (!w.arc) continue;
+      const double arcDistance = ArcDistanceFrom(*w.arc, g.end);
+      c.worstArcPoint = std::max(c.worstArcPoint, arcDistance);
+      if (arcDistance > kArcTolerance) {
+        c.Fail("short arc " + std::to_string(i) + " lies " + std::to_string(arcDistance) + " away");
+      }
+      continue;
+    }
+    // The first move is the writer's rapid to the start point, whatever the program began with.
+    if (i > 0 && w.kind != g.kind) {
+      c.Fail("move " + std::to_string(i) + " was " + std::string(MoveKindName(w.kind)) + ", is " +
+             std::string(MoveKindName(g.kind)));
+    }
+    if (w.arc && g.arc) {
+      ++c.arcs;
+      const double arcDistance = ArcDistance(*w.arc, *g.arc);
+      c.worstArcPoint = std::max(c.worstArcPoint, arcDistance);
+      if (arcDistance > kArcTolerance) c.Fail("arc " + std::to_string(i) + " moved " + std::to_string(arcDistance));
+    }
+  }
+  const bool retracts = j + 2 == got.size() && IsRapidKind(got.back().kind) &&
+                        LargestAxisDistance(got.back().end, {got[j].end.x, got[j].end.y, got.back().end.z}) < kNowhere;
+  if (j + 1 != got.size() && !retracts) {
+    c.Fail(std::to_string(got.size() - j - 1) + " moves read back beyond the program's last");
+  }
+  return c;
+}
+
+void PrintTo(const Program& program, std::ostream* out) { *out << program.name; }
+
+class RoundTrip : public testing::TestWithParam<Program> {};
+
+TEST_P(RoundTrip, KeepsEveryMotionOfTheProgram) {
+  const Program& program = GetParam();
+  if (!fs::exists(program.path)) GTEST_SKIP() << "no program at " << program.path;
+  const KnownCause* known = KnownCauseOf(program.name);
+  std::vector<Form> forms = {{"ISO I/J/K", false, false}, {"ISO R", false, true}};
+  if (program.heidenhain) forms.push_back({"Heidenhain", true, false});
+
+  bool failed = false;
+  for (const Form& form : forms) {
+    ToolpathDatabase original;
+    original.options.heidenhainInputChk = program.heidenhain;
+    ASSERT_TRUE(LoadFile(original, program.path).ok()) << program.name;
+    const std::vector<Move> want = MovesOf(original);
+
+    const test::TempDir dir;
+    NcOutputOptions options;
+    options.outputPath = (dir / "written.nc").string();
+    options.openEditor = false;
+    options.diagonalRapidCheck = false;
+    options.heidenhain = form.heidenhain;
+    options.ijkToR = form.radius;
+    options.unit = original.layers[original.layers.workLayer].unit.stated;  // as the save command presets it
+    test::ScriptedPrompts prompts;
+    ASSERT_TRUE(WriteNcProgram(original, options, prompts).ok()) << program.name << ", " << form.name;
+
+    ToolpathDatabase again;
+    again.options.heidenhainInputChk = form.heidenhain;
+    ASSERT_TRUE(LoadFile(again, options.outputPath).ok()) << program.name << ", " << form.name;
+    const Comparison c = Compare(want, MovesOf(again));
+
+    const std::string verdict = c.failures.empty() ? "ok" : std::to_string(c.failures.size()) + " faults";
+    std::printf("%-34s %-10s motions %6d  arcs %5d  too short to write %5d  worst end point %.7f  "
+                "worst arc point %.7f  %s\n",
+                program.name.c_str(), form.name, c.motions, c.arcs, c.merged, c.worstEndPoint, c.worstArcPoint,
+                verdict.c_str());
+    failed = failed || !c.failures.empty();
+    if (known) continue;
+    for (std::size_t k = 0; k < std::min(c.failures.size(), kFailuresShown); ++k) {
+      ADD_FAILURE() << program.name << ", " << form.name << ": " << c.failures[k];
+    }
+  }
+  if (known) {
+    EXPECT_TRUE(failed) << program.name << " round-trips now: its known cause (" << known->cause
+                        << ") is cleared, and its entry can go";
+    std::printf("%-34s known cause: %s\n", program.name.c_str(), known->cause);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Programs, RoundTrip, testing::ValuesIn(ProgramsToRoundTrip()),
+                         [](const testing::TestParamInfo<Program>& info) {
+                           std::string name = info.param.name;
+                           const auto other = [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); };
+                           std::replace_if(name.begin(), name.end(), other, '_');
+                           return name;
+                         });
+
+}  // namespace
+}  // namespace fendo
