@@ -14,10 +14,13 @@ namespace {
 constexpr std::string_view kLoadingText = "NCDATA 불러오기";
 constexpr std::int64_t kLinesBetweenReports = 1 << 16;
 
-// Every file starts in absolute mode in the XY plane, with the work layer's header data
-// cleared; the motion mode, feed and position carry on from what was read before.
+// Every file starts in absolute mode in the XY plane, its arc centres as the reader's option
+// says, with the work layer's header data cleared; the motion mode, feed and position carry on
+// from what was read before.
 void StartFile(ToolpathDatabase& db) {
   db.reader.incremental = false;
+  db.reader.absoluteCentres = db.options.arcCentreAbsInputChk;
+  db.reader.arcCentres = {};
   db.reader.circleCentre.reset();
   db.plane = ArcPlane::XY;
   LayerSlot& layer = db.layers[db.layers.workLayer];
@@ -100,6 +103,7 @@ LoadResult ReadLines(ToolpathDatabase& db, LineReader& lines, Progress* progress
   }
   db.lastMotionIndex = db.PrevMotion(db.recordCount);
   BoundingBox(db);
+  result.arcCentres = CheckArcCentres(db.reader.arcCentres);
   return result;
 }
 

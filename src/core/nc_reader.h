@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/arc_centre_mode.h"
 #include "core/arc_rule.h"
 #include "core/move_kind.h"
 #include "core/point3.h"
@@ -30,6 +31,7 @@ struct LoadResult {
   std::int64_t invalidLines = 0; // blocks dropped because a word had no number
   std::int64_t skippedLines = 0; // lines of features the reader does not interpret (parameters,
                                  // cycles, functions, polar and machine-coordinate moves)
+  ArcCentreCheck arcCentres;     // whether the arcs' I, J, K look like absolute centres
 
   bool ok() const { return status == LoadStatus::Ok; }
 };
