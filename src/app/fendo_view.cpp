@@ -66,6 +66,20 @@ QString StoppedReadingText(const LoadResult& result) {
   }
 }
 
+constexpr std::string_view kMessageCaption = "Fendo message";
+
+// What the user is told of a program whose arcs read right only with absolute centres.
+QString AbsoluteCentresText(const ArcCentreCounts& counts) {
+  return QStringLiteral(
+             "이 프로그램의 원호 중심(I, J, K)은 절대좌표로 보입니다.\n"
+             "I, J, K가 있는 원호 %1개 중 %2개는 시작점 기준으로 읽으면 시작점과 끝점의 반경이 맞지 않고, "
+             "그 중 %3개는 절대좌표로 읽으면 맞습니다.\n"
+             "설정에서 \"Arc 중심 절대좌표\"를 켜고 다시 불러오십시오.")
+      .arg(counts.arcs)
+      .arg(counts.offsetMisfits)
+      .arg(counts.absoluteFits);
+}
+
 }  // namespace
 
 CFendoView::CFendoView(CFendoApp& app, CMainFrame& frame, QWidget* parent)
@@ -114,6 +128,9 @@ bool CFendoView::ReadProgram(const QString& path, LoadMode mode) {
   }
   refitOnResize_ = true;
   FitAndRedraw();
+  if (result.arcCentres.looksAbsolute) {
+    QMessageBox::information(this, Utf8(kMessageCaption), AbsoluteCentresText(result.arcCentres.counts));
+  }
   return true;
 }
 

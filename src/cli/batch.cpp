@@ -2,6 +2,7 @@
 
 #include "cli/batch_arguments.h"
 #include "cli/batch_commands.h"
+#include "cli/batch_program.h"
 
 namespace fendo {
 
@@ -16,6 +17,7 @@ int RunBatch(const std::vector<std::string>& words, const BatchStreams& streams)
     return 0;
   }
   const BatchArguments& args = parsed.args;
+  if (!CheckReaderOptions(args, streams.err)) return 2;
   if (const BatchCommand* command = FindCommand(args.command, args.subcommand)) return command->run(args, streams);
   if (TakesSubcommand(args.command)) {
     std::vector<std::string> subcommands;

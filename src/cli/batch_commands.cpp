@@ -13,10 +13,10 @@ int RunHelp(const BatchArguments&, const BatchStreams& streams) {
   return 0;
 }
 
-// filter and master build read with the program's own options or the first two reader options:
+// filter and master build read with the program's own options or the first three reader options:
 // --arcs-to-lines names one of the filter's operations.
 constexpr OptionGroupUse kReader{ReaderOptionGroup};
-constexpr OptionGroupUse kReaderSwitches{ReaderOptionGroup, 2};
+constexpr OptionGroupUse kReaderBeforeArcsToLines{ReaderOptionGroup, 3};
 constexpr OptionGroupUse kOutput{OutputOptionGroup};
 
 constexpr BatchCommand kCommands[] = {
@@ -25,8 +25,10 @@ constexpr BatchCommand kCommands[] = {
      "extents, the estimated cutting time (minutes), the highest feed, the\n"
      "header data (program O, tool T, length offset H, spindle S, comment) and\n"
      "how many lines were invalid or not interpreted (parameters, cycles,\n"
-     "functions, polar and machine-coordinate moves). Lengths and feeds are in\n"
-     "the unit the program states (G20 inch, G21 mm), mm when it states none.",
+     "functions, polar and machine-coordinate moves); and whether the arcs'\n"
+     "I J K look like absolute centres where they were read as offsets.\n"
+     "Lengths and feeds are in the unit the program states (G20 inch, G21\n"
+     "mm), mm when it states none.",
      RunInfo, {kReader, {InfoOptionGroup}}},
     {"dump", "", "dump FILE",
      "Every record of the work buffer after loading, one a line:\n"
@@ -42,7 +44,7 @@ constexpr BatchCommand kCommands[] = {
      "spindle, in the unit of the first; layers in another unit are refused.",
      RunConvert, {kReader, kOutput, {ConvertOptionGroup}}},
     {"filter", "", "filter IN -o OUT", "Filters or converts the program with one operation, then writes it.", RunFilter,
-     {kReaderSwitches, kOutput, {FilterOptionGroup}}},
+     {kReaderBeforeArcsToLines, kOutput, {FilterOptionGroup}}},
     {"optimize", "", "optimize IN -o OUT",
      "Runs the feed optimizer on the program, prints what it did, and writes it.", RunOptimize,
      {kReader, kOutput, {OptimizeOptionGroup}}},
@@ -51,7 +53,7 @@ constexpr BatchCommand kCommands[] = {
     {"master", "build", "master build IN -o FILE.mma",
      "Builds the master model (the height grid the feed optimizer slows\n"
      "down by) from a program that finishes the part, and writes it.",
-     RunMasterBuild, {kReaderSwitches, {MasterBuildOptionGroup}}},
+     RunMasterBuild, {kReaderBeforeArcsToLines, {MasterBuildOptionGroup}}},
     {"master", "info", "master info FILE.mma...",
      "For each master model file: the grid, the area it covers and the\n"
      "heights, how many cells hold a height, and how many stand on walls of\n"

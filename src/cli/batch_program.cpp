@@ -9,10 +9,30 @@
 namespace fendo {
 namespace {
 
+// The words of --arc-centres.
+constexpr std::string_view kAbsoluteCentres = "absolute";
+constexpr std::string_view kRelativeCentres = "relative";
+
+bool ReadArcCentres(NcOptions& options, std::string_view text, std::string& error) {
+  if (text != kAbsoluteCentres && text != kRelativeCentres) {
+    error = "--arc-centres takes absolute or relative, not \"" + std::string(text) + "\"";
+    return false;
+  }
+  options.arcCentreAbsInputChk = text == kAbsoluteCentres;
+  return true;
+}
+
+// filter and master build take the rows before --arcs-to-lines (it names one of the filter's
+// operations there), so it stays the last row.
 constexpr Option<NcOptions> kReaderOptions[] = {
     {"--heidenhain", "", "Read Heidenhain conversational text.", Turn<&NcOptions::heidenhainInputChk, true>},
     {"--int", "", "The program's numbers are integers in thousandths of a millimetre.",
      Turn<&NcOptions::intNcdataFlg, true>},
+    {"--arc-centres", "MODE",
+     "How I J K of arcs are read: absolute, as the centre's coordinates, or\n"
+     "relative (the default), as offsets from the arc's start. G90.1 and\n"
+     "G91.1 in the program switch from where they stand.",
+     ReadArcCentres},
     {"--arcs-to-lines", "", "Turn arcs into straight feed moves while reading (within 0.001 mm).",
      Turn<&NcOptions::arcToCutInputChk, true>},
 };
@@ -72,13 +92,24 @@ int ReportWriteResult(const WriteResult& result, const std::string& path, std::o
   return 1;
 }
 
-NcOptions ReaderOptions(const BatchArguments& args, std::ostream& err) {
-  const bool given = std::ranges::any_of(
-      kReaderOptions, [&args](const Option<NcOptions>& row) { return args.flags.count(std::string(row.flag)) > 0; });
+bool CheckReaderOptions(const BatchArguments& args, std::ostream& err) {
   NcOptions options;
-  std::string noError;
+  std::string error;
+  if (ApplyOptions(args, kReaderOptions, options, error)) return true;
+  err << "fendo-batch: " << error << " (see fendo-batch --help)\n";
+  return false;
+}
+
+NcOptions ReaderOptions(const BatchArguments& args, std::ostream& err) {
+  // A switch counts only as a switch: filter's --arcs-to-lines takes a value and is no reader option.
+  const bool given = std::ranges::any_of(kReaderOptions, [&args](const Option<NcOptions>& row) {
+    const std::string flag(row.flag);
+    return row.value.empty() ? args.flags.count(flag) > 0 : args.values.count(flag) > 0;
+  });
+  NcOptions options;
+  std::string checkedBefore;
   if (given) {
-    ApplyOptions(args, kReaderOptions, options, noError);
+    ApplyOptions(args, kReaderOptions, options, checkedBefore);
     return options;
   }
   const LoadedSystemSettings system = ReadBatchSettings();

@@ -21,12 +21,16 @@ struct LoadedProgram {
   LoadResult result;
 };
 
-// The reader options --heidenhain, --int and --arcs-to-lines; filter and master build take the
-// first two.
+// The reader options --heidenhain, --int, --arc-centres and --arcs-to-lines; filter and master
+// build take the first three.
 const OptionGroup& ReaderOptionGroup();
 
-// The reader options: those given on the command line, else those of fendo.par in the
-// configured ConfigDir, as the desktop program takes them.
+// Whether the values of the reader options given are ones they take; false, with the reason on
+// the error stream, when one is not. Checked before any command runs.
+bool CheckReaderOptions(const BatchArguments& args, std::ostream& err);
+
+// The reader options (their values checked): those given on the command line, else those of
+// fendo.par in the configured ConfigDir, as the desktop program takes them.
 NcOptions ReaderOptions(const BatchArguments& args, std::ostream& err);
 
 // Reads `file` into the work layer of `db` with the database's reader options, then runs the

@@ -85,6 +85,25 @@ std::string ExtentsJson(const Extents& e) {
 constexpr std::string_view kUnitChangesText =
     "the program states another unit after its first move: its numbers, read as they stand, are in both units";
 
+// What the arcs say of a program whose I, J, K look like absolute centres; the suggestion to
+// read it so.
+std::string AbsoluteCentresText(const ArcCentreCounts& counts) {
+  return "look absolute: " + std::to_string(counts.offsetMisfits) + " of " + std::to_string(counts.arcs) +
+         " arcs with I J K miss their radius by more than " + Fixed(ArcCentreCheck::kRadiusTolerance) +
+         " read as offsets, " + std::to_string(counts.absoluteFits) +
+         " of them fit as absolute centres; read with --arc-centres absolute (\"Arc 중심 절대좌표\" in the "
+         "settings)";
+}
+
+std::string ArcCentresJson(const ArcCentreCheck& check) {
+  JsonObject json;
+  json.Add("arcs", static_cast<long long>(check.counts.arcs))
+      .Add("offsetMisfits", static_cast<long long>(check.counts.offsetMisfits))
+      .Add("absoluteFits", static_cast<long long>(check.counts.absoluteFits))
+      .AddRaw("looksAbsolute", check.looksAbsolute ? "true" : "false");
+  return json.str();
+}
+
 void PrintText(const std::string& file, const LoadedProgram& program, const KindCounts& kinds, std::ostream& out) {
   const ToolpathDatabase& db = *program.db;
   const ToolpathStatistics& s = db.statistics;
@@ -122,6 +141,8 @@ void PrintText(const std::string& file, const LoadedProgram& program, const Kind
     row("drilling cycles", std::to_string(program.result.drillingCycleBlocks) + " blocks expanded into moves, " +
                                std::to_string(program.result.drillingCycleHoles) + " holes");
   }
+  const ArcCentreCheck& centres = program.result.arcCentres;
+  if (centres.looksAbsolute) row("arc centres", AbsoluteCentresText(centres.counts));
   if (!program.result.ok()) row("status", std::string(StatusName(program.result.status)));
 }
 
@@ -157,7 +178,8 @@ void PrintJson(const std::string& file, const LoadedProgram& program, const Kind
       .Add("invalidLines", static_cast<long long>(program.result.invalidLines))
       .Add("skippedLines", static_cast<long long>(program.result.skippedLines))
       .Add("drillingCycleBlocks", static_cast<long long>(program.result.drillingCycleBlocks))
-      .Add("drillingCycleHoles", static_cast<long long>(program.result.drillingCycleHoles));
+      .Add("drillingCycleHoles", static_cast<long long>(program.result.drillingCycleHoles))
+      .AddRaw("arcCentres", ArcCentresJson(program.result.arcCentres));
   out << json.str() << '\n';
 }
 

@@ -8,16 +8,18 @@
 namespace fendo {
 namespace {
 
-// The keys of fendo.par in the order they are written; reading looks keys up here too.
+// The keys of fendo.par in the order they are written; reading looks keys up here too. The
+// arc-centre key came later: a file written before it reads as relative centres.
 struct NcOptionKey {
   std::string_view key;
   bool NcOptions::*option;
 };
-constexpr std::array<NcOptionKey, 4> kKeys = {{
+constexpr std::array<NcOptionKey, 5> kKeys = {{
     {"IntNcdataFlg", &NcOptions::intNcdataFlg},
     {"ArcToCutInputChk", &NcOptions::arcToCutInputChk},
     {"HeidenhainInputChk", &NcOptions::heidenhainInputChk},
     {"HeidenhainOutChk", &NcOptions::heidenhainOutChk},
+    {"ArcCentreAbsInputChk", &NcOptions::arcCentreAbsInputChk},
 }};
 
 // The only value that turns an option on.

@@ -19,8 +19,8 @@ std::filesystem::path NcOptionsPath(const SystemSettings& settings);
 // value reads as exactly 1 and off otherwise (0, 2 and "yes" all leave it off).
 NcOptions ParseNcOptions(std::string_view text);
 
-// The four lines of fendo.par, IntNcdataFlg, ArcToCutInputChk, HeidenhainInputChk,
-// HeidenhainOutChk, each "key 0 \n" or "key 1 \n".
+// The five lines of fendo.par, IntNcdataFlg, ArcToCutInputChk, HeidenhainInputChk,
+// HeidenhainOutChk, ArcCentreAbsInputChk, each "key 0 \n" or "key 1 \n".
 std::string FormatNcOptions(const NcOptions& options);
 
 // Sets `options` from the file. A missing file turns every option off without failure (and is

@@ -8,6 +8,7 @@ struct NcOptions {
   bool heidenhainInputChk = false;  // read Heidenhain conversational text instead of ISO
   bool heidenhainOutChk = false;    // write Heidenhain conversational text instead of ISO
   bool arcToCutInputChk = false;    // turn arcs into straight feed moves while reading
+  bool arcCentreAbsInputChk = false;  // I, J, K are the centres' coordinates until G91.1 says not
 
   friend bool operator==(const NcOptions&, const NcOptions&) = default;
 };

@@ -39,12 +39,14 @@ bool LooksLikeNcText(std::string_view head) {
   return strays * 100 <= head.size() * kStrayControlPercent;
 }
 
-// Every file starts in absolute mode in the XY plane, with the work layer's header data
-// cleared (its unit only when the file starts the work buffer); the motion mode, feed and
-// position carry on from what was read before.
+// Every file starts in absolute mode in the XY plane, its arc centres as the reader's option
+// says, with the work layer's header data cleared (its unit only when the file starts the work
+// buffer); the motion mode, feed and position carry on from what was read before.
 void StartFile(ToolpathDatabase& db) {
   StartUnitReading(db);
   db.reader.incremental = false;
+  db.reader.absoluteCentres = db.options.arcCentreAbsInputChk;
+  db.reader.arcCentres = {};
   db.reader.circleCentre.reset();
   db.reader.drilling.Cancel();  // a cycle left in force does not carry over into the next file
   db.reader.drilling.returnToR = false;
@@ -139,6 +141,7 @@ LoadResult ReadLines(ToolpathDatabase& db, LineReader& lines, Progress* progress
   result.drillingCycleHoles = db.reader.drilling.holes - holesBefore;
   db.lastMotionIndex = db.PrevMotion(db.recordCount);
   BoundingBox(db);
+  result.arcCentres = CheckArcCentres(db.reader.arcCentres);
   return result;
 }
 

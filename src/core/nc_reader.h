@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/arc_centre_mode.h"
 #include "core/arc_rule.h"
 #include "core/move_kind.h"
 #include "core/point3.h"
@@ -34,6 +35,7 @@ struct LoadResult {
                                  // machine-coordinate moves, drilling cycles without a depth)
   std::int64_t drillingCycleBlocks = 0;  // blocks of drilling cycles read as the moves they make
   std::int64_t drillingCycleHoles = 0;   // the holes those blocks drilled
+  ArcCentreCheck arcCentres;     // whether the arcs' I, J, K look like absolute centres
 
   bool ok() const { return status == LoadStatus::Ok; }
   // The file was refused before anything of it was read.

@@ -7,12 +7,13 @@
 // Words act as they do on a controller, whatever their order on the block.
 //
 // The block is then applied. Modal changes come first and stay even when the block is invalid:
-// plane (G17/18/19), G90/G91, the motion mode, F, and the header words S, T, H, O. A valid block
-// then moves: absolute axis words replace the coordinate, incremental ones add to it (there is
-// one current position, whichever mode wrote it), the centre offset is I/J/K or, when an R is
-// programmed, worked out from R once the end point is known. A block yields a record when it
-// moves, or when it is an arc with an axis or centre word (a full circle). While a drilling
-// cycle is in force, its blocks drill holes instead (drilling_cycles.cpp).
+// plane (G17/18/19), G90/G91, G90.1/G91.1, the motion mode, F, and the header words S, T, H, O.
+// A valid block then moves: absolute axis words replace the coordinate, incremental ones add to
+// it (there is one current position, whichever mode wrote it), the centre offset is I/J/K (as
+// offsets, or as the centre's coordinates after G90.1) or, when an R is programmed, worked out
+// from R once the end point is known. A block yields a record when it moves, or when it is an
+// arc with an axis or centre word (a full circle). While a drilling cycle is in force, its
+// blocks drill holes instead (drilling_cycles.cpp).
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -104,6 +105,7 @@ struct IsoBlock {
   std::optional<ArcPlane> plane;             // G17 / G18 / G19
   std::optional<LengthUnit> unit;            // G20 / G21
   CycleCodes cycle;                          // G73 … G89, G80, G98 / G99
+  std::optional<bool> absoluteCentres;       // G90.1 / G91.1
   bool dataOnly = false;
   bool invalid = false;
   bool hasWords = false;                     // anything but blanks outside comments
@@ -131,8 +133,19 @@ std::size_t SkipComment(std::string_view line, std::size_t i) {
   return line.size();
 }
 
+// Of the codes with a fraction only the arc-centre modes are followed; G64.1, G33.1 … are not.
+void ApplyFractionalGCode(IsoBlock& b, double value) {
+  constexpr double kAbsoluteCentres = 90.1;
+  constexpr double kRelativeCentres = 91.1;
+  if (value == kAbsoluteCentres) b.absoluteCentres = true;
+  if (value == kRelativeCentres) b.absoluteCentres = false;
+}
+
 void ApplyGCode(IsoBlock& b, double value) {
-  if (value != std::trunc(value)) return;  // G90.1, G64.1 …: variants the reader does not follow
+  if (value != std::trunc(value)) {
+    ApplyFractionalGCode(b, value);
+    return;
+  }
   b.gWord = true;
   const int code = IntegerPart(value);
   b.cycle.Note(code);
@@ -219,6 +232,18 @@ DrillingWords DrillingWordsOf(const IsoBlock& b, const NcOptions& options) {
   return words;
 }
 
+// The centre offset of the block's I, J, K (`words`, mm) in the arc-centre mode in force. An arc
+// that programs them as offsets is counted for the check of how the program writes its centres.
+Point3 CentreWordsOffset(const IsoBlock& b, NcReaderState& reader, ArcPlane plane, Point3 start, Point3 end,
+                         Point3 words) {
+  constexpr std::uint32_t kCentreWords = (1u << IsoBlock::Index(IsoChar::I)) |
+                                         (1u << IsoBlock::Index(IsoChar::J)) | (1u << IsoBlock::Index(IsoChar::K));
+  if (!reader.absoluteCentres && IsArcKind(b.kind) && (b.present & kCentreWords)) {
+    reader.arcCentres.Count(start, end, words, plane);
+  }
+  return reader.absoluteCentres ? AbsoluteCentreOffset(words, start, plane) : words;
+}
+
 void ApplyHeaderWords(const IsoBlock& b, LayerSlot& layer) {
   if (b.Has(IsoChar::S)) layer.spindle = IntegerPart(b.Value(IsoChar::S));
   if (b.Has(IsoChar::T)) layer.toolNumber = layer.lengthOffset = IntegerPart(b.Value(IsoChar::T));
@@ -240,6 +265,7 @@ LineOutcome ParseIsoLine(ToolpathDatabase& db, std::string_view line) {
   if (b.plane) db.plane = *b.plane;
   if (b.unit) NoteStatedUnit(db, *b.unit);
   if (b.incremental) reader.incremental = *b.incremental;
+  if (b.absoluteCentres) reader.absoluteCentres = *b.absoluteCentres;
   if (b.Has(IsoChar::F)) reader.feed = IntegerPart(b.Value(IsoChar::F));
   if (b.gWord) reader.modalKind = b.kind;
   if (reader.drilling.InForce() || b.cycle.StartsOrReturns()) {
@@ -260,7 +286,8 @@ LineOutcome ParseIsoLine(ToolpathDatabase& db, std::string_view line) {
   }
   const Point3 centreOffset = b.Has(IsoChar::R)
                                  ? ArcCentreFromRadius(db.plane, start, end, length(IsoChar::R), b.kind)
-                                 : Point3{length(IsoChar::I), length(IsoChar::J), length(IsoChar::K)};
+                                 : CentreWordsOffset(b, reader, db.plane, start, end,
+                                                     {length(IsoChar::I), length(IsoChar::J), length(IsoChar::K)});
   // A block that stays where it is moves only when it programs a full circle: an arc word
   // (axis or centre) in arc mode. A bare "M05" or "G17" in arc mode is no move at all.
   constexpr std::uint32_t kArcWords = (1u << IsoBlock::Index(IsoChar::X)) | (1u << IsoBlock::Index(IsoChar::Y)) |

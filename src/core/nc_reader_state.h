@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "core/drilling_cycles.h"
+#include "core/arc_centre_mode.h"
 #include "core/move_kind.h"
 #include "core/nc_reader_unit.h"
 #include "core/point3.h"
@@ -16,6 +17,7 @@ namespace fendo {
 struct NcReaderState {
   MoveKind modalKind = MoveKind::None;  // G00/G01/G02/G03; Heidenhain L, C with DR±, F, FMAX
   bool incremental = false;             // G91 (true) or G90; absolute at the start of every file
+  bool absoluteCentres = false;         // G90.1 (true) or G91.1; the reader option at every file start
   Point3 position;                      // mm, end point of the last accepted block
   std::int32_t feed = 0;                // mm/min, F
   double radius = 0;                    // mm, the last R (Heidenhain: also the CC distance)
@@ -24,6 +26,8 @@ struct NcReaderState {
   Point3 centreOffset;                  // mm, I, J, K of the block just read (start to centre)
   UnitReading unit;                     // G20/G21 of the file being read
   DrillingCycleState drilling;          // G73/G74/G81–G89 … G80, G98/G99, R, Z, Q
+  ArcCentreCounts arcCentres;           // how the file's I, J, K fit as offsets and as absolute
+                                        // centres; cleared at every file start
 };
 
 }  // namespace fendo

@@ -602,28 +602,32 @@ void DialogsTest::settingsDialogButtons() {
 
   SettingsDialog dialog(before, settings);
   QCOMPARE(dialog.windowTitle(), QStringLiteral("설정"));
-  const QList<QWidget*> walk = FocusWalk(dialog, 7);
-  QCOMPARE(walk.size(), 8);
-  const QStringList labels = {"Heidenhain 입력", "Heidenhain 출력", "정수 NCDATA 입력", "ARC(G2, G3) -> LINEAR(G01)"};
-  const QList<bool> checked = {false, true, false, false};
-  for (int i = 0; i < 4; ++i) {
+  const QList<QWidget*> walk = FocusWalk(dialog, 8);
+  QCOMPARE(walk.size(), 9);
+  const QStringList labels = {"Heidenhain 입력", "Heidenhain 출력", "정수 NCDATA 입력", "ARC(G2, G3) -> LINEAR(G01)",
+                              "Arc 중심 절대좌표"};
+  const QList<bool> checked = {false, true, false, false, false};
+  for (int i = 0; i < 5; ++i) {
     auto* box = dynamic_cast<QCheckBox*>(walk[i]);
     QVERIFY(box);
     QCOMPARE(box->text(), labels[i]);
     QCOMPARE(box->isChecked(), checked[i]);
   }
-  QCOMPARE(walk.mid(4, 3), (QList<QWidget*>{Button(dialog, "OK"), Button(dialog, "저장"), Button(dialog, "Cancel")}));
+  QCOMPARE(walk.mid(5, 3), (QList<QWidget*>{Button(dialog, "OK"), Button(dialog, "저장"), Button(dialog, "Cancel")}));
   static_cast<QCheckBox*>(walk[0])->setChecked(true);
   static_cast<QCheckBox*>(walk[2])->setChecked(true);
+  static_cast<QCheckBox*>(walk[4])->setChecked(true);
 
   Button(dialog, button)->click();
   QCOMPARE(int(dialog.outcome()), outcome);
-  const NcOptions after{.intNcdataFlg = true, .heidenhainInputChk = true, .heidenhainOutChk = true};
+  const NcOptions after{
+      .intNcdataFlg = true, .heidenhainInputChk = true, .heidenhainOutChk = true, .arcCentreAbsInputChk = true};
   QVERIFY(dialog.options() == (outcome == int(SettingsOutcome::Cancelled) ? before : after));
   const std::optional<std::string> file = FileBytes(NcOptionsPath(settings));
   QCOMPARE(file.has_value(), written);
   if (written) {
-    QCOMPARE(*file, std::string("IntNcdataFlg 1 \nArcToCutInputChk 0 \nHeidenhainInputChk 1 \nHeidenhainOutChk 1 \n"));
+    QCOMPARE(*file, std::string("IntNcdataFlg 1 \nArcToCutInputChk 0 \nHeidenhainInputChk 1 \nHeidenhainOutChk 1 \n"
+                                "ArcCentreAbsInputChk 1 \n"));
   }
 }
 

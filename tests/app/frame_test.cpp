@@ -12,6 +12,8 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include <fstream>
+
 #include "app/command_table.h"
 #include "app/fendo_view.h"
 #include "app/qt_text.h"
@@ -49,6 +51,25 @@ void ExpectMenusFrom(QMenuBar& bar, std::span<const CommandRow> commands) {
   }
 }
 
+// Closes every message box shown while it lives and keeps what each said.
+class MessageCloser {
+ public:
+  MessageCloser() {
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        shown_ << box->windowTitle() + ": " + box->text();
+        box->accept();
+      }
+    });
+    timer_.start(kAnswerPollMs);
+  }
+  const QStringList& shown() const { return shown_; }
+
+ private:
+  QTimer timer_;
+  QStringList shown_;
+};
+
 }  // namespace
 
 class FrameTest : public QObject {
@@ -66,6 +87,7 @@ class FrameTest : public QObject {
   void statusBarPanes();
   void openingAFileThatIsNotThereChangesNothing();
   void openAndAddExamples();
+  void absoluteArcCentresAreToldWhenOpened();
   void recentFilesRememberWhatWasOpened();
   void viewDirectionKeysAndAccelerators();
   void printPreviewDrawsThePage();
@@ -231,6 +253,31 @@ void FrameTest::openAndAddExamples() {
   QVERIFY(view->document().title.endsWith(QStringLiteral("flange.h")));
   QVERIFY(fixture_->app().LastDialogPath(CommandId::AddNcData).endsWith(QStringLiteral("bracket.nc")));
   QVERIFY(fixture_->app().LastDialogPath(CommandId::OpenNcData).endsWith(QStringLiteral("flange.h")));
+}
+
+// Eight quarter circles whose centres are written as coordinates without G90.1: opened as
+// offsets, one message says so and names the option; with the option on, nothing is said.
+void FrameTest::absoluteArcCentresAreToldWhenOpened() {
+  const QString program = fixture_->HomeFile("absolute.nc");
+  std::ofstream(ToUtf8(program)) << "G01 X10 Y0 F100\nG03 X0 Y10 I0 J0\nX-10 Y0 I0 J0\nX0 Y-10 I0 J0\n"
+                                    "X10 Y0 I0 J0\nX0 Y10 I0 J0\nX-10 Y0 I0 J0\nX0 Y-10 I0 J0\nX10 Y0 I0 J0\n";
+  const MessageCloser messages;
+  CFendoView* view = fixture_->frame().OpenDocument(program);
+  QVERIFY(view);
+  QCOMPARE(messages.shown(),
+           QStringList{QStringLiteral("Fendo message: 이 프로그램의 원호 중심(I, J, K)은 절대좌표로 보입니다.\n"
+                                      "I, J, K가 있는 원호 8개 중 8개는 시작점 기준으로 읽으면 시작점과 끝점의 반경이 "
+                                      "맞지 않고, 그 중 8개는 절대좌표로 읽으면 맞습니다.\n"
+                                      "설정에서 \"Arc 중심 절대좌표\"를 켜고 다시 불러오십시오.")});
+
+  view->database().options.arcCentreAbsInputChk = true;
+  QVERIFY(view->LoadDocument(program));
+  QCOMPARE(messages.shown().size(), 1);
+  ToolpathDatabase& db = view->database();
+  int centre = 0;
+  while (centre < db.recordCount && db.RecordAt(centre)->kind != MoveKind::CentreXY) ++centre;
+  QVERIFY(centre < db.recordCount);
+  QCOMPARE(db.RecordAt(centre)->x, -10.0f);
 }
 
 void FrameTest::recentFilesRememberWhatWasOpened() {

@@ -112,7 +112,7 @@ TEST(BatchInfo, SaysHowManyDrillingCyclesWereExpanded) {
   EXPECT_NE(text.out.find("\n  drilling cycles     2 blocks expanded into moves, 3 holes\n"), std::string::npos)
       << text.out;
   const BatchRun json = Batch({"info", "--json", program.string()});
-  EXPECT_NE(json.out.find("\"drillingCycleBlocks\":2,\"drillingCycleHoles\":3}"), std::string::npos) << json.out;
+  EXPECT_NE(json.out.find("\"drillingCycleBlocks\":2,\"drillingCycleHoles\":3,"), std::string::npos) << json.out;
   EXPECT_EQ(Batch({"info", Data("iso_features.nc").string()}).out.find("drilling"), std::string::npos);
 }
 
@@ -153,6 +153,71 @@ TEST(BatchOptions, WithoutFlagsTheReaderOptionsComeFromTheConfiguredFendoPar) {
   EXPECT_EQ(configured.out, ReadFile(Data("heidenhain_features.dump"))) << configured.err;
   const BatchRun flagged = Batch({"dump", "--int", Data("integer_thousandths.nc").string()});
   EXPECT_EQ(flagged.out, ReadFile(Data("integer_thousandths.dump"))) << "flags replace fendo.par";
+}
+
+// Eight quarter circles about (5, 5) whose centres are written as coordinates, without G90.1,
+// and the same motions with the centres as offsets. Read as offsets, two of the eight happen to
+// end on their radius.
+constexpr std::string_view kAbsoluteCentres =
+    "G01 X15 Y5 F100\nG03 X5 Y15 I5 J5\nX-5 Y5 I5 J5\nX5 Y-5 I5 J5\nX15 Y5 I5 J5\n"
+    "X5 Y15 I5 J5\nX-5 Y5 I5 J5\nX5 Y-5 I5 J5\nX15 Y5 I5 J5\n";
+constexpr std::string_view kRelativeCentres =
+    "G01 X15 Y5 F100\nG03 X5 Y15 I-10 J0\nX-5 Y5 I0 J-10\nX5 Y-5 I10 J0\nX15 Y5 I0 J10\n"
+    "X5 Y15 I-10 J0\nX-5 Y5 I0 J-10\nX5 Y-5 I10 J0\nX15 Y5 I0 J10\n";
+
+TEST(BatchOptions, ArcCentresAreReadAsToldAndAbsoluteOnesRecognised) {
+  TempDir dir;
+  const fs::path absolute = dir.path() / "absolute.nc";
+  const fs::path relative = dir.path() / "relative.nc";
+  std::ofstream(absolute, std::ios::binary) << kAbsoluteCentres;
+  std::ofstream(relative, std::ios::binary) << kRelativeCentres;
+
+  const BatchRun asOffsets = Batch({"info", absolute.string()});
+  EXPECT_EQ(asOffsets.status, 0);
+  EXPECT_NE(asOffsets.out.find("  arc centres         look absolute: 6 of 8 arcs with I J K miss their radius by more "
+                               "than 0.005 read as offsets, 6 of them fit as absolute centres; read with "
+                               "--arc-centres absolute (\"Arc 중심 절대좌표\" in the settings)\n"),
+            std::string::npos)
+      << asOffsets.out;
+  EXPECT_NE(Batch({"info", "--json", absolute.string()})
+                .out.find("\"arcCentres\":{\"arcs\":8,\"offsetMisfits\":6,\"absoluteFits\":6,"
+                          "\"looksAbsolute\":true}}"),
+            std::string::npos);
+
+  const BatchRun read = Batch({"info", "--arc-centres", "absolute", absolute.string()});
+  EXPECT_EQ(read.out.find("arc centres"), std::string::npos) << read.out;
+  EXPECT_NE(Batch({"info", "--json", "--arc-centres", "absolute", absolute.string()})
+                .out.find("\"arcCentres\":{\"arcs\":0,\"offsetMisfits\":0,\"absoluteFits\":0,"
+                          "\"looksAbsolute\":false}}"),
+            std::string::npos);
+  const BatchRun expected = Batch({"dump", relative.string()});
+  EXPECT_EQ(Batch({"dump", "--arc-centres", "absolute", absolute.string()}).out, expected.out);
+  EXPECT_EQ(Batch({"dump", "--arc-centres", "relative", relative.string()}).out, expected.out);
+  const fs::path filtered = dir.path() / "filtered.nc";
+  const fs::path filteredRelative = dir.path() / "filtered-relative.nc";
+  EXPECT_EQ(Batch({"filter", "--arc-centres", "absolute", "--linear", "0.01", absolute.string(), "-o",
+                   filtered.string()})
+                .status,
+            0);
+  EXPECT_EQ(Batch({"filter", "--linear", "0.01", relative.string(), "-o", filteredRelative.string()}).status, 0);
+  EXPECT_EQ(ReadFile(filtered), ReadFile(filteredRelative)) << "filter takes the option too";
+
+  // Without flags the option comes from fendo.par.
+  std::ofstream(dir.path() / "fendo.cfg") << "ConfigDir " << dir.path().string() << "\n";
+  std::ofstream(dir.path() / "fendo.par") << "ArcCentreAbsInputChk 1\n";
+  const test::ScopedVariable system("FENDO_SYSTEM_DIR", dir.path().c_str());
+  EXPECT_EQ(Batch({"dump", absolute.string()}).out, expected.out);
+  EXPECT_NE(Batch({"dump", "--arc-centres", "relative", absolute.string()}).out, expected.out);
+}
+
+TEST(BatchOptions, ArcCentresTakeAbsoluteOrRelative) {
+  for (const char* refused : {"ABSOLUTE", "abs", ""}) {
+    const BatchRun run = Batch({"dump", "--arc-centres", refused, Data("iso_features.nc").string()});
+    EXPECT_EQ(run.status, 2) << refused;
+    EXPECT_EQ(run.err, "fendo-batch: --arc-centres takes absolute or relative, not \"" + std::string(refused) +
+                           "\" (see fendo-batch --help)\n");
+    EXPECT_EQ(run.out, "");
+  }
 }
 
 fs::path WriterGolden(const std::string& name) { return fs::path(FENDO_TEST_DATA_DIR) / "writer" / name; }

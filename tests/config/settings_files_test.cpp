@@ -230,6 +230,9 @@ TEST(NcOptionsText, ExactlyOneTurnsAnOptionOn) {
       {"IntNcdataFlg 1 IntNcdataFlg 0", {}},
       {"Unknown 1 HeidenhainOutChk 1", {.heidenhainOutChk = true}},
       {"extra IntNcdataFlg 1", {}},
+      {"ArcCentreAbsInputChk 1", {.arcCentreAbsInputChk = true}},
+      {"arccentreabsinputchk 1\r\n", {.arcCentreAbsInputChk = true}},
+      {"ArcCentreAbsInputChk yes", {}},
   };
   for (const Case& c : cases) EXPECT_EQ(ParseNcOptions(c.text), c.expected) << c.text;
 }
@@ -238,15 +241,31 @@ TEST_F(SettingsFilesTest, NcOptionsWrittenExactlyAndReadBack) {
   const fs::path path = NcOptionsPath(WithConfigDir(dir_.path()));
   EXPECT_EQ(path, dir_ / "fendo.par");
   ASSERT_TRUE(WriteNcOptionsFile(path, {.intNcdataFlg = true, .heidenhainOutChk = true}));
-  EXPECT_EQ(Bytes(path),
-            "IntNcdataFlg 1 \nArcToCutInputChk 0 \nHeidenhainInputChk 0 \nHeidenhainOutChk 1 \n");
-  for (int bits = 0; bits < 16; ++bits) {
-    const NcOptions options{(bits & 1) != 0, (bits & 2) != 0, (bits & 4) != 0, (bits & 8) != 0};
+  EXPECT_EQ(Bytes(path), "IntNcdataFlg 1 \nArcToCutInputChk 0 \nHeidenhainInputChk 0 \nHeidenhainOutChk 1 \n"
+                         "ArcCentreAbsInputChk 0 \n");
+  ASSERT_TRUE(WriteNcOptionsFile(path, {.arcCentreAbsInputChk = true}));
+  EXPECT_EQ(Bytes(path), "IntNcdataFlg 0 \nArcToCutInputChk 0 \nHeidenhainInputChk 0 \nHeidenhainOutChk 0 \n"
+                         "ArcCentreAbsInputChk 1 \n");
+  for (int bits = 0; bits < 32; ++bits) {
+    const NcOptions options{(bits & 1) != 0, (bits & 2) != 0, (bits & 4) != 0, (bits & 8) != 0, (bits & 16) != 0};
     ASSERT_TRUE(WriteNcOptionsFile(path, options));
     NcOptions read;
     EXPECT_TRUE(ReadNcOptionsFile(path, read));
     EXPECT_EQ(read, options) << bits;
   }
+}
+
+// A fendo.par written before the arc-centre option reads as relative centres, and is written
+// back with the new key behind the four it had.
+TEST_F(SettingsFilesTest, NcOptionsFileWithoutTheArcCentreKeyReadsAsRelative) {
+  const fs::path path = NcOptionsPath(WithConfigDir(dir_.path()));
+  const std::string older = "IntNcdataFlg 1 \nArcToCutInputChk 0 \nHeidenhainInputChk 1 \nHeidenhainOutChk 0 \n";
+  Put(path, older);
+  NcOptions read{.arcCentreAbsInputChk = true};
+  ASSERT_TRUE(ReadNcOptionsFile(path, read));
+  EXPECT_EQ(read, (NcOptions{.intNcdataFlg = true, .heidenhainInputChk = true}));
+  ASSERT_TRUE(WriteNcOptionsFile(path, read));
+  EXPECT_EQ(Bytes(path), older + "ArcCentreAbsInputChk 0 \n");
 }
 
 TEST(LayerColoursText, ReadLikeRepeatedScanfOfIntegers) {

@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
+#include "core/arc_rule.h"
+#include "core/geometry.h"
 #include "core/line_reader.h"
 #include "core/nc_reader.h"
 #include "core/statistics.h"
@@ -224,6 +228,39 @@ TEST(Corpus, ProgramsStartWhereTheyShould) {
     ASSERT_GE(records.size(), c.firstRecords.size()) << c.file;
     EXPECT_EQ(Lines(records.begin(), records.begin() + c.firstRecords.size()), c.firstRecords) << c.file;
   }
+}
+
+// One program of the corpus writes its arc centres as coordinates without G90.1. Read as
+// offsets its arcs end millimetres off their radius; the reader says so, and says it of no
+// other program.
+TEST(Corpus, AbsoluteArcCentresAreRecognisedAndReadWithTheOption) {
+  if (!fs::exists(CorpusDir())) GTEST_SKIP() << "no corpus at " << CorpusDir();
+  const fs::path absolute = CorpusDir() / "iso" / "egp_bottle.nc";
+  for (const auto& dialect : {"iso", "heidenhain"}) {
+    for (const auto& entry : fs::directory_iterator(CorpusDir() / dialect)) {
+      ToolpathDatabase db;
+      db.options.heidenhainInputChk = std::string_view(dialect) == "heidenhain";
+      const LoadResult result = LoadFile(db, entry.path());
+      EXPECT_EQ(result.arcCentres.looksAbsolute, entry.path() == absolute) << entry.path().filename();
+    }
+  }
+
+  ToolpathDatabase db;
+  db.options.arcCentreAbsInputChk = true;
+  const LoadResult result = LoadFile(db, absolute);
+  ASSERT_TRUE(result.ok());
+  EXPECT_FALSE(result.arcCentres.looksAbsolute);
+  int arcs = 0;
+  for (int i = 0; i < db.recordCount; ++i) {
+    if (!IsArcKind(db.RecordAt(i)->kind)) continue;
+    const Arc arc = ArcGeometry(db, i);
+    const PlaneAxes axes = AxesOf(arc.plane);
+    const double startRadius = std::hypot(arc.start.*axes.first - arc.centre.*axes.first,
+                                          arc.start.*axes.second - arc.centre.*axes.second);
+    EXPECT_NEAR(startRadius, arc.radius, 0.005) << "record " << i;
+    ++arcs;
+  }
+  EXPECT_GT(arcs, 2000);
 }
 
 }  // namespace

@@ -15,11 +15,12 @@ struct OptionBox {
   const char* label;
   bool NcOptions::*option;
 };
-constexpr std::array<OptionBox, 4> kBoxes = {{
+constexpr std::array<OptionBox, 5> kBoxes = {{
     {"Heidenhain 입력", &NcOptions::heidenhainInputChk},
     {"Heidenhain 출력", &NcOptions::heidenhainOutChk},
     {"정수 NCDATA 입력", &NcOptions::intNcdataFlg},
     {"ARC(G2, G3) -> LINEAR(G01)", &NcOptions::arcToCutInputChk},
+    {"Arc 중심 절대좌표", &NcOptions::arcCentreAbsInputChk},
 }};
 
 }  // namespace

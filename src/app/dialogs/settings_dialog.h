@@ -28,7 +28,7 @@ class SettingsDialog : public CheckedDialog {
   SettingsOutcome outcome() const { return outcome_; }
 
  private:
-  static constexpr int kOptionCount = 4;
+  static constexpr int kOptionCount = 5;
 
   bool TakeFields() override;
 
