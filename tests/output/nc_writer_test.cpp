@@ -19,6 +19,7 @@
 #include "output/nc_writer.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
+#include "support/text_lines.h"
 
 namespace fendo {
 namespace {
@@ -26,13 +27,7 @@ namespace {
 namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
 using test::ReadFile;
-
-Lines SplitLines(const std::string& text) {
-  Lines lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
+using test::SplitLines;
 
 class WriterTest : public testing::Test {
  protected:

@@ -14,6 +14,7 @@
 #include "output/nc_writer.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
+#include "support/text_lines.h"
 
 namespace fendo {
 namespace {
@@ -21,13 +22,7 @@ namespace {
 namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
 using test::ReadFile;
-
-Lines SplitLines(const std::string& text) {
-  Lines lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
+using test::SplitLines;
 
 class UnitWriterTest : public testing::Test {
  protected:
