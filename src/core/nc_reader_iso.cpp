@@ -232,16 +232,20 @@ DrillingWords DrillingWordsOf(const IsoBlock& b, const NcOptions& options) {
   return words;
 }
 
-// The centre offset of the block's I, J, K (`words`, mm) in the arc-centre mode in force. An arc
-// that programs them as offsets is counted for the check of how the program writes its centres.
+// The centre offset of the block's I, J, K (mm, `unit` per number) in the arc-centre mode in
+// force. An arc that programs them as offsets is counted for the check of how the program writes
+// its centres.
 Point3 CentreWordsOffset(const IsoBlock& b, NcReaderState& reader, ArcPlane plane, Point3 start, Point3 end,
-                         Point3 words) {
+                         double unit) {
   constexpr std::uint32_t kCentreWords = (1u << IsoBlock::Index(IsoChar::I)) |
                                          (1u << IsoBlock::Index(IsoChar::J)) | (1u << IsoBlock::Index(IsoChar::K));
-  if (!reader.absoluteCentres && IsArcKind(b.kind) && (b.present & kCentreWords)) {
-    reader.arcCentres.Count(start, end, words, plane);
-  }
-  return reader.absoluteCentres ? AbsoluteCentreOffset(words, start, plane) : words;
+  // Most blocks of a program are straight moves without centre words: they leave at once.
+  if (!(b.present & kCentreWords) && !reader.absoluteCentres) return {};
+  const auto length = [&b, unit](IsoChar word) { return b.Has(word) ? b.Value(word) * unit : 0.0; };
+  const Point3 words{length(IsoChar::I), length(IsoChar::J), length(IsoChar::K)};
+  if (reader.absoluteCentres) return AbsoluteCentreOffset(words, start, plane);
+  if (IsArcKind(b.kind)) reader.arcCentres.Count(start, end, words, plane);
+  return words;
 }
 
 void ApplyHeaderWords(const IsoBlock& b, LayerSlot& layer) {
@@ -268,7 +272,7 @@ LineOutcome ParseIsoLine(ToolpathDatabase& db, std::string_view line) {
   if (b.absoluteCentres) reader.absoluteCentres = *b.absoluteCentres;
   if (b.Has(IsoChar::F)) reader.feed = IntegerPart(b.Value(IsoChar::F));
   if (b.gWord) reader.modalKind = b.kind;
-  if (reader.drilling.InForce() || b.cycle.StartsOrReturns()) {
+  if (reader.drilling.InForce() || b.cycle.StartsOrReturns()) [[unlikely]] {
     const bool usable = !b.invalid && !b.dataOnly;
     if (const auto outcome = ReadDrillingCycleBlock(db, b.cycle, DrillingWordsOf(b, db.options), usable)) return *outcome;
   }
@@ -286,8 +290,7 @@ LineOutcome ParseIsoLine(ToolpathDatabase& db, std::string_view line) {
   }
   const Point3 centreOffset = b.Has(IsoChar::R)
                                  ? ArcCentreFromRadius(db.plane, start, end, length(IsoChar::R), b.kind)
-                                 : CentreWordsOffset(b, reader, db.plane, start, end,
-                                                     {length(IsoChar::I), length(IsoChar::J), length(IsoChar::K)});
+                                 : CentreWordsOffset(b, reader, db.plane, start, end, unit);
   // A block that stays where it is moves only when it programs a full circle: an arc word
   // (axis or centre) in arc mode. A bare "M05" or "G17" in arc mode is no move at all.
   constexpr std::uint32_t kArcWords = (1u << IsoBlock::Index(IsoChar::X)) | (1u << IsoBlock::Index(IsoChar::Y)) |
