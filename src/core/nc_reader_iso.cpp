@@ -106,6 +106,7 @@ struct IsoBlock {
   std::optional<LengthUnit> unit;            // G20 / G21
   CycleCodes cycle;                          // G73 … G89, G80, G98 / G99
   std::optional<bool> absoluteCentres;       // G90.1 / G91.1
+  bool modeWords = false;                    // any of the four modes above: most blocks have none
   bool dataOnly = false;
   bool invalid = false;
   bool hasWords = false;                     // anything but blanks outside comments
@@ -137,8 +138,9 @@ std::size_t SkipComment(std::string_view line, std::size_t i) {
 void ApplyFractionalGCode(IsoBlock& b, double value) {
   constexpr double kAbsoluteCentres = 90.1;
   constexpr double kRelativeCentres = 91.1;
-  if (value == kAbsoluteCentres) b.absoluteCentres = true;
-  if (value == kRelativeCentres) b.absoluteCentres = false;
+  if (value != kAbsoluteCentres && value != kRelativeCentres) return;
+  b.absoluteCentres = value == kAbsoluteCentres;
+  b.modeWords = true;
 }
 
 void ApplyGCode(IsoBlock& b, double value) {
@@ -154,13 +156,13 @@ void ApplyGCode(IsoBlock& b, double value) {
     case 1: b.kind = b.kind == MoveKind::Feed ? MoveKind::Feed : MoveKind::FeedStart; break;
     case 2: b.kind = MoveKind::ArcCw; break;
     case 3: b.kind = MoveKind::ArcCcw; break;
-    case 17: b.plane = ArcPlane::XY; break;
-    case 18: b.plane = ArcPlane::ZX; break;
-    case 19: b.plane = ArcPlane::YZ; break;
-    case 20: b.unit = LengthUnit::Inch; break;
-    case 21: b.unit = LengthUnit::Millimetre; break;
-    case 90: b.incremental = false; break;
-    case 91: b.incremental = true; break;
+    case 17: b.plane = ArcPlane::XY; b.modeWords = true; break;
+    case 18: b.plane = ArcPlane::ZX; b.modeWords = true; break;
+    case 19: b.plane = ArcPlane::YZ; b.modeWords = true; break;
+    case 20: b.unit = LengthUnit::Inch; b.modeWords = true; break;
+    case 21: b.unit = LengthUnit::Millimetre; b.modeWords = true; break;
+    case 90: b.incremental = false; b.modeWords = true; break;
+    case 91: b.incremental = true; b.modeWords = true; break;
     default: b.dataOnly = b.dataOnly || IsDataOnlyCode(code); break;
   }
 }
@@ -248,6 +250,14 @@ Point3 CentreWordsOffset(const IsoBlock& b, NcReaderState& reader, ArcPlane plan
   return words;
 }
 
+// The plane, unit, distance and arc-centre modes the block sets.
+void ApplyModeWords(const IsoBlock& b, ToolpathDatabase& db) {
+  if (b.plane) db.plane = *b.plane;
+  if (b.unit) NoteStatedUnit(db, *b.unit);
+  if (b.incremental) db.reader.incremental = *b.incremental;
+  if (b.absoluteCentres) db.reader.absoluteCentres = *b.absoluteCentres;
+}
+
 void ApplyHeaderWords(const IsoBlock& b, LayerSlot& layer) {
   if (b.Has(IsoChar::S)) layer.spindle = IntegerPart(b.Value(IsoChar::S));
   if (b.Has(IsoChar::T)) layer.toolNumber = layer.lengthOffset = IntegerPart(b.Value(IsoChar::T));
@@ -266,10 +276,7 @@ LineOutcome ParseIsoLine(ToolpathDatabase& db, std::string_view line) {
   if (!b.hasWords) return LineOutcome::NoRecord;
 
   ApplyHeaderWords(b, layer);
-  if (b.plane) db.plane = *b.plane;
-  if (b.unit) NoteStatedUnit(db, *b.unit);
-  if (b.incremental) reader.incremental = *b.incremental;
-  if (b.absoluteCentres) reader.absoluteCentres = *b.absoluteCentres;
+  if (b.modeWords) ApplyModeWords(b, db);
   if (b.Has(IsoChar::F)) reader.feed = IntegerPart(b.Value(IsoChar::F));
   if (b.gWord) reader.modalKind = b.kind;
   if (reader.drilling.InForce() || b.cycle.StartsOrReturns()) [[unlikely]] {
