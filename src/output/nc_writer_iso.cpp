@@ -167,7 +167,11 @@ class IsoWriter final : public NcDialectWriter {
       return;
     }
     state_.retractZ = std::max(state_.retractZ, cursor.z);
-    std::string line = "G00";
+    // After incremental cuts the retract names an absolute height: without its G90 a control
+    // would read it as a further increment.
+    std::string line;
+    LeaveIncremental(line);
+    line += "G00";
     AppendAxis(line, 'Z', state_.retractZ);
     WriteNcLine(line);
     WriteNcLine("M09");

@@ -68,9 +68,9 @@ TEST_F(WriterTest, IncrementalCutsRoundAndRapidsGoBackToAbsolute) {
   options_.incremental = true;
   const Lines lines = Write("G00 X0 Y0 Z5\nG01 X0.25 F300\nX0.2504\nX10.05 Y-100\nG00 Z20\nG01 Z19.9996 F300\n");
   EXPECT_EQ(lines, (Lines{"%", "G90G00G17X0.000Y0.000Z5.000", "G00X0.000Y0.000Z5.000", "G91G01X.25F300", "X9.8Y-100.",
-                          "G90G00X10.050Z20.000", "G91G01F300", "G00Z20.000", "M09", "M30", "%"}))
+                          "G90G00X10.050Z20.000", "G91G01F300", "G90G00Z20.000", "M09", "M30", "%"}))
       << "0.0004 rounds away: no line for a Feed, no axis word for a FeedStart; the rapid repeats the X "
-         "the increments reached in absolute form";
+         "the increments reached in absolute form; the retract after a cut goes back to absolute";
 }
 
 TEST_F(WriterTest, FormatIncrementDropsNeedlessZerosAndRoundsTheValues) {
@@ -467,6 +467,17 @@ TEST_F(WriterTest, IncrementalOutputDoesNotDriftOverALongProgram) {
   const auto found = std::find_if(got.rbegin(), got.rend(), [&](Point3 p) { return std::fabs(p.z) < 1e-9; });
   EXPECT_NEAR(found->x, end.x, 0.0005);
   EXPECT_NEAR(found->y, end.y, 0.0005);
+}
+
+TEST_F(WriterTest, TheRetractAfterIncrementalCutsReadsBackAsTheHeightItNames) {
+  options_.incremental = true;
+  Write("G00 X0 Y0 Z5\nG01 Z-2 F300\nX10\n");
+  ToolpathDatabase again;
+  AppendText(again, ReadFile(options_.outputPath));
+  const std::vector<Point3> points = MotionPoints(again);
+  ASSERT_FALSE(points.empty());
+  EXPECT_DOUBLE_EQ(points.back().z, 5) << "the program ends at the height it started from, not 5 mm above the cut";
+  EXPECT_DOUBLE_EQ(points.back().x, 10);
 }
 
 TEST_F(WriterTest, HeidenhainOutputReadsBackToTheSameEndPoints) {

@@ -79,7 +79,7 @@ TEST_F(UnitWriterTest, TheStatedUnitOpensTheProgramAndSetsTheNumberWidth) {
        "G20\nG00 X1 Y2 Z0.5\nG01 X1.00004 F12\nX1.2345\nY2.00006\n",
        {.incremental = true},
        {"%", "G20", "G90G00G17X1.0000Y2.0000Z0.5000", "G00X1.0000Y2.0000Z0.5000", "G91G01F12", "X.2345", "Y.0001",
-        "G00Z0.5000", "M09", "M30", "%"}},
+        "G90G00Z0.5000", "M09", "M30", "%"}},
       {"inch with the program number and sequence numbers: G20 is the first numbered block",
        "G20\nG00 X1 Y2 Z0.5\n",
        {.sequenceNumbers = true, .programNumberOn = true, .programNumber = 12},
