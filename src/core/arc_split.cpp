@@ -3,18 +3,16 @@
 #include <cmath>
 
 #include "core/geometry.h"
+#include "core/toolpath_record.h"
 
 namespace fendo {
 namespace {
 
 constexpr double kSweepTolerance = 0.5;  // degrees a split arc's part may differ from its share
 
-// The point as a record stores it.
-Point3 Stored(Point3 p) { return {static_cast<float>(p.x), static_cast<float>(p.y), static_cast<float>(p.z)}; }
-
 // The centre record's I, J, K for a part of the arc that starts at `start`.
 Point3 CentreOffset(const Arc& arc, Point3 start) {
-  Point3 offset = Stored(arc.centre - start);
+  Point3 offset = StoredPoint(arc.centre - start);
   offset.*AxesOf(arc.plane).normal = 0;
   return offset;
 }
@@ -34,7 +32,7 @@ std::vector<ArcPart> SplitArc(const Arc& arc, Point3 centreOffset, std::span<con
   Point3 startPoint = arc.start;
   Point3 offset = centreOffset;
   for (double f : fractions) {
-    const Point3 point = Stored(ArcPointAt(arc, f));
+    const Point3 point = StoredPoint(ArcPointAt(arc, f));
     const Point3 nextOffset = CentreOffset(arc, point);
     if (!IsPartOf(arc, startPoint, point, offset, f - start) || !IsPartOf(arc, point, arc.end, nextOffset, 1 - f)) {
       continue;

@@ -41,6 +41,9 @@ struct CursorRecord {
 
 inline Point3 PositionOf(const ToolpathRecord& r) { return {r.x, r.y, r.z}; }
 
+// A point rounded as a record stores it.
+inline Point3 StoredPoint(Point3 p) { return {static_cast<float>(p.x), static_cast<float>(p.y), static_cast<float>(p.z)}; }
+
 // A stored record as the cursor holds it.
 inline CursorRecord ToCursor(const ToolpathRecord& r) { return {r.x, r.y, r.z, r.feed, r.selected, r.kind}; }
 

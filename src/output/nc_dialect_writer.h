@@ -122,6 +122,12 @@ class NcDialectWriter {
     line += axis;
     AppendFixed(line, value, format_.decimals);
   }
+  // All three axis words of `p`, X, Y, Z in that order.
+  void AppendPosition(std::string& line, Point3 p) const {
+    AppendAxis(line, 'X', p.x);
+    AppendAxis(line, 'Y', p.y);
+    AppendAxis(line, 'Z', p.z);
+  }
   void AppendFeed(std::string& line, int feed) {
     state_.writtenFeed = feed;
     line += 'F';

@@ -42,9 +42,7 @@ class HeidenhainWriter final : public NcDialectWriter {
     state_.retractZ = cursor.z;
     if (UsesSourceStart()) return;
     std::string line = "L";
-    AppendAxis(line, 'X', cursor.x);
-    AppendAxis(line, 'Y', cursor.y);
-    AppendAxis(line, 'Z', cursor.z);
+    AppendPosition(line, cursor.position());
     line += kRapid;
     state_.lastFeed = kNcFeedAfterRapid;
     WriteNcLine(line);

@@ -87,9 +87,7 @@ class IsoWriter final : public NcDialectWriter {
     state_.retractZ = cursor.z;
     if (UsesSourceStart()) return;
     std::string line = "G90G00G17";
-    AppendAxis(line, 'X', cursor.x);
-    AppendAxis(line, 'Y', cursor.y);
-    AppendAxis(line, 'Z', cursor.z);
+    AppendPosition(line, cursor.position());
     WriteNcLine(line);
   }
 

@@ -5,6 +5,7 @@
 
 #include "core/angle_units.h"
 #include "core/geometry.h"
+#include "core/toolpath_record.h"
 #include "core/nc_reader.h"
 
 namespace fendo {
@@ -14,11 +15,6 @@ namespace {
 // about as one turn of a sine does, and points this close find its peak within 0.02 %.
 constexpr double kSampleStep = 2;
 constexpr int kFewestSteps = 4;
-
-// A point as a record holds it.
-Point3 Stored(Point3 p) {
-  return {static_cast<float>(p.x), static_cast<float>(p.y), static_cast<float>(p.z)};
-}
 
 // The points of an arc at equal steps of its sweep, as ArcPointAt places them, except that the
 // first and the last lie on the arc's circle too: an arc whose start lies off its radius (a
@@ -59,7 +55,7 @@ class CircleWalk {
 
 double RadiusArcDeviation(const Arc& held, Point3 start, Point3 end, double radius) {
   const Point3 offset = ArcCentreFromRadius(held.plane, start, end, radius, held.kind);
-  const Arc read = MeasureArc(Stored(start), Stored(end), Stored(offset), held.kind, held.plane);
+  const Arc read = MeasureArc(StoredPoint(start), StoredPoint(end), StoredPoint(offset), held.kind, held.plane);
   return ArcDeviation(held, read);
 }
 
