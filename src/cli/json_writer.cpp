@@ -4,39 +4,13 @@
 #include <cmath>
 #include <cstdint>
 
+#include "core/text_encoding.h"
+
 namespace fendo {
 namespace {
 
 constexpr std::string_view kReplacementCharacter = "\xEF\xBF\xBD";
 
-// The length of the valid UTF-8 sequence at the front of `text`, 0 when it is not one.
-std::size_t Utf8SequenceLength(std::string_view text) {
-  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-  const unsigned char lead = byte(0);
-  std::size_t length;
-  std::uint32_t code;
-  if (lead < 0x80) return 1;
-  if ((lead & 0xE0) == 0xC0) {
-    length = 2;
-    code = lead & 0x1F;
-  } else if ((lead & 0xF0) == 0xE0) {
-    length = 3;
-    code = lead & 0x0F;
-  } else if ((lead & 0xF8) == 0xF0) {
-    length = 4;
-    code = lead & 0x07;
-  } else {
-    return 0;
-  }
-  if (text.size() < length) return 0;
-  for (std::size_t i = 1; i < length; ++i) {
-    if ((byte(i) & 0xC0) != 0x80) return 0;
-    code = (code << 6) | (byte(i) & 0x3F);
-  }
-  const std::uint32_t shortest[] = {0, 0, 0x80, 0x800, 0x10000};
-  const bool surrogate = code >= 0xD800 && code <= 0xDFFF;
-  return code < shortest[length] || code > 0x10FFFF || surrogate ? 0 : length;
-}
 
 }  // namespace
 

@@ -3,8 +3,38 @@
 #include <iconv.h>
 
 #include <cerrno>
+#include <cstdint>
 
 namespace fendo {
+
+std::size_t Utf8SequenceLength(std::string_view text) {
+  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+  const unsigned char lead = byte(0);
+  std::size_t length;
+  std::uint32_t code;
+  if (lead < 0x80) return 1;
+  if ((lead & 0xE0) == 0xC0) {
+    length = 2;
+    code = lead & 0x1F;
+  } else if ((lead & 0xF0) == 0xE0) {
+    length = 3;
+    code = lead & 0x0F;
+  } else if ((lead & 0xF8) == 0xF0) {
+    length = 4;
+    code = lead & 0x07;
+  } else {
+    return 0;
+  }
+  if (text.size() < length) return 0;
+  for (std::size_t i = 1; i < length; ++i) {
+    if ((byte(i) & 0xC0) != 0x80) return 0;
+    code = (code << 6) | (byte(i) & 0x3F);
+  }
+  const std::uint32_t shortest[] = {0, 0, 0x80, 0x800, 0x10000};
+  const bool surrogate = code >= 0xD800 && code <= 0xDFFF;
+  return code < shortest[length] || code > 0x10FFFF || surrogate ? 0 : length;
+}
+
 namespace {
 
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
@@ -14,35 +44,10 @@ constexpr const char* kUtf8Name = "UTF-8";
 unsigned char Byte(std::string_view s, std::size_t i) { return static_cast<unsigned char>(s[i]); }
 
 bool IsUtf8(std::string_view s) {
-  for (std::size_t i = 0; i < s.size();) {
-    const unsigned char lead = Byte(s, i);
-    if (lead < 0x80) {
-      ++i;
-      continue;
-    }
-    // The range of the first continuation byte excludes overlong forms, surrogates and code
-    // points beyond U+10FFFF.
-    std::size_t continuations = 0;
-    unsigned char low = 0x80, high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-      continuations = 1;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-      continuations = 2;
-      if (lead == 0xE0) low = 0xA0;
-      if (lead == 0xED) high = 0x9F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-      continuations = 3;
-      if (lead == 0xF0) low = 0x90;
-      if (lead == 0xF4) high = 0x8F;
-    } else {
-      return false;
-    }
-    if (s.size() - i <= continuations) return false;
-    if (Byte(s, i + 1) < low || Byte(s, i + 1) > high) return false;
-    for (std::size_t k = 2; k <= continuations; ++k) {
-      if ((Byte(s, i + k) & 0xC0) != 0x80) return false;
-    }
-    i += continuations + 1;
+  while (!s.empty()) {
+    const std::size_t length = Utf8SequenceLength(s);
+    if (length == 0) return false;
+    s.remove_prefix(length);
   }
   return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -9,6 +10,10 @@ namespace fendo {
 // The encodings comments arrive in: UTF-8 (pure ASCII included), CP949 from Korean Windows
 // machines, and Latin-1 from older Western controls and editors.
 enum class TextEncoding { Utf8, Cp949, Latin1 };
+
+// The length of the valid UTF-8 sequence at the front of `text` (not empty), 0 when it is not
+// one: overlong forms, surrogates and code points beyond U+10FFFF are not.
+std::size_t Utf8SequenceLength(std::string_view text);
 
 // Valid UTF-8 is UTF-8; otherwise bytes that form CP949 characters throughout are CP949;
 // anything else is Latin-1, which every byte string is.
