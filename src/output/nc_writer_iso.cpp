@@ -20,7 +20,7 @@
 #include "core/decimal.h"
 #include "output/format_increment.h"
 #include "output/nc_dialect_writer.h"
-#include "output/radius_fidelity.h"
+#include "output/arc_fidelity.h"
 
 namespace fendo {
 namespace {
@@ -28,7 +28,9 @@ namespace {
 constexpr double kUnseenDeviation = 0.00001; // mm of the deviation the compared points and floats may miss
 constexpr double kHalfTurn = 180;            // degrees
 constexpr double kFullTurn = 360;            // degrees
-constexpr int kIncrementOffsetDecimals = 6;  // incremental I/J/K are written with "%f"
+constexpr int kFineDecimals = 6;    // incremental I/J/K are written with "%f"
+constexpr double kFinePlace = 1e-6;  // the last digit of kFineDecimals
+constexpr int kMostArcHalvings = 3;  // an arc is written in at most eight pieces
 constexpr int kExtentDecimals = 6;
 constexpr int kTimeDecimals = 2;
 
@@ -179,10 +181,32 @@ class IsoWriter final : public NcDialectWriter {
   }
 
  private:
+  // The I, J and K words of an arc: empty where no word is written.
+  struct OffsetWords {
+    std::array<std::string, 3> texts;
+
+    Point3 AsRead() const {
+      const auto read = [](const std::string& text) { return text.empty() ? 0.0 : ParseDecimalPrefix(text).value; };
+      return {read(texts[0]), read(texts[1]), read(texts[2])};
+    }
+  };
+
   void WriteMeasuredArc(CursorRecord& cursor, const Arc& arc, bool continued) override {
+    WriteArcInPieces(cursor, arc, continued, kMostArcHalvings);
+  }
+
+  // An arc whose every form moves it by more than one last digit (a long sweep over a short
+  // chord: the rounding of its ends turns the chord's normal, and the centre on it, far) is
+  // written in halves: over a longer chord the same rounding moves the centre less.
+  void WriteArcInPieces(CursorRecord& cursor, const Arc& arc, bool continued, int halvings) {
     std::string& line = NewLine();
     const std::array<std::string, 3> increments =
         options_.incremental ? RoundIncrements(cursor) : std::array<std::string, 3>{};
+    const bool fits = ChooseArcWords(arc, cursor.position());
+    if (!fits && !options_.incremental && halvings > 0) {
+      WriteHalves(cursor, arc, continued, halvings - 1);
+      return;
+    }
     if (options_.incremental && !state_.g91Active) {
       line = "G91";
       state_.g91Active = true;
@@ -193,11 +217,21 @@ class IsoWriter final : public NcDialectWriter {
     }
     const bool moved = options_.incremental ? AppendIncrements(line, increments)
                                             : AppendChangedAxes(line, cursor.position());
-    AppendRadiusOrOffsets(line, arc, cursor.position(),
-                          options_.incremental ? kIncrementOffsetDecimals : format_.decimals);
+    line += arcWords_;
     if (cursor.feed != state_.lastFeed) AppendFeed(line, cursor.feed);
     WriteNcLine(line);
     if (moved) Accumulate(cursor);
+  }
+
+  void WriteHalves(CursorRecord& cursor, const Arc& arc, bool continued, int halvings) {
+    CursorRecord middle = cursor;
+    middle.SetPosition(ArcPointAt(arc, 0.5));
+    const Arc first = MeasureArc(arc.start, middle.position(), arc.centre - arc.start, arc.kind, arc.plane);
+    WriteArcInPieces(middle, first, continued, halvings);
+    set_lastFeed(middle.feed);
+    Moved(middle);
+    const Arc second = MeasureArc(middle.position(), arc.end, arc.centre - middle.position(), arc.kind, arc.plane);
+    WriteArcInPieces(cursor, second, true, halvings);
   }
 
   // Rapid moves are written absolute: a G90 goes before the first one after incremental cuts.
@@ -231,42 +265,74 @@ class IsoWriter final : public NcDialectWriter {
     return any;
   }
 
-  // `end` is the arc's end as written (incremental output has rounded it already).
-  void AppendRadiusOrOffsets(std::string& line, const Arc& arc, Point3 end, int offsetDecimals) {
+  // Puts the arc's R or I/J/K words in arcWords_; false when none of the forms below keeps the
+  // reader's arc within one last written digit (0.001 mm, or 0.0001 inch in an inch program)
+  // of the arc held, and the words are the last form's. `end` is the arc's end as written
+  // (incremental output has rounded it already). The forms, each taken when it fits:
+  //   1. R, when the options ask for it: not for a full circle, and not near half a turn,
+  //      where the rounded R moves the centre far along the chord's normal;
+  //   2. I/J/K with the program's decimals;
+  //   3. I/J/K with fine decimals, about a centre equidistant from the written ends: rounded
+  //      ends may lie at radii that no rounded centre reconciles (a program of more decimals
+  //      than are written). Not for an arc whose own ends lie at different radii: it keeps
+  //      form 2.
+  // Incremental output writes its offsets with fine decimals from the exact start.
+  bool ChooseArcWords(const Arc& arc, Point3 end) {
+    arcWords_.clear();
     const Point3 start = AsRead(arc.start);
-    // R describes an arc only up to a full turn, and beyond half a turn only with its sign. An
-    // arc whose rounded R would move a point of it by more than one last written digit (0.001
-    // mm, or 0.0001 inch in an inch program; one near half a turn) is written by its offsets,
-    // as a full circle is.
+    const auto fits = [this](double deviation) {
+      return deviation + kUnseenDeviation / format_.millimetres <= format_.place;
+    };
     if (options_.ijkToR && arc.sweep < kFullTurn) {
       // Half a last digit more: rounding never makes R shorter than half the chord.
       const double r = Length(arc.centre - arc.start) + format_.place / 2;
       std::string radius;
       AppendFixed(radius, arc.sweep > kHalfTurn ? -r : r, format_.decimals);
-      const double deviation = RadiusArcDeviation(arc, start, AsRead(end), ParseDecimalPrefix(radius).value);
-      if (deviation + kUnseenDeviation / format_.millimetres <= format_.place) {
-        line.append(1, 'R').append(radius);
-        return;
+      if (fits(RadiusArcDeviation(arc, start, AsRead(end), ParseDecimalPrefix(radius).value))) {
+        arcWords_.append(1, 'R').append(radius);
+        return true;
       }
     }
-    // The offsets written lead from the start as the reader reads it, so that its rounding does
-    // not move the centre; which of them are written is decided on the offsets held: those
-    // below the last written digit are not.
-    struct OffsetWord {
-      char letter;
-      double held;     // from the start held
-      double written;  // from the start as read back
-    };
+    // The offsets lead from the start as the reader reads it, so that its rounding does not
+    // move the centre; which of them are written is decided on the offsets held: those below
+    // the last written digit are not.
     const Point3 held = arc.centre - arc.start;
-    const Point3 written = arc.centre - start;
-    const std::array<OffsetWord, 3> words = {
-        {{'I', held.x, written.x}, {'J', held.y, written.y}, {'K', held.z, written.z}}};
-    for (const OffsetWord& word : words) {
-      if (std::fabs(word.held) < format_.place) continue;
-      line += word.letter;
-      AppendFixed(line, word.written, offsetDecimals);
-    }
+    if (options_.incremental) return AppendOffsets(Offsets(held, arc.centre - start, kFineDecimals));
+    const OffsetWords rounded = Offsets(held, arc.centre - start, format_.decimals);
+    // An arc whose ends lie at different radii is no circle a finer centre could follow.
+    const bool circle = std::fabs(Length(held) - arc.radius) <= format_.place;
+    if (!circle || fits(OffsetArcDeviation(arc, start, AsRead(end), rounded.AsRead()))) return AppendOffsets(rounded);
+    const Point3 centred = CentreBetweenEnds(arc, start, AsRead(end)) - start;
+    const OffsetWords fine = FineOffsets(centred);
+    AppendOffsets(fine);
+    return fits(OffsetArcDeviation(arc, start, AsRead(end), fine.AsRead()));
   }
+
+  bool AppendOffsets(const OffsetWords& words) {
+    static constexpr std::array<char, 3> kLetters = {'I', 'J', 'K'};
+    for (std::size_t k = 0; k < kLetters.size(); ++k) {
+      if (words.texts[k].empty()) continue;
+      arcWords_.append(1, kLetters[k]).append(words.texts[k]);
+    }
+    return true;
+  }
+
+  // The offsets `written` with `decimals`, leaving out those whose `deciding` value lies below
+  // `leftOutBelow` (the last digit of the program's unless told).
+  OffsetWords Offsets(Point3 deciding, Point3 written, int decimals, double leftOutBelow) const {
+    const std::array<double, 3> decide = {deciding.x, deciding.y, deciding.z};
+    const std::array<double, 3> values = {written.x, written.y, written.z};
+    OffsetWords words;
+    for (std::size_t k = 0; k < values.size(); ++k) {
+      if (std::fabs(decide[k]) < leftOutBelow) continue;
+      AppendFixed(words.texts[k], values[k], decimals);
+    }
+    return words;
+  }
+  OffsetWords Offsets(Point3 deciding, Point3 written, int decimals) const {
+    return Offsets(deciding, written, decimals, format_.place);
+  }
+  OffsetWords FineOffsets(Point3 written) const { return Offsets(written, written, kFineDecimals, kFinePlace / 2); }
 
   // A written position as the reader reads it back: absolute axis words are rounded to their
   // decimals; incremental positions are rounded when the increments are.
@@ -299,6 +365,7 @@ class IsoWriter final : public NcDialectWriter {
   }
 
   std::array<double, 3> incrementValues_{};  // mm, the rounded increments of the line being built
+  std::string arcWords_;  // the R or I/J/K words of the arc being written
 };
 
 }  // namespace

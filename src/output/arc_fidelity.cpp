@@ -1,4 +1,4 @@
-#include "output/radius_fidelity.h"
+#include "output/arc_fidelity.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,9 +11,11 @@
 namespace fendo {
 namespace {
 
-// Degrees between the compared points. The distance between two nearly equal arcs varies
-// about as one turn of a sine does, and points this close find its peak within 0.02 %.
-constexpr double kSampleStep = 2;
+// Degrees between the compared points. The offset between two nearly equal arcs is a shift,
+// a sine of one turn and a turn that grows along the sweep, each no larger than the two
+// arcs' difference; between points 10 degrees apart its length lies less than 1/250 of that
+// difference above the larger of its ends, within what the writers' tests allow for.
+constexpr double kSampleStep = 10;
 constexpr int kFewestSteps = 4;
 
 // The points of an arc at equal steps of its sweep, as ArcPointAt places them, except that the
@@ -57,6 +59,27 @@ double RadiusArcDeviation(const Arc& held, Point3 start, Point3 end, double radi
   const Point3 offset = ArcCentreFromRadius(held.plane, start, end, radius, held.kind);
   const Arc read = MeasureArc(StoredPoint(start), StoredPoint(end), StoredPoint(offset), held.kind, held.plane);
   return ArcDeviation(held, read);
+}
+
+double OffsetArcDeviation(const Arc& held, Point3 start, Point3 end, Point3 offset) {
+  const Arc read = MeasureArc(StoredPoint(start), StoredPoint(end), StoredPoint(offset), held.kind, held.plane);
+  return ArcDeviation(held, read);
+}
+
+Point3 CentreBetweenEnds(const Arc& held, Point3 start, Point3 end) {
+  const PlaneAxes axes = AxesOf(held.plane);
+  const double du = end.*axes.first - start.*axes.first;
+  const double dv = end.*axes.second - start.*axes.second;
+  const double chordSquared = du * du + dv * dv;
+  Point3 centre = held.centre;
+  centre.*axes.normal = start.*axes.normal;
+  if (chordSquared == 0) return centre;
+  // Slide the held centre along the chord onto the chord's perpendicular bisector.
+  const double along = ((held.centre.*axes.first - start.*axes.first) * du +
+                        (held.centre.*axes.second - start.*axes.second) * dv) / chordSquared - 0.5;
+  centre.*axes.first -= along * du;
+  centre.*axes.second -= along * dv;
+  return centre;
 }
 
 double ArcDeviation(const Arc& a, const Arc& b) {
