@@ -10,7 +10,7 @@
 
 #include "config/settings_tokens.h"
 #include "config/text_file.h"
-#include "output/output_file.h"
+#include "core/output_file.h"
 
 namespace fendo {
 namespace {
@@ -191,13 +191,6 @@ QelFileResult FileFailure(QelFileStatus status, const std::filesystem::path& pat
   return {status, path.string() + ": " + std::string(reason)};
 }
 
-// A file that failed part way is not left to be read as settings; a device or anything else
-// that is not a plain file is never removed.
-void RemoveIncomplete(const std::filesystem::path& path) {
-  std::error_code ignored;
-  if (std::filesystem::is_regular_file(path, ignored)) std::filesystem::remove(path, ignored);
-}
-
 }  // namespace
 
 std::string FormatQelText(const MachineCondition& condition) {
@@ -274,7 +267,6 @@ QelFileResult WriteQelFile(const std::filesystem::path& path, const MachineCondi
   if (!file.ok()) return FileFailure(QelFileStatus::CannotCreate, path, file.status().reason);
   file.Write(FormatQelText(condition));
   if (const FileStatus closed = file.Close(); !closed) {
-    RemoveIncomplete(path);
     return FileFailure(QelFileStatus::WriteFailed, path, closed.reason);
   }
   return {};
