@@ -138,10 +138,6 @@ int RunRender(const BatchArguments& args, const BatchStreams& streams) {
     streams.err << "fendo-batch: " << error << '\n';
     return 2;
   }
-  if (args.Has("--legend") && args.Has("--no-legend")) {
-    streams.err << "fendo-batch: give --legend or --no-legend, not both\n";
-    return 2;
-  }
   ViewState& view = request.view;
   const ViewOptions& options = request.options;
 
