@@ -62,24 +62,30 @@ void SyncFolder(const fs::path& file) {
 OutputFile::OutputFile(const fs::path& path) : target_(Resolved(path)) {
   struct stat existing {};
   const bool exists = ::stat(target_.c_str(), &existing) == 0;
-  if (exists && !S_ISREG(existing.st_mode)) {
-    descriptor_ = ::open(target_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, kNewFileMode);
-    if (descriptor_ < 0) Fail(errno);
-  } else if (target_.filename().empty()) {
+  if (target_.filename().empty()) {
     Fail(EISDIR);
-  } else {
+    return;
+  }
+  if (!exists || S_ISREG(existing.st_mode)) {
     for (int attempt = 0; attempt < kNameAttempts && descriptor_ < 0; ++attempt) {
       temporary_ = TemporaryName(target_, attempt);
       descriptor_ = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode);
       if (descriptor_ < 0 && errno != EEXIST) break;
     }
-    if (descriptor_ < 0) {
-      Fail(errno);
-      temporary_.clear();
+    const int error = errno;
+    if (descriptor_ < 0) temporary_.clear();
+    // A folder that takes no new file may still hold a file the user may write: it is written
+    // straight then, as the only way to write it at all.
+    if (descriptor_ < 0 && !(exists && (error == EACCES || error == EPERM || error == EROFS))) {
+      Fail(error);
       return;
     }
     // A replaced file keeps who may read and write it.
-    if (exists) ::fchmod(descriptor_, existing.st_mode & 07777);
+    if (descriptor_ >= 0 && exists) ::fchmod(descriptor_, existing.st_mode & 07777);
+  }
+  if (descriptor_ < 0) {
+    descriptor_ = ::open(target_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, kNewFileMode);
+    if (descriptor_ < 0) Fail(errno);
   }
   if (ok()) buffer_.reserve(kFlushBytes + 4096);
 }

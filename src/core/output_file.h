@@ -14,7 +14,8 @@ namespace fendo {
 // full disk or a vanished folder never leaves a good file replaced by part of a new one.
 //
 // A target that exists and is not a regular file (a device such as /dev/null, a named pipe)
-// cannot be replaced; it is written straight.
+// cannot be replaced; it is written straight, as is a file the user may write in a folder that
+// takes no new file.
 class OutputFile {
  public:
   explicit OutputFile(const std::filesystem::path& path);
