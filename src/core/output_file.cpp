@@ -29,10 +29,10 @@ fs::path Resolved(const fs::path& path) {
 // A name beside `target` that no other writer uses: hidden, and naming the process.
 fs::path TemporaryName(const fs::path& target, int attempt) {
   static std::atomic<unsigned> counter{0};
-  fs::path name = target;
-  name.replace_filename("." + target.filename().string() + ".part-" + std::to_string(getpid()) + "-" +
-                        std::to_string(counter++) + "-" + std::to_string(attempt));
-  return name;
+  std::string name = ".";
+  name.append(target.filename().string()).append(".part-").append(std::to_string(getpid()));
+  name.append("-").append(std::to_string(counter++)).append("-").append(std::to_string(attempt));
+  return fs::path(target).replace_filename(name);
 }
 
 bool WriteAll(int descriptor, const char* data, std::size_t size) {

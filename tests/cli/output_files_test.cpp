@@ -257,7 +257,7 @@ TEST_F(StandardOutputTest, AFullDiskFailsEveryVerbThatWritesResults) {
   const std::string program = Example("bracket.nc").string();
   const std::string model = Path("bracket.mma").string();
   ASSERT_EQ(Batch({"master", "build", program, "-o", model}).status, 0);
-  for (const std::string args : {"info " + program, "info --json " + program, "dump " + program,
+  for (const std::string& args : {"info " + program, "info --json " + program, "dump " + program,
                                  "master info " + model, "optimize --yes " + program + " -o " + Path("o.nc").string(),
                                  std::string("--help")}) {
     SCOPED_TRACE(args);
