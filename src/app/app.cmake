@@ -16,6 +16,7 @@ add_library(fendo_app STATIC
   ${CMAKE_CURRENT_LIST_DIR}/nc_file_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qt_input_source.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qt_keys.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/qt_translations.cpp
   ${CMAKE_CURRENT_LIST_DIR}/recent_files.cpp
   ${CMAKE_CURRENT_LIST_DIR}/status_panes.cpp
   ${CMAKE_CURRENT_LIST_DIR}/status_progress.cpp

@@ -14,6 +14,8 @@ namespace {
 // Icons are drawn on a grid of 24 × 24 units and rendered at the toolbar sizes.
 constexpr int kGrid = 24;
 constexpr std::array kSizes = {16, 24, 32, 48};
+// The program's picture is shown larger as well: task bars, window switchers, desktops.
+constexpr std::array kApplicationSizes = {16, 24, 32, 48, 64, 128, 256};
 
 const QColor kInk(40, 40, 40);
 const QColor kPath(20, 110, 200);
@@ -376,23 +378,47 @@ const IconPainting kIconPaintings[] = {
     }},
 };
 
-}  // namespace
+// The program's own picture: a plate with a zigzag finishing pass, the end mill above the start
+// of the cut and the rapid move that brought it there.
+void PaintApplication(QPainter& p) {
+  p.setPen(Pen(kInk, 1.2));
+  p.setBrush(kPaper);
+  p.drawRoundedRect(QRectF(1.5, 10.5, 21, 12), 2, 2);
+  Toolpath(p, {5, 13.5, 14, 6.5});
+  p.setPen(Pen(kRapid, 1.3, Qt::DashLine));
+  p.drawLine(QPointF(22, 3.5), QPointF(9, 3.5));
+  p.setPen(Pen(kInk, 1));
+  p.setBrush(kAccent);
+  p.drawRect(QRectF(3, 1.5, 4, 4.5));                                       // shank
+  p.drawPolygon(QPolygonF{{3, 6}, {7, 6}, {7, 10}, {5, 12.5}, {3, 10}});  // flutes
+  p.setBrush(Qt::NoBrush);
+}
 
-QIcon CommandIcon(CommandId command) {
-  const auto* painting = std::ranges::find(kIconPaintings, command, &IconPainting::command);
-  if (painting == std::end(kIconPaintings)) return {};
+// A picture drawn on the 24-unit grid at each of `sizes`.
+template <std::size_t N>
+QIcon Rendered(void (*paint)(QPainter&), const std::array<int, N>& sizes) {
   QIcon icon;
-  for (int size : kSizes) {
+  for (int size : sizes) {
     QPixmap pixmap(size, size);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.scale(static_cast<double>(size) / kGrid, static_cast<double>(size) / kGrid);
-    painting->paint(painter);
+    paint(painter);
     painter.end();
     icon.addPixmap(pixmap);
   }
   return icon;
 }
+
+}  // namespace
+
+QIcon CommandIcon(CommandId command) {
+  const auto* painting = std::ranges::find(kIconPaintings, command, &IconPainting::command);
+  if (painting == std::end(kIconPaintings)) return {};
+  return Rendered(painting->paint, kSizes);
+}
+
+QIcon ApplicationIcon() { return Rendered(PaintApplication, kApplicationSizes); }
 
 }  // namespace fendo

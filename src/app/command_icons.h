@@ -10,4 +10,7 @@ namespace fendo {
 // null icon for a command without one.
 QIcon CommandIcon(CommandId command);
 
+// The program's own picture, for its windows and the desktop, drawn in the same style.
+QIcon ApplicationIcon();
+
 }  // namespace fendo

@@ -54,6 +54,7 @@ QString PlainText(std::string_view text) {
 
 CMainFrame::CMainFrame(CFendoApp& app) : app_(app) {
   setWindowTitle(kTitle);
+  setWindowIcon(ApplicationIcon());
   mdi_ = new QMdiArea(this);
   mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);

@@ -13,10 +13,19 @@
 
 namespace fendo {
 
+namespace {
+
+// The names NC programs go by, whatever FileExt holds: Heidenhain (*.h) and G-code (*.ngc)
+// programs are not hidden behind a FileExt that leaves them out.
+constexpr const char* kNcProgramFilter =
+    "NC 프로그램 (*.nc *.ngc *.tap *.h *.hnc *.ppp *.cnc *.iso *.mpf *.eia *.gcode *.ncc)";
+
+}  // namespace
+
 QString NcFileFilter(const SystemSettings& settings) {
   // FileExt separates its patterns with ';' as the file dialogs of other platforms take them.
   const QString patterns = Utf8(settings.fileExt).split(QLatin1Char(';'), Qt::SkipEmptyParts).join(QLatin1Char(' '));
-  return QStringLiteral("NCDATA FILE (%1);;All Files (*)").arg(patterns);
+  return QStringLiteral("NCDATA FILE (%1);;%2;;All Files (*)").arg(patterns, QString::fromUtf8(kNcProgramFilter));
 }
 
 QString ChooseNcFile(QWidget* parent, CFendoApp& app, CommandId command) {

@@ -13,7 +13,8 @@ namespace fendo {
 class CFendoApp;
 struct SystemSettings;
 
-// The file filter of NC data: "NCDATA FILE (pattern)" with the FileExt setting, then all files.
+// The file filter of NC data: "NCDATA FILE (pattern)" with the FileExt setting, then the names
+// NC programs commonly go by ("NC 프로그램"), then all files.
 QString NcFileFilter(const SystemSettings& settings);
 
 // The open-file dialog of a command: NC data first, starting where this command's dialog was

@@ -11,6 +11,7 @@ ParsedCommandLine ParseBatchArguments(const std::vector<std::string>& words) {
   BatchArguments& args = parsed.args;
   const BatchCommand* optionsOf = nullptr;  // the command whose options are known
   bool filesOnly = false;
+  std::map<std::string_view, std::string> given;  // each option given (by its flag), as it was written
   for (std::size_t i = 0; i < words.size(); ++i) {
     const std::string& word = words[i];
     if (filesOnly || word == "-" || !word.starts_with('-')) {
@@ -33,6 +34,10 @@ ParsedCommandLine ParseBatchArguments(const std::vector<std::string>& words) {
     } else if (!option) {
       parsed.error = args.command.empty() ? "an option before the command: " + word
                                           : "unknown option " + word + " for " + args.command;
+    } else if (const auto [before, first] = given.emplace(option->flag, word); !first) {
+      // The last of two values would win without a word, and a switch with its twin says both.
+      parsed.error = before->second == word ? "option " + word + " is given twice"
+                                            : "give " + before->second + " or " + word + ", not both";
     } else if (!option->TakesValue()) {
       args.flags.insert(word);
     } else if (i + 1 < words.size()) {
@@ -40,6 +45,9 @@ ParsedCommandLine ParseBatchArguments(const std::vector<std::string>& words) {
     } else {
       parsed.error = "option " + word + " needs a value";
     }
+  }
+  if (parsed.error.empty() && optionsOf) {
+    if (std::optional<std::string> unmet = UnmetNeed(*optionsOf, args)) parsed.error = std::move(*unmet);
   }
   return parsed;
 }

@@ -72,6 +72,18 @@ constexpr Option<BatchArguments> kGeneralOptions[] = {
     {kFilesFollowFlag, "", "The arguments after it are files."},
 };
 
+// The options of `command`, group by group, within the rows it takes of each.
+std::vector<const OptionEntry*> Entries(const BatchCommand& command) {
+  std::vector<const OptionEntry*> entries;
+  for (const OptionGroupUse& use : command.groups) {
+    if (!use.group) continue;
+    const std::vector<OptionEntry>& group = use.group().entries();
+    const std::size_t rows = std::min(use.rows, group.size());
+    for (std::size_t i = 0; i < rows; ++i) entries.push_back(&group[i]);
+  }
+  return entries;
+}
+
 }  // namespace
 
 std::string BatchCommand::FullName() const {
@@ -92,15 +104,25 @@ bool TakesSubcommand(std::string_view name) {
 }
 
 const OptionEntry* FindOption(const BatchCommand& command, std::string_view flag) {
-  for (const OptionGroupUse& use : command.groups) {
-    if (!use.group) continue;
-    const std::vector<OptionEntry>& entries = use.group().entries();
-    const std::size_t rows = std::min(use.rows, entries.size());
-    for (std::size_t i = 0; i < rows; ++i) {
-      if (entries[i].flag == flag || entries[i].twin == flag) return &entries[i];
-    }
+  for (const OptionEntry* entry : Entries(command)) {
+    if (entry->flag == flag || entry->twin == flag) return entry;
   }
   return nullptr;
+}
+
+std::optional<std::string> UnmetNeed(const BatchCommand& command, const BatchArguments& args) {
+  const std::vector<const OptionEntry*> entries = Entries(command);
+  const auto met = [&args](const OptionEntry* entry) { return entry->needs.empty() || args.Has(entry->needs); };
+  for (const OptionEntry* entry : entries) {
+    const std::string_view flag = args.Has(entry->flag) ? entry->flag : entry->twin;
+    if (flag.empty() || !args.Has(flag) || met(entry)) continue;
+    // An option several operations take (feed's --set-all) is met by any of them.
+    if (std::ranges::any_of(entries, [&](const OptionEntry* other) { return other->flag == entry->flag && met(other); })) {
+      continue;
+    }
+    return std::string(flag) + (entry->depth > 0 ? " belongs to " : " needs ") + std::string(entry->needs);
+  }
+  return std::nullopt;
 }
 
 const OptionGroup& GeneralOptionGroup() {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -47,6 +48,11 @@ bool TakesSubcommand(std::string_view name);
 // The option `flag` of `command` (a switch or its twin); nothing when the command has no such
 // option.
 const OptionEntry* FindOption(const BatchCommand& command, std::string_view flag);
+
+// Why an option given means nothing here: it belongs to an operation not given ("--tolerance
+// belongs to --lines-to-arcs") or modifies an option not given ("--set needs --template");
+// nothing when every option given has what it needs.
+std::optional<std::string> UnmetNeed(const BatchCommand& command, const BatchArguments& args);
 
 // The options every command knows: the help and the end of the options.
 inline constexpr std::string_view kHelpFlag = "--help";

@@ -1,7 +1,10 @@
 #include "cli/batch_program.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
+#include "cli/output_flags.h"
 #include "cli/terminal_progress.h"
 #include "config/nc_options_file.h"
 #include "config/system_settings.h"
@@ -78,7 +81,7 @@ int ReportWriteResult(const WriteResult& result, const std::string& path, std::o
       err << "fendo-batch: " << path << ": cannot create: " << result.reason << '\n';
       break;
     case WriteStatus::WriteFailed:
-      err << "fendo-batch: " << path << ": writing failed: " << result.reason << "; the file is incomplete\n";
+      err << "fendo-batch: " << path << ": writing failed: " << result.reason << "; the file is as it was before\n";
       break;
     case WriteStatus::MixedUnits:
       err << "fendo-batch: " << path << ": the layers are in different units (" << result.reason
@@ -90,6 +93,21 @@ int ReportWriteResult(const WriteResult& result, const std::string& path, std::o
       break;
   }
   return 1;
+}
+
+bool OutputIsAnInput(const BatchArguments& args, std::ostream& err) {
+  const auto output = args.values.find(std::string(kOutputFlag));
+  if (output == args.values.end()) return false;
+  for (const std::string& input : args.files) {
+    std::error_code ignored;
+    // The same file under another spelling (./a.nc, a link) counts as well.
+    if (input != output->second && !std::filesystem::equivalent(input, output->second, ignored)) continue;
+    const std::string verb = args.subcommand.empty() ? args.command : args.command + " " + args.subcommand;
+    err << "fendo-batch: " << verb << " would write its output over its input " << input
+        << "; give another -o (see fendo-batch --help)\n";
+    return true;
+  }
+  return false;
 }
 
 bool CheckReaderOptions(const BatchArguments& args, std::ostream& err) {

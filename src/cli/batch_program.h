@@ -43,6 +43,10 @@ LoadedProgram LoadProgram(const std::string& file, const NcOptions& options, con
 // Says on the error stream how a write that did not complete ended; the exit status.
 int ReportWriteResult(const WriteResult& result, const std::string& path, std::ostream& err);
 
+// Whether -o names one of the input files, the same file under any spelling; said on the error
+// stream when it does. For the commands whose output is no program: it would replace its source.
+bool OutputIsAnInput(const BatchArguments& args, std::ostream& err);
+
 // What convert --template is asked to do.
 struct TemplateRequest {
   std::string templatePath;                  // --template

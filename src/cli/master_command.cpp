@@ -105,6 +105,7 @@ int RunMasterBuild(const BatchArguments& args, const BatchStreams& streams) {
     streams.err << "fendo-batch: master build takes one input and -o FILE.mma (see fendo-batch --help)\n";
     return 2;
   }
+  if (OutputIsAnInput(args, streams.err)) return 2;
   MasterModelInputs inputs;
   std::string error;
   if (!BuildInputs(args, inputs, error)) {

@@ -48,6 +48,7 @@ struct Option {
   std::string_view field = {};  // the field of the range table the help quotes
   std::string_view twin = {};   // the switch's other form ("--no-finish"): off where the flag is on
   OptionLayout layout = OptionLayout::OwnLine;
+  std::string_view needs = {};  // the option without which this one means nothing ("--template")
 };
 
 // The struct a member pointer points into, and how its value is handed to a target.
@@ -117,6 +118,8 @@ struct OptionEntry {
   std::vector<std::string> help = {};  // its lines, with the ranges filled in
   int depth = 0;                       // 1: an option of the operation before it
   OptionLayout layout = OptionLayout::OwnLine;
+  std::string_view needs = {};         // the option it means nothing without: its operation, or
+                                       // the one it modifies
 
   bool TakesValue() const { return !value.empty(); }
   // "--tolerance TOL", "--finish, --no-finish".
@@ -142,7 +145,8 @@ class OptionGroup {
   // Adds rows whose help quotes the ranges and defaults of `ranges` (taken from a default R).
   template <typename O, typename R = O>
   OptionGroup& Add(std::span<const Option<std::type_identity_t<O>>> rows,
-                   std::span<const FieldRange<std::type_identity_t<R>>> ranges = {}, int depth = 0) {
+                   std::span<const FieldRange<std::type_identity_t<R>>> ranges = {}, int depth = 0,
+                   std::string_view operation = {}) {
     for (const Option<O>& row : rows) {
       std::optional<std::pair<double, double>> range;
       std::optional<double> defaultValue;
@@ -151,7 +155,8 @@ class OptionGroup {
         range.emplace(r.lowest, r.highest);
         defaultValue = r.value(R{});
       }
-      entries_.push_back({row.flag, row.twin, row.value, HelpLines(row.help, range, defaultValue), depth, row.layout});
+      entries_.push_back({row.flag, row.twin, row.value, HelpLines(row.help, range, defaultValue), depth, row.layout,
+                          operation.empty() ? row.needs : operation});
     }
     return *this;
   }
@@ -162,7 +167,7 @@ class OptionGroup {
   OptionGroup& AddOperation(std::span<const Option<std::type_identity_t<O>>> rows,
                             std::span<const FieldRange<std::type_identity_t<R>>> ranges = {}) {
     Add<O, R>(rows.first(1), ranges);
-    return Add<O, R>(rows.subspan(1), ranges, 1);
+    return Add<O, R>(rows.subspan(1), ranges, 1, rows.front().flag);
   }
   // Lines of text after the options.
   OptionGroup& Afterword(std::string_view lines);

@@ -26,14 +26,26 @@ constexpr Option<NcOutputOptions> kOutputOptions[] = {
     {"--offset", "N", "The length offset H of the tool change.", Store<&NcOutputOptions::lengthOffset>},
     {"--spindle", "N", "Write S N M03.", Store<&NcOutputOptions::spindleSpeed>},
     {"--comment", "TEXT", "The comment block (lines separated by line feeds).", Store<&NcOutputOptions::comment>},
-    {"--source", "FILE", "The program whose start and end part --source-start-end reuses.",
-     Store<&NcOutputOptions::sourcePath>},
-    {"--source-start-end", "", "Write the start and end part of --source instead of header and footer.",
-     Turn<&NcOutputOptions::useSourceStartEnd, true>},
+    {.flag = "--source",
+     .value = "FILE",
+     .help = "The program whose start and end part --source-start-end reuses.",
+     .target = Store<&NcOutputOptions::sourcePath>,
+     .needs = "--source-start-end"},
+    {.flag = "--source-start-end",
+     .help = "Write the start and end part of --source instead of header and footer.",
+     .target = Turn<&NcOutputOptions::useSourceStartEnd, true>,
+     .needs = "--source"},
     {"--no-diagonal-check", "", "Do not stop at rapid moves that go down and across at once.",
      Turn<&NcOutputOptions::diagonalRapidCheck, false>},
     // The prompts of the run answer the question (BatchPrompts).
     {kGoOnFlag, "", "At such a rapid move, go on writing instead of stopping."},
+};
+
+// The header numbers the options set, in the ranges of the output dialog's fields.
+constexpr FieldRange<NcOutputOptions> kHeaderRanges[] = {
+    {"toolNumber", "공구번호", 0, kMaxHeaderNumber, [](const NcOutputOptions& o) { return double(o.toolNumber); }},
+    {"programNumber", "프로그램 번호", 0, kMaxHeaderNumber,
+     [](const NcOutputOptions& o) { return double(o.programNumber); }},
 };
 
 }  // namespace
@@ -50,6 +62,13 @@ const OptionGroup& OutputOptionGroup() {
 bool ApplyOutputFlags(const BatchArguments& args, NcOutputOptions& options, std::string& error) {
   options.openEditor = false;
   if (!ApplyOptions(args, kOutputOptions, options, error)) return false;
+  // The numbers as given: those the program itself holds are written as they were read.
+  NcOutputOptions given;
+  ApplyOptions(args, kOutputOptions, given, error);
+  if (const std::optional<OptionOutOfRange> range = CheckFieldRanges<NcOutputOptions>(given, kHeaderRanges)) {
+    error = range->message;
+    return false;
+  }
   if (options.incremental && options.heidenhain) {
     error = "--incremental output cannot be written in the Heidenhain form";
     return false;

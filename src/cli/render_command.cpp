@@ -1,6 +1,7 @@
 // fendo-batch render: the toolpath view's picture of a program, fitted as "자동 확대축소"
 // fits, written as a PNG image. Drawn by the same engine and image canvas as the desktop
 // program's view, on Qt's offscreen platform so that no display is needed.
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QImageWriter>
 #include <array>
@@ -10,6 +11,7 @@
 
 #include "cli/batch_program.h"
 #include "cli/output_flags.h"
+#include "core/output_file.h"
 #include "qtdraw/qt_image_canvas.h"
 #include "view/draw_view.h"
 #include "view/fit_view.h"
@@ -129,14 +131,11 @@ int RunRender(const BatchArguments& args, const BatchStreams& streams) {
     streams.err << "fendo-batch: render needs one input and -o OUT.png (see fendo-batch --help)\n";
     return 2;
   }
+  if (OutputIsAnInput(args, streams.err)) return 2;
   RenderRequest request;
   std::string error;
   if (!ApplyOptions(args, kRenderOptions, request, error)) {
     streams.err << "fendo-batch: " << error << '\n';
-    return 2;
-  }
-  if (args.Has("--legend") && args.Has("--no-legend")) {
-    streams.err << "fendo-batch: give --legend or --no-legend, not both\n";
     return 2;
   }
   ViewState& view = request.view;
@@ -153,9 +152,20 @@ int RunRender(const BatchArguments& args, const BatchStreams& streams) {
   DrawView(canvas, *program.db, view, options, DrawSettings{});
 
   const std::string& out = args.values.at(std::string(kOutputFlag));
-  QImageWriter writer(QString::fromStdString(out), "png");
+  // The image is encoded in memory and written as any output file is, so that a failure names
+  // the system's reason and never leaves half an image in place of the one there was.
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  QImageWriter writer(&buffer, "png");
   if (!writer.write(canvas.image())) {
-    streams.err << "fendo-batch: " << out << ": cannot write: " << writer.errorString().toStdString() << '\n';
+    streams.err << "fendo-batch: " << out << ": cannot encode the image: " << writer.errorString().toStdString()
+                << '\n';
+    return 1;
+  }
+  if (const FileStatus written = WriteWholeFile(out, {png.constData(), static_cast<std::size_t>(png.size())});
+      !written) {
+    streams.err << "fendo-batch: " << out << ": cannot write: " << written.reason << '\n';
     return 1;
   }
   return 0;

@@ -80,7 +80,7 @@ int RunTemplateOutput(ToolpathDatabase& db, const TemplateRequest& request, cons
       break;
     case PostStatus::WriteFailed:
       streams.err << "fendo-batch: " << options.outputPath << ": writing failed: " << result.reason
-                  << "; the file is incomplete\n";
+                  << "; the file is as it was before\n";
       break;
   }
   return 1;

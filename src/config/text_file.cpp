@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "core/output_file.h"
+
 namespace fendo {
 namespace {
 
@@ -58,15 +60,7 @@ FileStatus ReadOptionalTextFile(const std::filesystem::path& path, std::string& 
 }
 
 FileStatus WriteTextFile(const std::filesystem::path& path, std::string_view text) {
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (!file) return SystemFailure(errno);
-  FileStatus status;
-  if (!text.empty() && std::fwrite(text.data(), 1, text.size(), file) != text.size()) {
-    status = SystemFailure(errno);
-  }
-  // Buffered bytes reach the disk only here: a full disk is often first reported by fclose.
-  if (std::fclose(file) != 0 && status) status = SystemFailure(errno);
-  return status;
+  return WriteWholeFile(path, text);
 }
 
 }  // namespace fendo

@@ -16,8 +16,8 @@ namespace fendo {
 // folder, or is too large to be a settings file.
 FileStatus ReadOptionalTextFile(const std::filesystem::path& path, std::string& text);
 
-// Creates the file, or truncates it, and writes `text` as it is. Fails with the system's reason
-// when opening, writing or closing fails: the file may then be incomplete.
+// Writes `text` as the whole file, in place of the file there was only once all of it is on the
+// disk. Fails with the system's reason; the file there was is then kept as it was.
 FileStatus WriteTextFile(const std::filesystem::path& path, std::string_view text);
 
 }  // namespace fendo

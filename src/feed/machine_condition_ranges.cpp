@@ -63,4 +63,11 @@ std::optional<OptionOutOfRange> CheckMachineCondition(const MachineCondition& co
   return CheckFieldRanges<MachineCondition>(condition, kRanges);
 }
 
+std::optional<OptionOutOfRange> CheckMachineConditionField(const MachineCondition& condition, std::string_view field) {
+  for (const Range& range : kRanges) {
+    if (range.field == field) return CheckFieldRanges<MachineCondition>(condition, std::span(&range, 1));
+  }
+  return std::nullopt;
+}
+
 }  // namespace fendo

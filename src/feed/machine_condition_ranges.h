@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string_view>
 
 #include "core/option_range.h"
 #include "feed/machine_condition.h"
@@ -17,5 +18,9 @@ namespace fendo {
 //   0 … 100000 mm/min (0: feeds are not rounded), the Z up/down and slope/corner ratios
 //   0 … 1000, check boxes 0 or 1.
 std::optional<OptionOutOfRange> CheckMachineCondition(const MachineCondition& condition);
+
+// The same check of the one field named as the ranges name it ("qelMaxFeed"); nothing for a
+// field without a range.
+std::optional<OptionOutOfRange> CheckMachineConditionField(const MachineCondition& condition, std::string_view field);
 
 }  // namespace fendo

@@ -13,6 +13,8 @@
 #include <new>
 #include <string>
 
+#include "core/output_file.h"
+
 namespace fendo {
 namespace {
 
@@ -194,13 +196,7 @@ FileStatus ParseMasterFile(std::span<const std::byte> bytes, MasterModel& model)
 FileStatus WriteMasterFile(const std::filesystem::path& path, const MasterModel& model) {
   const std::vector<std::byte> bytes = MasterFileBytes(model);
   if (bytes.empty()) return FileStatus::Failure("there is no master model to write");
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (!file) return SystemFailure(errno);
-  FileStatus status;
-  if (std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size()) status = SystemFailure(errno);
-  // Buffered bytes reach the disk only at the close: a full disk is often first reported there.
-  if (std::fclose(file) != 0 && status) status = SystemFailure(errno);
-  return status;
+  return WriteWholeFile(path, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
 }
 
 FileStatus ReadMasterFile(const std::filesystem::path& path, MasterModel& model) {

@@ -5,12 +5,14 @@
 #include <cerrno>
 #include <charconv>
 #include <cstring>
+#include <optional>
 #include <system_error>
 #include <variant>
 
 #include "config/settings_tokens.h"
 #include "config/text_file.h"
-#include "output/output_file.h"
+#include "core/output_file.h"
+#include "feed/machine_condition_ranges.h"
 
 namespace fendo {
 namespace {
@@ -23,38 +25,40 @@ using QelField = std::variant<RealField, WholeField, WordField>;
 struct QelSetting {
   std::string_view key;
   QelField field;
-  bool readBack = true;  // false: written for the record, passed over when read
+  std::string_view range = {};  // the field's name in the machine condition's ranges
+  bool readBack = true;         // false: written for the record, passed over when read
 };
 
 // The settings in the order they are written. The first kLeadingLines are read by position.
 constexpr std::array<QelSetting, 23> kSettings = {{
-    {"공구직경", &MachineCondition::toolDiameter},
-    {"안전거리", &MachineCondition::safetyDistance},
-    {"코너최소각도", &MachineCondition::cornerMinAngle},
-    {"코너최대감속비", &MachineCondition::cornerMaxReduction},
-    {"경사최소각도", &MachineCondition::slopeMinAngle},
-    {"경사최대감속비", &MachineCondition::slopeMaxReduction},
-    {"PlungeFeed", &MachineCondition::plungeFeed},
-    {"최대피드", &MachineCondition::qelMaxFeed},
+    {"공구직경", &MachineCondition::toolDiameter, "toolDiameter"},
+    {"안전거리", &MachineCondition::safetyDistance, "safetyDistance"},
+    {"코너최소각도", &MachineCondition::cornerMinAngle, "cornerMinAngle"},
+    {"코너최대감속비", &MachineCondition::cornerMaxReduction, "cornerMaxReduction"},
+    {"경사최소각도", &MachineCondition::slopeMinAngle, "slopeMinAngle"},
+    {"경사최대감속비", &MachineCondition::slopeMaxReduction, "slopeMaxReduction"},
+    {"PlungeFeed", &MachineCondition::plungeFeed, "plungeFeed"},
+    {"최대피드", &MachineCondition::qelMaxFeed, "qelMaxFeed"},
     {"가공소재", &MachineCondition::material},
-    {"QelByMaster", &MachineCondition::qelByMaster, false},
-    {"ConCorChk", &MachineCondition::conCorChk},
-    {"UpDownChk", &MachineCondition::upDownChk},
-    {"FeedChgSmoothCheck", &MachineCondition::feedChgSmoothCheck},
-    {"XyChgReduceCheck", &MachineCondition::xyChgReduceCheck},
-    {"FeedChgAng", &MachineCondition::feedUnit},
-    {"CorWeight0", &MachineCondition::corWeight0},
-    {"CorWeight30", &MachineCondition::corWeight30},
-    {"CorWeight60", &MachineCondition::corWeight60},
-    {"SideWeight0", &MachineCondition::sideWeight0},
-    {"SideWeight30", &MachineCondition::sideWeight30},
-    {"SideWeight60", &MachineCondition::sideWeight60},
-    {"ZupZdown", &MachineCondition::zupZdown},
-    {"SideCorRat", &MachineCondition::sideCorRat},
+    {"QelByMaster", &MachineCondition::qelByMaster, "qelByMaster", false},
+    {"ConCorChk", &MachineCondition::conCorChk, "conCorChk"},
+    {"UpDownChk", &MachineCondition::upDownChk, "upDownChk"},
+    {"FeedChgSmoothCheck", &MachineCondition::feedChgSmoothCheck, "feedChgSmoothCheck"},
+    {"XyChgReduceCheck", &MachineCondition::xyChgReduceCheck, "xyChgReduceCheck"},
+    {"FeedChgAng", &MachineCondition::feedUnit, "feedChgAng"},
+    {"CorWeight0", &MachineCondition::corWeight0, "corWeight0"},
+    {"CorWeight30", &MachineCondition::corWeight30, "corWeight30"},
+    {"CorWeight60", &MachineCondition::corWeight60, "corWeight60"},
+    {"SideWeight0", &MachineCondition::sideWeight0, "sideWeight0"},
+    {"SideWeight30", &MachineCondition::sideWeight30, "sideWeight30"},
+    {"SideWeight60", &MachineCondition::sideWeight60, "sideWeight60"},
+    {"ZupZdown", &MachineCondition::zupZdown, "zupZdown"},
+    {"SideCorRat", &MachineCondition::sideCorRat, "sideCorRat"},
 }};
 constexpr std::size_t kLeadingLines = 9;
 
 constexpr std::string_view kLineEnd = "\r\n";
+constexpr std::size_t kLongestQuote = 80;  // characters of a line a message quotes
 constexpr int kRealDecimals = 6;  // "%f"
 
 // Walks a *.qel text line by line (the leading settings) or word by word (the pairs after
@@ -178,24 +182,36 @@ const QelSetting* PairSetting(std::string_view key) {
   return nullptr;
 }
 
+// The text in quotes, its first kLongestQuote characters only: a message quotes a line, it
+// does not repeat a file.
 std::string Quoted(std::string_view text) {
-  std::string quoted;
-  quoted.reserve(text.size() + 2);
-  quoted += '"';
-  quoted += text;
-  quoted += '"';
+  std::size_t characters = 0;
+  std::size_t end = 0;
+  for (; end < text.size(); ++end) {
+    const bool starts = (static_cast<unsigned char>(text[end]) & 0xC0) != 0x80;  // not a UTF-8 continuation
+    if (starts && characters++ == kLongestQuote) break;
+  }
+  std::string quoted = "\"";
+  quoted.append(text.substr(0, end)).append(end < text.size() ? "...\"" : "\"");
   return quoted;
+}
+
+// Stores the value of `setting` read in `line` of the file; the failure, naming the line and
+// quoting it, when it is not the field's kind of number or lies outside the field's range.
+std::optional<QelFileResult> ReadValue(MachineCondition& condition, const QelSetting& setting, std::string_view value,
+                                       int line, std::string_view lineText) {
+  if (!StoreValue(condition, setting.field, value)) {
+    return Malformed(line, "the value of " + std::string(setting.key) + " must be " + KindOfNumber(setting.field) +
+                               ", not " + Quoted(value));
+  }
+  if (const std::optional<OptionOutOfRange> range = CheckMachineConditionField(condition, setting.range)) {
+    return Malformed(line, range->message + " in " + Quoted(lineText));
+  }
+  return std::nullopt;
 }
 
 QelFileResult FileFailure(QelFileStatus status, const std::filesystem::path& path, std::string_view reason) {
   return {status, path.string() + ": " + std::string(reason)};
-}
-
-// A file that failed part way is not left to be read as settings; a device or anything else
-// that is not a plain file is never removed.
-void RemoveIncomplete(const std::filesystem::path& path) {
-  std::error_code ignored;
-  if (std::filesystem::is_regular_file(path, ignored)) std::filesystem::remove(path, ignored);
 }
 
 }  // namespace
@@ -227,9 +243,8 @@ QelFileResult ParseQelText(std::string_view text, MachineCondition& condition) {
       return Malformed(scanner.line(), "the setting " + std::string(setting.key) + " needs a key and one value, not " +
                                            Quoted(line));
     }
-    if (!StoreValue(read, setting.field, value)) {
-      return Malformed(scanner.line(), "the value of " + std::string(setting.key) + " must be " +
-                                           KindOfNumber(setting.field) + ", not " + Quoted(value));
+    if (std::optional<QelFileResult> refused = ReadValue(read, setting, value, scanner.line(), line)) {
+      return std::move(*refused);
     }
   }
 
@@ -239,9 +254,10 @@ QelFileResult ParseQelText(std::string_view text, MachineCondition& condition) {
     const std::string_view value = scanner.NextWord();
     if (value.empty()) return Malformed(keyLine, Quoted(key) + " has no value");
     const QelSetting* setting = PairSetting(key);
-    if (setting && !StoreValue(read, setting->field, value)) {
-      return Malformed(scanner.line(), "the value of " + std::string(setting->key) + " must be " +
-                                           KindOfNumber(setting->field) + ", not " + Quoted(value));
+    if (!setting) continue;
+    const std::string pair = std::string(key) + " " + std::string(value);
+    if (std::optional<QelFileResult> refused = ReadValue(read, *setting, value, scanner.line(), pair)) {
+      return std::move(*refused);
     }
   }
 
@@ -274,7 +290,6 @@ QelFileResult WriteQelFile(const std::filesystem::path& path, const MachineCondi
   if (!file.ok()) return FileFailure(QelFileStatus::CannotCreate, path, file.status().reason);
   file.Write(FormatQelText(condition));
   if (const FileStatus closed = file.Close(); !closed) {
-    RemoveIncomplete(path);
     return FileFailure(QelFileStatus::WriteFailed, path, closed.reason);
   }
   return {};

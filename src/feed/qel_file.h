@@ -23,11 +23,12 @@ namespace fendo {
 enum class QelFileStatus {
   Done,
   CannotOpen,    // reading: the file is missing, a folder, unreadable or too large for a *.qel
-  Malformed,     // reading: a setting without its value or with one that is not its number
+  Malformed,     // reading: a setting without its value, with one that is not its number or
+                 // one outside its range (named by its label, with the line and its text)
   NotOneWord,    // writing: the material is empty or holds white space, so it could not be read
                  // back; nothing was written
   CannotCreate,  // writing: the file could not be created; nothing was written
-  WriteFailed,   // writing stopped part way (a full disk); the incomplete file was removed
+  WriteFailed,   // writing stopped part way (a full disk); the file there was is kept
 };
 
 struct QelFileResult {
@@ -50,8 +51,8 @@ QelFileResult ParseQelText(std::string_view text, MachineCondition& condition);
 QelFileResult ReadQelFile(const std::filesystem::path& path, MachineCondition& condition);
 
 // Writes the file whole. A material that is not one word is refused before anything is
-// written; a write that fails part way leaves no file behind (a truncated *.qel could read as
-// other settings).
+// written; a write that fails part way leaves the file there was as it was (a truncated *.qel
+// could read as other settings).
 QelFileResult WriteQelFile(const std::filesystem::path& path, const MachineCondition& condition);
 
 // Where the *.qel open and save dialogs start: "*.qel" in QelDirectory.

@@ -6,13 +6,13 @@
 #include <string_view>
 
 #include "core/arc_rule.h"
+#include "core/output_file.h"
 #include "core/statistics.h"
 #include "core/toolpath_record.h"
 #include "output/nc_output_options.h"
 #include "output/nc_writer.h"
 #include "output/nc_writer_state.h"
 #include "output/number_text.h"
-#include "output/output_file.h"
 #include "output/source_start_end.h"
 
 namespace fendo {

@@ -5,7 +5,6 @@ target_sources(fendo_engine PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/nc_writer.cpp
   ${CMAKE_CURRENT_LIST_DIR}/nc_writer_heidenhain.cpp
   ${CMAKE_CURRENT_LIST_DIR}/nc_writer_iso.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/output_file.cpp
   ${CMAKE_CURRENT_LIST_DIR}/arc_fidelity.cpp
   ${CMAKE_CURRENT_LIST_DIR}/source_start_end.cpp
 )

@@ -20,10 +20,10 @@
 #include <string>
 #include <string_view>
 
+#include "core/output_file.h"
 #include "core/statistics.h"
 #include "core/toolpath_database.h"
 #include "output/nc_dialect_writer.h"
-#include "output/output_file.h"
 #include "output/write_progress.h"
 
 namespace fendo {

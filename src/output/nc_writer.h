@@ -17,7 +17,7 @@ enum class WriteStatus {
   Written,
   CannotCreate,  // the output file could not be created: nothing was written
   Stopped,       // the user stopped at the diagonal-rapid question: the part written is kept
-  WriteFailed,   // writing or closing failed (a full disk): the file is incomplete
+  WriteFailed,   // writing or closing failed (a full disk): the file there was is kept
   MixedUnits,    // layers of different units cannot make one program: nothing was written
 };
 

@@ -19,8 +19,8 @@
 #include <utility>
 
 #include "core/layer_table.h"
+#include "core/output_file.h"
 #include "core/toolpath_database.h"
-#include "output/output_file.h"
 #include "output/post_template.h"
 #include "output/template_expansion.h"
 #include "output/write_progress.h"

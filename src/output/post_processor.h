@@ -33,7 +33,8 @@ enum class PostStatus {
   Written,
   NoMotion,      // the work layer has no motion record: no file was created
   CannotCreate,  // the output file could not be created: nothing was written
-  WriteFailed,   // writing stopped part way (a full disk, a vanished folder)
+  WriteFailed,   // writing stopped part way (a full disk, a vanished folder): the file there
+                 // was is kept
 };
 
 struct PostResult {

@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "core/line_reader.h"
-#include "output/output_file.h"
+#include "core/output_file.h"
 
 namespace fendo {
 namespace {

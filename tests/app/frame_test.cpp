@@ -11,14 +11,20 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <QTranslator>
 
 #include <fstream>
+#include <set>
 
+#include "app/command_icons.h"
 #include "app/command_table.h"
 #include "app/fendo_view.h"
+#include "app/nc_file_dialog.h"
 #include "app/qt_text.h"
+#include "app/qt_translations.h"
 #include "app/toolbar_layout.h"
 #include "app_fixture.h"
+#include "config/system_settings.h"
 
 namespace fendo {
 namespace {
@@ -91,6 +97,7 @@ class FrameTest : public QObject {
   void recentFilesRememberWhatWasOpened();
   void viewDirectionKeysAndAccelerators();
   void printPreviewDrawsThePage();
+  void aNativeProgram();
 
  private:
   std::unique_ptr<AppFixture> fixture_;
@@ -360,6 +367,38 @@ void FrameTest::printPreviewDrawsThePage() {
   });
   frame.RunCommand(CommandId::PrintPreview);
   QVERIFY(shown);
+}
+
+// The program's own icon on its window, Qt's dialogs in Korean, and NC programs of every
+// common name in the file dialogs whatever FileExt holds.
+void FrameTest::aNativeProgram() {
+  const QImage icon = ApplicationIcon().pixmap(48).toImage().convertToFormat(QImage::Format_ARGB32);
+  QCOMPARE(fixture_->frame().windowIcon().pixmap(48).toImage().convertToFormat(QImage::Format_ARGB32), icon);
+  std::set<QRgb> colours;
+  int painted = 0;
+  for (int y = 0; y < icon.height(); ++y) {
+    for (int x = 0; x < icon.width(); ++x) {
+      if (qAlpha(icon.pixel(x, y)) < 255) continue;
+      ++painted;
+      colours.insert(icon.pixel(x, y));
+    }
+  }
+  QVERIFY2(painted > icon.width() * icon.height() / 4, "the icon fills a good part of its square");
+  QVERIFY2(colours.size() >= 4, "plate, toolpath, tool and rapid move in their colours");
+  QCOMPARE(ApplicationIcon().availableSizes().last(), QSize(256, 256));
+
+  QTranslator qtTexts;
+  QVERIFY2(LoadQtTranslations(qtTexts), "qt6-translations-l10n is installed (scripts/setup)");
+  QCOMPARE(qtTexts.translate("QPlatformTheme", "Cancel"), QStringLiteral("취소"));
+
+  SystemSettings settings = DefaultSystemSettings();
+  settings.fileExt = "*.nc";
+  QFileDialog files;
+  files.setNameFilter(NcFileFilter(settings));
+  QCOMPARE(files.nameFilters(), (QStringList{QStringLiteral("NCDATA FILE (*.nc)"),
+                                             QStringLiteral("NC 프로그램 (*.nc *.ngc *.tap *.h *.hnc *.ppp *.cnc *.iso "
+                                                            "*.mpf *.eia *.gcode *.ncc)"),
+                                             QStringLiteral("All Files (*)")}));
 }
 
 }  // namespace fendo

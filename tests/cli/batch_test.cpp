@@ -343,6 +343,17 @@ std::vector<std::pair<std::string, bool>> FlagsOf(const BatchCommand& command) {
   return flags;
 }
 
+// The command's words and, before `flag`, the option it means nothing without (with a value
+// where that takes one).
+std::vector<std::string> WordsFor(const BatchCommand& command, const std::string& flag) {
+  std::vector<std::string> words = CommandWords(command);
+  const OptionEntry* option = FindOption(command, flag);
+  if (!option || option->needs.empty()) return words;
+  words.emplace_back(option->needs);
+  if (FindOption(command, option->needs)->TakesValue()) words.emplace_back("N");
+  return words;
+}
+
 TEST(BatchOptionTables, EveryOptionACommandTakesIsInItsHelp) {
   for (const BatchCommand& command : BatchCommands()) {
     std::vector<std::string> words = CommandWords(command);
@@ -361,7 +372,7 @@ TEST(BatchOptionTables, EveryOptionACommandTakesIsInItsHelp) {
 TEST(BatchOptionTables, EveryCommandParsesItsOwnOptionsAndRefusesOthers) {
   for (const BatchCommand& command : BatchCommands()) {
     for (const auto& [flag, takesValue] : FlagsOf(command)) {
-      std::vector<std::string> words = CommandWords(command);
+      std::vector<std::string> words = WordsFor(command, flag);
       words.push_back(flag);
       const ParsedCommandLine last = ParseBatchArguments(words);
       EXPECT_EQ(last.error, takesValue ? "option " + flag + " needs a value" : "") << command.FullName();

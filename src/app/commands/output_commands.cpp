@@ -82,7 +82,7 @@ bool Written(CFendoView& view, bool created, bool complete, const std::string& r
   }
   if (!complete) {
     QMessageBox::warning(&view, Utf8(kErrorCaption),
-                         QStringLiteral("화일을 끝까지 쓰지 못했습니다. 화일이 완전하지 않습니다.\n%1").arg(Utf8(reason)));
+                         QStringLiteral("화일을 끝까지 쓰지 못했습니다. 화일은 쓰기 전 그대로입니다.\n%1").arg(Utf8(reason)));
     return false;
   }
   return true;
