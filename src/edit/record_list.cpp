@@ -1,0 +1,67 @@
+#include "edit/record_list.h"
+
+#include <memory>
+
+#include "core/post_edit.h"
+#include "core/toolpath_database.h"
+
+namespace fendo {
+
+RecordList CompactedRecords(ToolpathDatabase& db) {
+  RecordList records;
+  records.reserve(db.recordCount);
+  bool afterArc = false;
+  db.ForEachRecord([&](int, const ToolpathRecord& r) {
+    if (IsMotionKind(r.kind) || (afterArc && IsCentreKind(r.kind))) records.push_back(r);
+    afterArc = IsArcKind(r.kind);
+  });
+  return records;
+}
+
+void CompactInPlace(RecordList& records) {
+  std::size_t kept = 0;
+  bool afterArc = false;
+  for (const ToolpathRecord& r : records) {
+    const bool keep = IsMotionKind(r.kind) || (afterArc && IsCentreKind(r.kind));
+    afterArc = IsArcKind(r.kind);
+    if (keep) records[kept++] = r;
+  }
+  records.resize(kept);
+}
+
+std::vector<ListRange> PathRangesIn(const RecordList& records, int from, int to) {
+  std::vector<ListRange> ranges;
+  int b = from;
+  for (;;) {
+    while (b < to && (IsCentreKind(records[b].kind) || IsRapidKind(records[b].kind))) ++b;
+    if (b >= to) return ranges;
+    ListRange range{b, b + 1};
+    for (int back = 0; back < 2; ++back) {
+      const int prev = PrevMotionIn(records, range.begin);
+      if (prev >= from) range.begin = prev;
+    }
+    while (range.end < to && !IsRapidKind(records[range.end].kind)) ++range.end;
+    ranges.push_back(range);
+    b = range.end;
+  }
+}
+
+EditOutcome CommitRecords(ToolpathDatabase& db, const RecordList& records, AfterEdit after) {
+  if (records.size() > static_cast<std::size_t>(ToolpathDatabase::kMaxRecords)) return EditOutcome::NoRoom;
+  if (after == AfterEdit::RebuildRapids) {
+    // The rebuild may lengthen the program: it runs on a copy, so that a result past the limit
+    // leaves the work buffer as it was.
+    auto scratch = std::make_unique<ToolpathDatabase>();
+    scratch->safeZ = db.safeZ;
+    scratch->workFeed = db.workFeed;
+    if (!scratch->ReplaceRecords(records) || !RebuildRapids(*scratch)) return EditOutcome::NoRoom;
+    db.Snapshot(SnapshotMode::Push);
+    return db.ReplaceRecords(*scratch) ? EditOutcome::Changed : EditOutcome::NoRoom;
+  }
+  db.Snapshot(SnapshotMode::Push);
+  if (!db.ReplaceRecords(records)) return EditOutcome::NoRoom;
+  if (after == AfterEdit::NormalizeKinds) NormalizeKinds(db);
+  return EditOutcome::Changed;
+}
+
+}  // namespace fendo
