@@ -64,9 +64,10 @@ constexpr double kMachinedReach = 0.01;  // mm, how near an earlier cut must hav
 // The lowest height the cuts so far reached at each XY point, on a grid of kMachinedReach.
 class MachinedPoints {
  public:
-  void Add(const ToolpathRecord& r) {
-    auto [it, added] = lowest_.try_emplace(Key(Cell(r.x), Cell(r.y)), r.z);
-    if (!added) it->second = std::min(it->second, r.z);
+  // A cut reaches both its ends.
+  void AddMove(const ToolpathRecord& from, const ToolpathRecord& to) {
+    Add(from);
+    Add(to);
   }
   // Whether an earlier cut reached B's XY (within the cells around it) at B's height or lower.
   bool Reached(const ToolpathRecord& b) const {
@@ -80,6 +81,10 @@ class MachinedPoints {
   }
 
  private:
+  void Add(const ToolpathRecord& r) {
+    auto [it, added] = lowest_.try_emplace(Key(Cell(r.x), Cell(r.y)), r.z);
+    if (!added) it->second = std::min(it->second, r.z);
+  }
   static std::int64_t Cell(float v) { return static_cast<std::int64_t>(std::floor(v / kMachinedReach)); }
   static std::uint64_t Key(std::int64_t cx, std::int64_t cy) {
     return (static_cast<std::uint64_t>(cx) << 32) ^ static_cast<std::uint64_t>(cy & 0xffffffff);
@@ -174,7 +179,7 @@ RecordList AngleEntries(ToolpathDatabase& db, RecordList records, const PlungePa
     } else {
       out.push_back(r);
     }
-    if (p.passMachined && IsCuttingKind(r.kind)) machined.Add(r);
+    if (p.passMachined && IsCuttingKind(r.kind) && prev >= 0) machined.AddMove(records[prev], r);
     if (motion) prev = i;
   }
   return out;
@@ -222,7 +227,7 @@ std::optional<RecordList> ShapedEntries(ToolpathDatabase& db, const RecordList& 
       }
       AppendGrooveEntry(out, r, cut, p, feed);
     }
-    if (p.passMachined && IsCuttingKind(r.kind)) machined.Add(r);
+    if (p.passMachined && IsCuttingKind(r.kind) && prev >= 0) machined.AddMove(records[prev], r);
     if (motion) prev = i;
   }
   return out;

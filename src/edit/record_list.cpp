@@ -46,6 +46,30 @@ std::vector<ListRange> PathRangesIn(const RecordList& records, int from, int to)
   }
 }
 
+namespace {
+
+// After the rebuild, a rapid run that ends at the start of a path's first cut (a plunge made a
+// rapid move, a path run backwards) comes down from above the end of that cut: a slanted rapid
+// move into the material. Its traverse is put above the point the run ends at, so the tool
+// comes straight down there.
+void TraverseAboveRapidEnds(ToolpathDatabase& db) {
+  const float safeHeight = static_cast<float>(db.safeZ);
+  for (int i = 2; i + 1 < db.recordCount; ++i) {
+    const ToolpathRecord& end = *db.RecordAt(i);
+    const ToolpathRecord& traverse = *db.RecordAt(i - 1);
+    if (!IsRapidKind(end.kind) || !IsCuttingKind(db.RecordAt(i + 1)->kind) || !IsRapidKind(traverse.kind) ||
+        traverse.z != safeHeight || (traverse.x == end.x && traverse.y == end.y) || end.z >= safeHeight) {
+      continue;
+    }
+    db.ReadRecord(i - 1);
+    db.cursor.x = end.x;
+    db.cursor.y = end.y;
+    db.WriteRecord(i - 1);
+  }
+}
+
+}  // namespace
+
 EditOutcome CommitRecords(ToolpathDatabase& db, const RecordList& records, AfterEdit after) {
   if (records.size() > static_cast<std::size_t>(ToolpathDatabase::kMaxRecords)) return EditOutcome::NoRoom;
   if (after == AfterEdit::RebuildRapids) {
@@ -55,6 +79,7 @@ EditOutcome CommitRecords(ToolpathDatabase& db, const RecordList& records, After
     scratch->safeZ = db.safeZ;
     scratch->workFeed = db.workFeed;
     if (!scratch->ReplaceRecords(records) || !RebuildRapids(*scratch)) return EditOutcome::NoRoom;
+    TraverseAboveRapidEnds(*scratch);
     db.Snapshot(SnapshotMode::Push);
     return db.ReplaceRecords(*scratch) ? EditOutcome::Changed : EditOutcome::NoRoom;
   }

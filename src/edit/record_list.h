@@ -54,7 +54,8 @@ std::vector<ListRange> PathRangesIn(const RecordList& records, int from, int to)
 enum class AfterEdit {
   Nothing,
   NormalizeKinds,
-  RebuildRapids,  // which compacts and normalises too
+  RebuildRapids,  // which compacts and normalises too; a traverse that would lead to a slanted
+                  // rapid descent into a path's start goes above that start instead
 };
 
 // Puts `records` in place of the work buffer's records, pushing one undo snapshot first, then

@@ -135,10 +135,16 @@ EditOutcome ChangeStartPoints(ToolpathDatabase& db, StartPointMode mode, std::sp
     copied = range.end;
   }
   out.insert(out.end(), records.begin() + copied, records.end());
-  // Cuts at the rapid height cut nothing.
+  // Cuts at the rapid height cut nothing; the cut after such a rapid move starts a path.
   const float safeHeight = static_cast<float>(db.safeZ);
+  bool afterRapid = false;
   for (ToolpathRecord& r : out) {
-    if (IsLinearFeedKind(r.kind) && r.z == safeHeight) r.kind = MoveKind::RapidStart;
+    if (IsLinearFeedKind(r.kind) && r.z == safeHeight) {
+      r.kind = MoveKind::RapidStart;
+    } else if (afterRapid && r.kind == MoveKind::Feed) {
+      r.kind = MoveKind::FeedStart;
+    }
+    if (!IsCentreKind(r.kind)) afterRapid = IsRapidKind(r.kind);
   }
   NormalizePlunges(out, db.safeZ);
   return CommitRecords(db, out, AfterEdit::RebuildRapids);
