@@ -158,15 +158,20 @@ EditOutcome ReversePaths(ToolpathDatabase& db, const ReverseParams& params, std:
 
 EditOutcome ReverseOnePath(ToolpathDatabase& db, int record) {
   if (!db.IsMotion(record) || IsRapidKind(db.cursor.kind)) return EditOutcome::Unchanged;
-  int first = record;
-  for (auto prev = db.HasPrevMotion(first); prev && !IsRapidKind(db.cursor.kind); prev = db.HasPrevMotion(first)) {
-    first = *prev;
+  // The list holds the work buffer's records without the None ones: find `record` in it.
+  int picked = 0;
+  for (int i = 0; i < record; ++i) {
+    const MoveKind kind = db.RecordAt(i)->kind;
+    if (IsMotionKind(kind) || (IsCentreKind(kind) && i > 0 && IsArcKind(db.RecordAt(i - 1)->kind))) ++picked;
   }
-  const std::optional<PathRange> range = db.NextPathRange(first);
-  if (!range) return EditOutcome::Unchanged;
-  db.Snapshot(SnapshotMode::Push);
-  ReverseRange(db, range->approachStart, range->end);
-  return EditOutcome::Changed;
+  RecordList records = CompactedRecords(db);
+  for (const ListRange& range : PathRangesIn(records, 0, static_cast<int>(records.size()))) {
+    if (picked < range.begin || picked >= range.end) continue;
+    ReverseRecords(records, range.begin, range.end);
+    CompactInPlace(records);
+    return CommitRecords(db, records, AfterEdit::RebuildRapids);
+  }
+  return EditOutcome::Unchanged;
 }
 
 }  // namespace fendo

@@ -52,8 +52,10 @@ inline constexpr double kReverseVertexSpacing = 5;  // pixels
 EditOutcome ReversePaths(ToolpathDatabase& db, const ReverseParams& params, std::span<const ClientPoint> polygon = {},
                          const ViewState& view = {});
 
-// "공구 경로 1개 방향 바꾸기": reverses the path that holds cutting record `record`, with its
-// traverse and approach; the rapid moves are not rebuilt.
+// "공구 경로 1개 방향 바꾸기": reverses the path that holds cutting record `record` (an index
+// of the work buffer), with its traverse and approach, and rebuilds the rapid moves, so that
+// the reversed path is entered from above its new start rather than by a slanted rapid move
+// from the end of the path before.
 EditOutcome ReverseOnePath(ToolpathDatabase& db, int record);
 
 }  // namespace fendo
