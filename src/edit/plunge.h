@@ -65,6 +65,9 @@ struct PlungeParams {
   bool usePlungeFeed = false;      // "플런지 피드"
   int plungeFeed = 300;            // mm/min, its value: 1 … 1000000
   bool selectedOnly = false;       // "선택된 영역만"
+
+  // What the dialog shows when it opens: the rapid height the program has now.
+  void PresetForDialog(double safeZ) { rapidHeight = safeZ; }
 };
 
 // The first field, in the dialog's order, that the change cannot work with: a value out of its

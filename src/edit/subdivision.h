@@ -15,6 +15,11 @@ inline constexpr std::string_view kSubdivisionCaption = "세분화 간격";
 inline constexpr double kDefaultSubdivisionInterval = 2;  // mm
 struct SubdivisionParams {
   double interval = kDefaultSubdivisionInterval;  // mm, h: above 0, at most 10000
+
+  // What the dialog shows when it opens: a kept 0 becomes the default.
+  void PresetForDialog() {
+    if (interval == 0) interval = kDefaultSubdivisionInterval;
+  }
 };
 
 // Refuses an interval of 0 or less (or NaN): no move can be cut into pieces of no length.

@@ -48,6 +48,15 @@ TEST(Subdivision, AnIntervalOfZeroOrLessIsRefused) {
   }
 }
 
+TEST(Subdivision, TheDialogOpensWithTwoInsteadOfAKeptZero) {
+  SubdivisionParams kept{.interval = 0};
+  kept.PresetForDialog();
+  EXPECT_EQ(kept.interval, 2);
+  SubdivisionParams negative{.interval = -3};
+  negative.PresetForDialog();
+  EXPECT_EQ(negative.interval, -3) << "only 0 is replaced; a negative value is refused when the dialog closes";
+}
+
 TEST(Subdivision, NothingToCutIsNoChangeAndPushesNothing) {
   ToolpathDatabase db;
   Fill(db, {Rec(K::RapidStart, 0, 0, 10), Rec(K::FeedStart, 0, 0, 9)});
