@@ -1,7 +1,5 @@
 #include "edit/record_list.h"
 
-#include <memory>
-
 #include "core/post_edit.h"
 #include "core/toolpath_database.h"
 
@@ -68,23 +66,48 @@ void TraverseAboveRapidEnds(ToolpathDatabase& db) {
   }
 }
 
+// How many records RebuildRapids makes of `records`: each rapid run becomes its first record
+// (or a retract) and, before a path, a traverse, its last record and the path's first record.
+std::size_t RebuiltCount(const RecordList& records) {
+  const std::size_t n = records.size();
+  std::size_t count = 0;
+  for (std::size_t i = 0; i < n;) {
+    if (!IsRapidKind(records[i].kind)) {
+      ++count;
+      ++i;
+      continue;
+    }
+    ++count;
+    std::size_t next = i + 1;
+    while (next < n && !IsCuttingKind(records[next].kind)) ++next;
+    if (next >= n) break;
+    count += 3;
+    i = next + 1;
+  }
+  return count;
+}
+
 }  // namespace
 
 EditOutcome CommitRecords(ToolpathDatabase& db, const RecordList& records, AfterEdit after) {
   if (records.size() > static_cast<std::size_t>(ToolpathDatabase::kMaxRecords)) return EditOutcome::NoRoom;
-  if (after == AfterEdit::RebuildRapids) {
-    // The rebuild may lengthen the program: it runs on a copy, so that a result past the limit
-    // leaves the work buffer as it was.
-    auto scratch = std::make_unique<ToolpathDatabase>();
-    scratch->safeZ = db.safeZ;
-    scratch->workFeed = db.workFeed;
-    if (!scratch->ReplaceRecords(records) || !RebuildRapids(*scratch)) return EditOutcome::NoRoom;
-    TraverseAboveRapidEnds(*scratch);
-    db.Snapshot(SnapshotMode::Push);
-    return db.ReplaceRecords(*scratch) ? EditOutcome::Changed : EditOutcome::NoRoom;
+  // The rebuild may lengthen the program: a result past the limit is refused before anything
+  // changes.
+  const bool rebuild = after == AfterEdit::RebuildRapids;
+  if (rebuild && RebuiltCount(records) > static_cast<std::size_t>(ToolpathDatabase::kMaxRecords)) {
+    return EditOutcome::NoRoom;
   }
   db.Snapshot(SnapshotMode::Push);
   if (!db.ReplaceRecords(records)) return EditOutcome::NoRoom;
+  if (rebuild) {
+    // It fits, so only a failure of memory could stop the rebuild; the snapshot then holds the
+    // records as they were.
+    if (!RebuildRapids(db)) {
+      db.Snapshot(SnapshotMode::Undo);
+      return EditOutcome::NoRoom;
+    }
+    TraverseAboveRapidEnds(db);
+  }
   if (after == AfterEdit::NormalizeKinds) NormalizeKinds(db);
   return EditOutcome::Changed;
 }

@@ -60,7 +60,8 @@ enum class AfterEdit {
 
 // Puts `records` in place of the work buffer's records, pushing one undo snapshot first, then
 // runs `after`. NoRoom, with the work buffer as it was (and no snapshot), when the records or
-// the rebuilt rapid moves would pass the record limit.
+// the rebuilt rapid moves would pass the record limit. (Should memory run out after the
+// snapshot, the records are put back from it.)
 EditOutcome CommitRecords(ToolpathDatabase& db, const RecordList& records, AfterEdit after);
 
 }  // namespace fendo
