@@ -40,15 +40,19 @@ double Slope(const ToolpathRecord& from, const ToolpathRecord& to) {
 }
 
 // "Z 하향 억제": in place, each record looked at against the one before as already lifted.
-void HoldDown(RecordList& records) {
+// Whether anything was lifted.
+bool HoldDown(RecordList& records) {
+  bool lifted = false;
   int prev = -1;
   for (int i = 0; i < static_cast<int>(records.size()); i = NextMotionIn(records, i)) {
     ToolpathRecord& r = records[i];
     if (prev >= 0 && IsLinearFeedKind(r.kind) && r.z < records[prev].z && !IsEntry(records[prev], r)) {
       r.z = records[prev].z;
+      lifted = true;
     }
     prev = i;
   }
+  return lifted;
 }
 
 // "Z값 하향 억제", first step: crossing points in, records below the floor raised.
@@ -147,7 +151,7 @@ EditOutcome ZUp(ToolpathDatabase& db, const ZUpParams& params) {
   RecordList records = CompactedRecords(db);
   switch (params.mode) {
     case ZUpMode::HoldDown:
-      HoldDown(records);
+      if (!HoldDown(records)) return EditOutcome::Unchanged;
       return CommitRecords(db, records, AfterEdit::Nothing);
     case ZUpMode::Floor: {
       const float floor = static_cast<float>(params.floorZ);

@@ -30,6 +30,14 @@ TEST(ZUp, HoldingKeepsAValleyPassAtItsFirstHeightUntilItRises) {
       << "the plunge into the path stays";
 }
 
+TEST(ZUp, HoldingAPassThatNeverFallsChangesNothing) {
+  ToolpathDatabase db;
+  Fill(db, {Rec(K::RapidStart, 0, 0, 50), Rec(K::FeedStart, 0, 0, -3, 300), Rec(K::Feed, 5, 0, -3, 300),
+            Rec(K::Feed, 10, 0, 2, 300)});
+  EXPECT_EQ(ZUp(db, {.mode = ZUpMode::HoldDown}), EditOutcome::Unchanged);
+  EXPECT_EQ(db.undoPos(), 0);
+}
+
 TEST(ZUp, TheFloorInsertsCrossingsRaisesAndDropsOnlyPointsOnALine) {
   ToolpathDatabase db;
   Fill(db, Valley());
