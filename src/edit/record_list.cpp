@@ -31,12 +31,15 @@ std::vector<ListRange> PathRangesIn(const RecordList& records, int from, int to)
   std::vector<ListRange> ranges;
   int b = from;
   for (;;) {
+    // A range never reaches back into the one before: with a single rapid move between two
+    // paths, the record two motions back is the end of the path before.
+    const int floor = b;
     while (b < to && (IsCentreKind(records[b].kind) || IsRapidKind(records[b].kind))) ++b;
     if (b >= to) return ranges;
     ListRange range{b, b + 1};
     for (int back = 0; back < 2; ++back) {
       const int prev = PrevMotionIn(records, range.begin);
-      if (prev >= from) range.begin = prev;
+      if (prev >= floor) range.begin = prev;
     }
     while (range.end < to && !IsRapidKind(records[range.end].kind)) ++range.end;
     ranges.push_back(range);

@@ -47,7 +47,8 @@ struct ListRange {
   int begin = 0;
   int end = 0;
 };
-// The path ranges of records from..to−1, in order; a range never reaches before `from`.
+// The path ranges of records from..to−1, in order; a range never reaches before `from`, nor
+// into the range before it.
 std::vector<ListRange> PathRangesIn(const RecordList& records, int from, int to);
 
 // What runs on the records after they are put back.

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/toolpath_database.h"
 #include "edit/edit_programs.h"
 
@@ -83,6 +85,20 @@ TEST(StartPoint, CutsAtTheRapidHeightBecomeRapidMoves) {
                Rec(K::Feed, 30, 0, -1, 300)});
   ASSERT_EQ(ChangeStartPoints(db, StartPointMode::Open, std::vector<Point3>{{0, 0, 0}}), EditOutcome::Changed);
   for (const std::string& cut : test::CuttingMoves(db)) EXPECT_EQ(cut.find(" 50 "), std::string::npos) << cut;
+}
+
+TEST(StartPoint, PathsJoinedByASingleRapidMoveKeepTheirOwnRecords) {
+  ToolpathDatabase db;
+  // As read: one rapid move from the end of the first path to above the next, entered by a ramp.
+  Program(db, {Rec(K::RapidStart, 0, 0, 50), Rec(K::FeedStart, 0, 0, -1, 300), Rec(K::Feed, 10, 0, -1, 300),
+               Rec(K::RapidStart, 20, 0, 5), Rec(K::FeedStart, 25, 0, -1, 300), Rec(K::Feed, 30, 0, -1, 300)});
+  ASSERT_EQ(ChangeStartPoints(db, StartPointMode::Open, std::vector<Point3>{{-1, 0, 0}, {31, 0, 0}}),
+            EditOutcome::Changed);
+  std::vector<std::string> cuts = test::CuttingMoves(db);
+  std::sort(cuts.begin(), cuts.end());
+  EXPECT_EQ(cuts, (std::vector<std::string>{"0 0 -1 -> 3 10 0 -1 300", "25 0 -1 -> 4 20 0 5 300",
+                                            "30 0 -1 -> 3 25 0 -1 300"}))
+      << "the second path runs backwards (its ramp too), the first as it was";
 }
 
 TEST(StartPoint, NoClickNoChange) {
