@@ -93,7 +93,9 @@ class MachinedPoints {
 };
 
 // The feed of created entry moves.
-int EntryFeed(const ToolpathDatabase& db, const PlungeParams& p) { return p.usePlungeFeed ? p.plungeFeed : db.workFeed; }
+int EntryFeed(const ToolpathDatabase& db, const PlungeParams& p) {
+  return p.usePlungeFeed ? p.plungeFeed : db.workFeed;
+}
 
 // The XY direction (degrees) of the cut that leaves B at record `cutFrom`: towards the first
 // point of it that lies away from B in XY.

@@ -32,7 +32,9 @@ struct Unit {
 
 std::vector<Unit> UnitsOf(const RecordList& records, int begin, int end) {
   std::vector<Unit> units;
-  for (int i = begin; i < end; i = NextMotionIn(records, i)) units.push_back({i, std::min(NextMotionIn(records, i), end) - i});
+  for (int i = begin; i < end; i = NextMotionIn(records, i)) {
+    units.push_back({i, std::min(NextMotionIn(records, i), end) - i});
+  }
   return units;
 }
 

@@ -126,7 +126,8 @@ inline std::vector<std::string> CuttingMoves(ToolpathDatabase& db) {
     const ToolpathRecord* r = db.RecordAt(i);
     if (!IsMotionKind(r->kind)) continue;
     if (prev && IsCuttingKind(r->kind)) {
-      moves.push_back(Coordinate(prev->x) + ' ' + Coordinate(prev->y) + ' ' + Coordinate(prev->z) + " -> " + Describe(*r));
+      moves.push_back(Coordinate(prev->x) + ' ' + Coordinate(prev->y) + ' ' + Coordinate(prev->z) + " -> " +
+                      Describe(*r));
     }
     prev = r;
   }

@@ -30,7 +30,9 @@ ToolpathDatabase& Program(ToolpathDatabase& db, const std::vector<ToolpathRecord
 // The record before the first cut and the one before that: how the tool comes down.
 std::pair<std::string, std::string> Entry(ToolpathDatabase& db) {
   for (int i = 2; i < db.recordCount; ++i) {
-    if (IsCuttingKind(db.RecordAt(i)->kind)) return {test::Describe(*db.RecordAt(i - 2)), test::Describe(*db.RecordAt(i - 1))};
+    if (IsCuttingKind(db.RecordAt(i)->kind)) {
+      return {test::Describe(*db.RecordAt(i - 2)), test::Describe(*db.RecordAt(i - 1))};
+    }
   }
   return {};
 }
