@@ -200,6 +200,16 @@ TEST(PlungeChange, ANewRapidHeightLiftsTheMovesBetweenPaths) {
       << "the last retract leads to no rapid move and keeps its height";
 }
 
+TEST(PlungeChange, ARapidHeightOfMinus999LeavesTheRapidMoves) {
+  ToolpathDatabase db;
+  Program(db, test::OneWayPasses(2));
+  ASSERT_EQ(ChangePlunges(db, {.scope = AnglePlungeScope::None, .newRapidHeight = true,
+                               .rapidHeight = kKeepRapidHeight}),
+            EditOutcome::Changed);
+  EXPECT_EQ(db.safeZ, 50);
+  EXPECT_EQ(test::Records(db).front(), "1 0 0 50 0");
+}
+
 TEST(PlungeChange, OnlySelectedBottomsWhenAskedTo) {
   ToolpathDatabase db;
   std::vector<ToolpathRecord> records = test::OneWayPasses(2);

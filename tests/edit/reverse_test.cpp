@@ -33,6 +33,16 @@ TEST(Reverse, TwoWayOnFivePassesReversesTheSecondAndTheFourth) {
   ASSERT_EQ(ReversePaths(db, {.direction = false, .twoWay = true}), EditOutcome::Changed);
   EXPECT_EQ(PassDirections(db), (std::vector<std::pair<float, bool>>{
                                     {0, true}, {10, false}, {20, true}, {30, false}, {40, true}}));
+  // Every path is entered straight down from safeZ above its start, the reversed ones too.
+  for (int i = 2; i < db.recordCount; ++i) {
+    const ToolpathRecord& r = *db.RecordAt(i);
+    const ToolpathRecord& before = *db.RecordAt(i - 1);
+    if (r.kind != K::FeedStart || !IsRapidKind(before.kind)) continue;
+    const ToolpathRecord& traverse = *db.RecordAt(i - 2);
+    EXPECT_EQ(test::Coordinate(traverse.x) + ' ' + test::Coordinate(traverse.y) + ' ' + test::Coordinate(traverse.z),
+              test::Coordinate(before.x) + ' ' + test::Coordinate(before.y) + " 50")
+        << i;
+  }
 }
 
 TEST(Reverse, OrderOnlyCutsTheLastPathFirstAndEachBackwards) {
