@@ -1,20 +1,19 @@
 // Deleting inside a window or a polygon.
 //
-// Window: records are taken in order. A rapid record inside is deleted; any other motion
-// record inside becomes a rapid move, and so does the next motion record (the move leaving the
-// window). A record made rapid this way that lies inside as well is then deleted as a rapid
-// record when its turn comes, which thins the rapid run but leaves its ends where they were.
+// Window: the motion records are taken in order, each by what it is in the program. A rapid
+// record inside is deleted; any other motion record inside becomes a rapid move, and so does
+// the next motion record (the move leaving the window). A cut that became a rapid move is
+// never deleted, so every cut that stays still begins where it began: the rapid rebuild brings
+// the tool down to the first point of the next remaining cut and goes on from there.
 //
-// Deleting rapid records can take away the whole rapid run between two paths: the next path's
-// first cut would then follow the last cut of the one before, and the rapid rebuild, which only
-// rewrites rapid runs, would leave a cut straight across the part between them. Wherever the
-// deletion leaves a cut right after a cut (or at the very start) with rapid records deleted
-// between them, the last of those records, the approach into the path, is kept. The rapid
-// rebuild then makes the standard link of it: a retract above the end of the one path, a
-// traverse at the retract height and the approach down to the next. For the same reason the
-// rapid moves are rebuilt after every window that changed something, also when only rapid
-// records were deleted: a run that lost its retract would otherwise move diagonally out of the
-// cut.
+// The one rapid record that the rebuild keeps as it is, the approach into a path, is not
+// deleted either while the path's first cut stays. Were it deleted, the path's entry would be
+// cut from whatever rapid point came before it: from the traverse height, or, where the whole
+// rapid run between two paths lies in the window, from the end of the last path, a cut
+// straight across the part. With the approach kept, the rebuild (after every window that
+// changed something, also when only rapid records were deleted) makes the standard link of
+// it: a retract above the end of the one path, a traverse at the retract height and the
+// approach down to the next.
 //
 // Polygon: only straight cutting moves are tested. A move whose end is inside becomes a rapid
 // move, and so does the straight cutting move that follows it directly, the move leaving the
@@ -37,19 +36,21 @@ namespace {
 
 constexpr int kFewestPolygonVertices = 3;
 
-// Marks the records inside `box` as the window deletes them. False when none is inside.
-bool MarkInsideWindow(std::vector<ToolpathRecord>& records, const ScreenBox& box, const Projection& projection) {
+// Marks the records inside `box` as the window deletes them, each by its kind in `original`.
+// False when none is inside.
+bool MarkInsideWindow(std::vector<ToolpathRecord>& records, ToolpathDatabase& original, const ScreenBox& box,
+                      const Projection& projection) {
   const int n = static_cast<int>(records.size());
   bool changed = false;
   for (int i = 0; i < n; ++i) {
-    ToolpathRecord& record = records[i];
-    if (!IsMotionKind(record.kind) || !box.Contains(projection.ToClient(PositionOf(record)))) continue;
+    const MoveKind kind = original.RecordAt(i)->kind;
+    if (!IsMotionKind(kind) || !box.Contains(projection.ToClient(PositionOf(records[i])))) continue;
     changed = true;
-    if (IsRapidKind(record.kind)) {
-      record.kind = MoveKind::None;
+    if (IsRapidKind(kind)) {
+      records[i].kind = MoveKind::None;
       continue;
     }
-    record.kind = MoveKind::Rapid;
+    records[i].kind = MoveKind::Rapid;
     for (int next = i + 1; next < n; ++next) {
       if (!IsMotionKind(records[next].kind)) continue;
       records[next].kind = MoveKind::Rapid;
@@ -59,22 +60,16 @@ bool MarkInsideWindow(std::vector<ToolpathRecord>& records, const ScreenBox& box
   return changed;
 }
 
-// Brings back the approach of every path whose rapid moves in were all deleted, where the
-// path would otherwise follow a cut (or begin the program). `original` holds the records as
-// they were before the marks.
+// Brings back the approach of every cut that stays: the motion record before it in `original`,
+// when that one was deleted (only rapid records are).
 void KeepApproaches(std::vector<ToolpathRecord>& records, ToolpathDatabase& original) {
-  int lastKept = -1;           // the last motion record that stays
-  int lastDeletedRapid = -1;   // the last rapid record deleted
+  int previous = -1;  // the motion record before, as the program had it
   for (int i = 0; i < static_cast<int>(records.size()); ++i) {
-    const MoveKind kind = records[i].kind;
-    if (kind == MoveKind::None) {
-      if (IsRapidKind(original.RecordAt(i)->kind)) lastDeletedRapid = i;
-      continue;
+    if (!IsMotionKind(original.RecordAt(i)->kind)) continue;
+    if (IsCuttingKind(records[i].kind) && previous >= 0 && records[previous].kind == MoveKind::None) {
+      records[previous].kind = MoveKind::Rapid;
     }
-    if (!IsMotionKind(kind)) continue;
-    const bool afterCut = lastKept < 0 || IsCuttingKind(records[lastKept].kind);
-    if (IsCuttingKind(kind) && afterCut && lastDeletedRapid > lastKept) records[lastDeletedRapid].kind = MoveKind::Rapid;
-    lastKept = i;
+    previous = i;
   }
 }
 
@@ -107,7 +102,7 @@ EditOutcome DeleteInWindow(ToolpathDatabase& db, ClientPoint a, ClientPoint b, c
   box.Add(a);
   box.Add(b);
   std::vector<ToolpathRecord> records = CopyRecords(db);
-  if (!MarkInsideWindow(records, box, Projection(view))) return EditOutcome::Unchanged;
+  if (!MarkInsideWindow(records, db, box, Projection(view))) return EditOutcome::Unchanged;
   KeepApproaches(records, db);
   return RebuildAndCommit(db, records, undo);
 }

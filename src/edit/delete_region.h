@@ -17,13 +17,11 @@ class ToolpathDatabase;
 inline constexpr int kMostDeletePolygonVertices = 99;
 
 // One window, the rectangle between corners a and b in either order, edges included. Every
-// rapid record inside is deleted; every other motion record inside becomes a rapid move, and
-// so does the motion record after it (the move leaving the window). Where that leaves a path
-// to start right after a cut, the approach of the deleted rapid moves comes back, so that the
-// rebuilt rapid moves (retract, traverse at the retract height, approach) lead into it and no
-// cut joins two paths. Then the rapid moves are rebuilt. Unchanged when no motion record lies
-// inside. The window command runs this for one window after another with one undo step for
-// all of them.
+// rapid record inside is deleted, except the approach into a path whose first cut stays;
+// every other motion record inside becomes a rapid move, and so does the motion record after
+// it (the move leaving the window). Then the rapid moves are rebuilt: no cut is left to join
+// the end of one path to the start of the next. Unchanged when no motion record lies inside.
+// The window command runs this for one window after another with one undo step for all.
 EditOutcome DeleteInWindow(ToolpathDatabase& db, ClientPoint a, ClientPoint b, const ViewState& view,
                            UndoStep undo = UndoStep::Push);
 

@@ -1,4 +1,5 @@
 fendo_test(interactive_tests
+  interact/delete_commands_test.cpp
   interact/interactive_test.cpp
   interact/undo_guard_simulation_test.cpp
 )
