@@ -53,6 +53,13 @@ bool AlongDirection(const XyAngleDeleteOptions& options, double direction) {
   return std::fabs(a - direction) < t || std::fabs(a + 180 - direction) < t || std::fabs(a + 360 - direction) < t;
 }
 
+bool StartsWithRapid(const std::vector<ToolpathRecord>& records) {
+  for (const ToolpathRecord& record : records) {
+    if (IsMotionKind(record.kind)) return IsRapidKind(record.kind);
+  }
+  return true;
+}
+
 // Degrees between a move with unit vector `unit` and the XY plane, 0 … 90.
 double SlopeOf(Point3 unit) {
   double slope = PlaneAngle(unit.z, std::hypot(unit.x, unit.y));
@@ -124,7 +131,9 @@ EditOutcome DeleteByXyAngle(ToolpathDatabase& db, const XyAngleDeleteOptions& op
   });
   const std::unique_ptr<ToolpathDatabase> edited = ScratchStore(db, records);
   if (!edited) return EditOutcome::NoRoom;
-  NormalizeKinds(*edited);
+  // The rebuild normalises its result again; before it, normalising changes what the rebuild
+  // makes only where the program begins with a cut, which it turns into the rapid start.
+  if (!StartsWithRapid(records)) NormalizeKinds(*edited);
   if (!RebuildRapids(*edited)) return EditOutcome::NoRoom;
   return CommitEdit(db, *edited, undo);
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/toolpath_record.h"
+#include "edit/edit_outcome.h"
 
 namespace fendo {
 
@@ -14,14 +15,6 @@ class ToolpathDatabase;
 // commands push one snapshot each; a command that runs an edit several times keeps one for all
 // of them (the window delete), and fendo-batch, which has no undo, keeps none.
 enum class UndoStep { Push, Skip };
-
-// What an edit did to the work buffer.
-enum class EditOutcome {
-  Changed,    // the records changed, after the undo step asked for
-  Unchanged,  // there was nothing to change: no undo step, nothing changed
-  Refused,    // a value out of its range, or a pick or region it cannot work on: nothing changed
-  NoRoom,     // the result would not fit in the work buffer or in memory: nothing changed
-};
 
 // The work buffer's records as a plain array, for an edit that marks them before the post-edit
 // steps run on its result.

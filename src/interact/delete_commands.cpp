@@ -7,7 +7,7 @@
 #include "edit/delete_region.h"
 #include "edit/path_delete.h"
 #include "edit/point_delete.h"
-#include "interact/no_room.h"
+#include "interact/edit_report.h"
 #include "interact/path_loop.h"
 #include "interact/region_input.h"
 #include "view/view_input.h"
@@ -34,8 +34,9 @@ bool RunPathDelete(ViewInput& view, InputSource& input) {
 void RunDeleteInWindow(ViewInput& view, InputSource& input, UserPrompts& prompts) {
   UndoStep undo = UndoStep::Push;
   while (const std::optional<ScreenWindow> window = RunWindowInput(view, input)) {
-    const EditOutcome outcome = DeleteInWindow(view.database(), window->first, window->second, view.view(), undo);
-    ShowEditOutcome(view.surface(), prompts, outcome);
+    const EditOutcome outcome =
+        ReportEdit(DeleteInWindow(view.database(), window->first, window->second, view.view(), undo), view.surface(),
+                   prompts);
     if (outcome == EditOutcome::NoRoom) return;
     if (outcome == EditOutcome::Changed) undo = UndoStep::Skip;
   }
@@ -44,12 +45,7 @@ void RunDeleteInWindow(ViewInput& view, InputSource& input, UserPrompts& prompts
 void RunDeleteInPolygon(ViewInput& view, InputSource& input, UserPrompts& prompts) {
   const std::optional<std::vector<ClientPoint>> polygon = RunPolygonInput(view, input);
   if (!polygon) return;
-  ShowEditOutcome(view.surface(), prompts, DeleteInPolygon(view.database(), *polygon, view.view()));
-}
-
-void ShowEditOutcome(ViewSurface& surface, UserPrompts& prompts, EditOutcome outcome) {
-  if (outcome == EditOutcome::NoRoom) TellNoRoom(prompts);
-  surface.Redraw();
+  ReportEdit(DeleteInPolygon(view.database(), *polygon, view.view()), view.surface(), prompts);
 }
 
 }  // namespace fendo

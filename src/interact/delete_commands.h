@@ -1,18 +1,16 @@
 #pragma once
 
-#include "edit/edit_commit.h"
-
 namespace fendo {
 
 class InputSource;
 class UserPrompts;
 class ViewInput;
-class ViewSurface;
 
 // The delete commands that take their input from the view ("공구경로 삭제" submenu), run
-// inside the command as the other interactive loops are. Each keeps the work buffer in the undo
-// ring before its first change; a result that would not fit changes nothing and the user is
-// told so. The help prompts are the loops' own (interact/loop_prompts.h): pick a path, step and
+// inside the command as the other interactive loops are. Each keeps the work buffer in the
+// undo ring before its first change; a result that would not fit changes nothing and the user
+// is told so (ReportEdit, which the dialog commands and "선택된 공구경로 삭제" end with as
+// well). The help prompts are the loops' own (interact/loop_prompts.h): pick a path, step and
 // confirm, drag a window, draw a polygon; every loop ends with the clear prompt.
 
 // "포인트 (TAB)": pick a point, SPACE and BACK SPACE step to the next and the previous motion
@@ -30,10 +28,5 @@ void RunDeleteInWindow(ViewInput& view, InputSource& input, UserPrompts& prompts
 // "다각형 안쪽": one polygon (DeleteInPolygon); ESC, fewer than 3 vertices or a 100th vertex
 // cancel it with nothing changed.
 void RunDeleteInPolygon(ViewInput& view, InputSource& input, UserPrompts& prompts);
-
-// How a delete command ends, the dialog ones and "선택된 공구경로 삭제" (RETURN in select mode)
-// included: the user hears of a result that would not fit ("Memory를 할당할 수 없습니다!!!"),
-// and the view is redrawn.
-void ShowEditOutcome(ViewSurface& surface, UserPrompts& prompts, EditOutcome outcome);
 
 }  // namespace fendo
