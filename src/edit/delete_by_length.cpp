@@ -10,11 +10,12 @@
 // no rapid move follows before the second-to-last record: the last path of a program stays,
 // whatever its length.
 //
-// Both mark a copy of the records and run the post-edit steps beside the work buffer, which
+// Both mark a copy of the work buffer and run the post-edit steps there; the work buffer
 // takes the result only when it fits.
 #include "edit/delete_by_length.h"
 
 #include <array>
+#include <utility>
 #include <vector>
 
 #include "core/post_edit.h"
@@ -38,27 +39,6 @@ constexpr std::array kPathRanges = {
     PathRange{"length", kPathLengthLabel, 0, kLongestLength, [](const PathLengthDeleteOptions& o) { return o.length; }},
 };
 
-// The records from the first motion record on, every move of at least `length` (and every
-// rapid move) as a RapidStart.
-std::vector<ToolpathRecord> WithLongMovesAsRapids(const std::vector<ToolpathRecord>& records, double length) {
-  std::vector<ToolpathRecord> result;
-  result.reserve(records.size());
-  int previous = -1;  // the last motion record passed
-  for (int i = 0; i < static_cast<int>(records.size()); ++i) {
-    ToolpathRecord record = records[i];
-    if (IsMotionKind(record.kind)) {
-      if (previous >= 0 && (IsRapidKind(record.kind) || CuttingLength(records, previous, i) >= length)) {
-        record.kind = MoveKind::RapidStart;
-      }
-      previous = i;
-    } else if (previous < 0 || record.kind == MoveKind::None) {
-      continue;
-    }
-    result.push_back(record);
-  }
-  return result;
-}
-
 // Turns every path shorter than `length` into rapid moves, up to the last path that a rapid
 // move follows before the second-to-last record.
 void MarkShortPaths(std::vector<ToolpathRecord>& records, double length) {
@@ -80,7 +60,7 @@ void MarkShortPaths(std::vector<ToolpathRecord>& records, double length) {
     double pathLength = 0;
     for (int k = start, previous = start; k <= end; ++k) {
       if (!IsMotionKind(records[k].kind) || k == start) continue;
-      pathLength += CuttingLength(records, previous, k);
+      pathLength += CuttingLength(PositionOf(records[previous]), records[k], k + 1 < n ? &records[k + 1] : nullptr);
       previous = k;
     }
     if (pathLength < length) {
@@ -108,10 +88,21 @@ std::optional<OptionOutOfRange> CheckRanges(const PathLengthDeleteOptions& optio
 EditOutcome DeletePointsByLength(ToolpathDatabase& db, const PointLengthDeleteOptions& options, UndoStep undo) {
   if (CheckRanges(options)) return EditOutcome::Refused;
   if (db.recordCount == 0) return EditOutcome::Unchanged;
-  const std::unique_ptr<ToolpathDatabase> edited = ScratchStore(db, WithLongMovesAsRapids(CopyRecords(db), options.length));
+  const std::unique_ptr<ToolpathDatabase> edited = ScratchCopy(db);
   if (!edited) return EditOutcome::NoRoom;
-  NormalizeKinds(*edited);
-  CompactRecords(*edited);
+  // Every move after the first motion record of at least the length, and every rapid move,
+  // becomes a RapidStart.
+  bool first = true;
+  ForEachMove(*edited, [&](int i, const ToolpathRecord& record, Point3 from) {
+    if (std::exchange(first, false)) return;
+    if (IsRapidKind(record.kind) || CuttingLength(from, record, edited->RecordAt(i + 1)) >= options.length) {
+      edited->SetKind(i, MoveKind::RapidStart);
+    }
+  });
+  // Normalise and compact, then rebuild: the rebuild compacts and normalises again, so only
+  // what it would see otherwise is done before it.
+  NormalizeBeforeRebuild(*edited);
+  if (!edited->IsMotion(0)) CompactRecords(*edited);
   if (!RebuildRapids(*edited)) return EditOutcome::NoRoom;
   return CommitEdit(db, *edited, undo);
 }

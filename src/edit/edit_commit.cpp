@@ -11,11 +11,26 @@ std::vector<ToolpathRecord> CopyRecords(ToolpathDatabase& db) {
   return records;
 }
 
-std::unique_ptr<ToolpathDatabase> ScratchStore(const ToolpathDatabase& db, std::span<const ToolpathRecord> records) {
+namespace {
+
+std::unique_ptr<ToolpathDatabase> EmptyBeside(const ToolpathDatabase& db) {
   auto scratch = std::make_unique<ToolpathDatabase>();
   scratch->safeZ = db.safeZ;
   scratch->workFeed = db.workFeed;
+  return scratch;
+}
+
+}  // namespace
+
+std::unique_ptr<ToolpathDatabase> ScratchStore(const ToolpathDatabase& db, std::span<const ToolpathRecord> records) {
+  std::unique_ptr<ToolpathDatabase> scratch = EmptyBeside(db);
   if (!scratch->ReplaceRecords(records)) return nullptr;
+  return scratch;
+}
+
+std::unique_ptr<ToolpathDatabase> ScratchCopy(ToolpathDatabase& db) {
+  std::unique_ptr<ToolpathDatabase> scratch = EmptyBeside(db);
+  if (!scratch->ReplaceRecords(db)) return nullptr;
   return scratch;
 }
 

@@ -26,6 +26,11 @@ std::vector<ToolpathRecord> CopyRecords(ToolpathDatabase& db);
 // not fit in it.
 std::unique_ptr<ToolpathDatabase> ScratchStore(const ToolpathDatabase& db, std::span<const ToolpathRecord> records);
 
+// A copy of the work buffer beside it, with its retract height and work feed: where an edit
+// that only changes kinds marks them and runs the post-edit steps. Nothing when its memory
+// could not be had.
+std::unique_ptr<ToolpathDatabase> ScratchCopy(ToolpathDatabase& db);
+
 // Takes the undo step, then puts the records of `edited` in place of the work buffer's:
 // Changed, or NoRoom with the records as they were when their memory could not be had.
 EditOutcome CommitEdit(ToolpathDatabase& db, ToolpathDatabase& edited, UndoStep undo);

@@ -1,16 +1,21 @@
 #include "edit/motion_records.h"
 
 #include "core/arc_rule.h"
+#include "core/post_edit.h"
 
 namespace fendo {
 
-double CuttingLength(std::span<const ToolpathRecord> records, int from, int to) {
-  const ToolpathRecord& end = records[to];
-  if (!IsArcKind(end.kind)) return StraightMove(records, from, to).length;
-  const bool centreFollows = to + 1 < static_cast<int>(records.size()) && IsCentreKind(records[to + 1].kind);
-  const Point3 offset = centreFollows ? PositionOf(records[to + 1]) : Point3{};
-  const ArcPlane plane = centreFollows ? PlaneOfCentreKind(records[to + 1].kind) : ArcPlane::XY;
-  return MeasureArc(PositionOf(records[from]), PositionOf(end), offset, end.kind, plane).length;
+void NormalizeBeforeRebuild(ToolpathDatabase& db) {
+  const std::optional<int> first = db.FirstMotion();
+  if (first && !IsRapidKind(db.RecordAt(*first)->kind)) NormalizeKinds(db);
+}
+
+double CuttingLength(Point3 from, const ToolpathRecord& to, const ToolpathRecord* centre) {
+  if (!IsArcKind(to.kind)) return Length(PositionOf(to) - from);
+  const bool centreFollows = centre && IsCentreKind(centre->kind);
+  const Point3 offset = centreFollows ? PositionOf(*centre) : Point3{};
+  const ArcPlane plane = centreFollows ? PlaneOfCentreKind(centre->kind) : ArcPlane::XY;
+  return MeasureArc(from, PositionOf(to), offset, to.kind, plane).length;
 }
 
 }  // namespace fendo

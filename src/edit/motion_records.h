@@ -1,34 +1,33 @@
 #pragma once
 
-#include <span>
+#include <optional>
 
-#include "core/geometry.h"
-#include "core/toolpath_record.h"
+#include "core/toolpath_database.h"
 
 namespace fendo {
 
-// Walks of the edits over a plain array of records (see CopyRecords): the motion records in
-// order, each with the move that leads to it.
-
-// Calls visit(i, previous) for every motion record i with the motion record before it,
-// `previous` = i for the first one (its move has no length).
-template <typename Records, typename Visit>
-void ForEachMotion(Records& records, Visit visit) {
-  int previous = -1;
-  for (int i = 0; i < static_cast<int>(records.size()); ++i) {
-    if (!IsMotionKind(records[i].kind)) continue;
-    visit(i, previous < 0 ? i : previous);
-    previous = i;
-  }
+// Calls visit(i, record, from) for every motion record of `db` in order, with the position of
+// the motion record before it (its own for the first: its move has no length). The visit may
+// change the kind of record i and of the records before it.
+template <typename Visit>
+void ForEachMove(ToolpathDatabase& db, Visit visit) {
+  std::optional<Point3> previous;
+  db.ForEachRecord([&](int i, const ToolpathRecord& record) {
+    if (!IsMotionKind(record.kind)) return;
+    const Point3 at = PositionOf(record);
+    visit(i, record, previous.value_or(at));
+    previous = at;
+  });
 }
 
-// The straight move from record `from` to record `to`: its length and unit direction.
-inline SegmentResult StraightMove(std::span<const ToolpathRecord> records, int from, int to) {
-  return VectorBetween(PositionOf(records[to]), PositionOf(records[from]));
-}
+// NormalizeKinds where a rebuild of the rapid moves follows: the rebuild normalises its result
+// again, so normalising before it changes what it makes only where the program begins with a
+// cut, which normalising turns into the rapid start. (Compacting before it matters only where
+// record 0 is no motion record: the rebuild leads a first rapid run up from record 0.)
+void NormalizeBeforeRebuild(ToolpathDatabase& db);
 
-// The length of the cutting move from motion record `from` to motion record `to`: along the
-// arc for an arc (its centre offset and plane in the record after it), straight otherwise.
-double CuttingLength(std::span<const ToolpathRecord> records, int from, int to);
+// The length of the cutting move from `from` to the motion record `to`: along the arc for an
+// arc (with `centre`, the record after it, when that is its centre record), straight otherwise.
+double CuttingLength(Point3 from, const ToolpathRecord& to, const ToolpathRecord* centre);
 
 }  // namespace fendo

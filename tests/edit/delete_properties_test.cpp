@@ -3,6 +3,7 @@
 // undo step gives back the program as it was, byte for byte.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <functional>
 #include <random>
 #include <set>
@@ -10,12 +11,14 @@
 #include <vector>
 
 #include "core/nc_reader.h"
+#include "core/post_edit.h"
 #include "core/toolpath_database.h"
 #include "edit/delete_by_angle.h"
 #include "edit/delete_by_length.h"
 #include "edit/delete_region.h"
 #include "edit/delete_selection.h"
 #include "edit/edit_checks.h"
+#include "edit/motion_records.h"
 #include "edit/path_delete.h"
 #include "edit/point_delete.h"
 #include "support/generated_program.h"
@@ -115,6 +118,46 @@ TEST(DeleteProperties, NoNewCutAndUndoGivesBackTheProgram) {
     }
   }
   for (const Delete& d : kDeletes) EXPECT_TRUE(deletedSomething.contains(d.name)) << d.name << " never deleted a cut";
+}
+
+TEST(DeleteProperties, NormalisingOnlyWhereARebuildWouldNotMakesTheSameProgram) {
+  for (unsigned seed = 1; seed <= 6; ++seed) {
+    Random random(seed);
+    ToolpathDatabase program;
+    AppendText(program, test::GeneratedProgram(seed));
+    program.safeZ = 50;
+    // Moves made rapid here and there; the program begins with a cut (every other seed) or
+    // with an emptied record before its first rapid move.
+    for (int i = 0; i < program.recordCount; ++i) {
+      if (program.IsMotion(i) && Uniform(random, 0, 1) < 0.1) program.SetKind(i, MoveKind::RapidStart);
+    }
+    program.SetKind(0, MoveKind::None);
+    if (seed % 2) program.SetKind(1, MoveKind::None);
+    const std::vector<ToolpathRecord> records = CopyRecords(program);
+    const auto run = [&](const std::function<void(ToolpathDatabase&)>& steps) {
+      ToolpathDatabase db;
+      db.safeZ = 50;
+      db.ReplaceRecords(records);
+      steps(db);
+      EXPECT_TRUE(RebuildRapids(db));
+      return CopyRecords(db);
+    };
+    const auto same = [](const std::vector<ToolpathRecord>& a, const std::vector<ToolpathRecord>& b) {
+      return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(ToolpathRecord)) == 0;
+    };
+    EXPECT_TRUE(same(run([](ToolpathDatabase& db) { NormalizeKinds(db); }),
+                     run([](ToolpathDatabase& db) { NormalizeBeforeRebuild(db); })))
+        << seed;
+    EXPECT_TRUE(same(run([](ToolpathDatabase& db) {
+                       NormalizeKinds(db);
+                       CompactRecords(db);
+                     }),
+                     run([](ToolpathDatabase& db) {
+                       NormalizeBeforeRebuild(db);
+                       if (!db.IsMotion(0)) CompactRecords(db);
+                     })))
+        << seed;
+  }
 }
 
 TEST(DeleteProperties, AResultBeyondTheRecordLimitChangesNothing) {
