@@ -67,10 +67,10 @@ TEST(DeleteByXyAngle, ValuesOutOfRangeAreRefusedAndAnEmptyProgramIsLeftAlone) {
   EXPECT_EQ(DeleteByXyAngle(empty, {}), EditOutcome::Unchanged);
 }
 
-// A flat 20 mm, a 60° wall up, a 3 mm flat, a 60° wall down and a flat 20 mm, each with a
-// feed of its own, after a vertical plunge.
+// A flat 19 mm, a 60° wall up, a 3 mm flat, a 60° wall down and a flat 20 mm, each with a
+// feed of its own, after a steep ramp into the part.
 constexpr std::string_view kWallsProgram =
-    "G00 X0 Y0 Z50\nG00 Z5\nG01 Z0 F100\nX20 F1000\nX25.7735 Z10 F500\nX28.7735 F700\n"
+    "G00 X0 Y0 Z50\nG00 Z5\nG01 X1 Z0 F100\nX20 F1000\nX25.7735 Z10 F500\nX28.7735 F700\n"
     "X34.547 Z0 F500\nX54.547 F1000\nG00 Z50\n";
 
 TEST(DeleteBySlope, LongFlatsGoAndWallsAndShortFlatsKeepTheirFeeds) {
@@ -80,15 +80,15 @@ TEST(DeleteBySlope, LongFlatsGoAndWallsAndShortFlatsKeepTheirFeeds) {
   };
   const std::vector<Case> cases = {
       {{},  // 0 … 30 degrees, runs up to 4 mm stay
-       {"0 0 5 > 0 0 0 G3 F100", "20 0 0 > 25.7735 0 10 G3 F500", "25.7735 0 10 > 28.7735 0 10 G4 F700",
+       {"0 0 5 > 1 0 0 G3 F100", "20 0 0 > 25.7735 0 10 G3 F500", "25.7735 0 10 > 28.7735 0 10 G4 F700",
         "28.7735 0 10 > 34.547 0 0 G4 F500"}},
       {{.ignoreLength = 2},  // the 3 mm flat goes too
-       {"0 0 5 > 0 0 0 G3 F100", "20 0 0 > 25.7735 0 10 G3 F500", "28.7735 0 10 > 34.547 0 0 G3 F500"}},
+       {"0 0 5 > 1 0 0 G3 F100", "20 0 0 > 25.7735 0 10 G3 F500", "28.7735 0 10 > 34.547 0 0 G3 F500"}},
       {{.minAngle = 50, .maxAngle = 70},  // the walls go, the flats stay
-       {"0 0 5 > 0 0 0 G3 F100", "0 0 0 > 20 0 0 G4 F1000", "25.7735 0 10 > 28.7735 0 10 G3 F700",
+       {"0 0 5 > 1 0 0 G3 F100", "1 0 0 > 20 0 0 G4 F1000", "25.7735 0 10 > 28.7735 0 10 G3 F700",
         "34.547 0 0 > 54.547 0 0 G3 F1000"}},
-      {{.minAngle = 90, .maxAngle = 90, .ignoreLength = 0},  // the plunge
-       {"0 0 0 > 20 0 0 G3 F1000", "20 0 0 > 25.7735 0 10 G4 F500", "25.7735 0 10 > 28.7735 0 10 G4 F700",
+      {{.minAngle = 70, .maxAngle = 90, .ignoreLength = 0},  // the ramp
+       {"1 0 0 > 20 0 0 G3 F1000", "20 0 0 > 25.7735 0 10 G4 F500", "25.7735 0 10 > 28.7735 0 10 G4 F700",
         "28.7735 0 10 > 34.547 0 0 G4 F500", "34.547 0 0 > 54.547 0 0 G4 F1000"}},
   };
   for (const Case& c : cases) {
@@ -107,8 +107,8 @@ TEST(DeleteBySlope, AFlatStretchIsLeftByARetractAndEnteredFromItsEnd) {
   db.safeZ = 50;
   EXPECT_EQ(DeleteBySlope(db, {}), EditOutcome::Changed);
   EXPECT_EQ(test::Records(db), (std::vector<std::string>{
-                                   "1 0 0 50 0", "2 0 0 50 100", "2 0 0 5 0", "3 0 0 0 100",
-                                   "1 0 0 50 100", "2 25.7735 0 50 500", "2 20 0 0 1000",  // over the flat
+                                   "1 0 0 50 0", "2 1 0 50 100", "2 0 0 5 0", "3 1 0 0 100",
+                                   "1 1 0 50 100", "2 25.7735 0 50 500", "2 20 0 0 1000",  // over the flat
                                    "3 25.7735 0 10 500", "4 28.7735 0 10 700", "4 34.547 0 0 500",
                                    "1 34.547 0 50 500"}))  // the last flat and the retract after it go
       << "the rapid moves keep the feeds of the records they were made from";
@@ -119,10 +119,10 @@ TEST(DeleteBySlope, AFlatStretchIsLeftByARetractAndEnteredFromItsEnd) {
 
 TEST(DeleteBySlope, ArcsAndTheirCentresAreKept) {
   ToolpathDatabase db;
-  AppendText(db, "G00 X0 Y0 Z50\nZ2\nG01 Z0 F500\nX20\nG03 X30 Y10 I0 J10\nG01 Y30 Z-1\nG00 Z50\n");
+  AppendText(db, "G00 X0 Y0 Z50\nZ2\nG01 X1 Z0 F500\nX20\nG03 X30 Y10 I0 J10\nG01 Y30 Z-1\nG00 Z50\n");
   db.safeZ = 50;
   EXPECT_EQ(DeleteBySlope(db, {}), EditOutcome::Changed);
-  EXPECT_EQ(CutMoves(db), (std::vector<std::string>{"0 0 2 > 0 0 0 G3 F500", "20 0 0 > 30 10 0 G6 F500"}))
+  EXPECT_EQ(CutMoves(db), (std::vector<std::string>{"0 0 2 > 1 0 0 G3 F500", "20 0 0 > 30 10 0 G6 F500"}))
       << "the flat before the arc and the nearly flat ramp after it go";
   int arc = 0;
   while (arc < db.recordCount && !IsArcKind(db.RecordAt(arc)->kind)) ++arc;
