@@ -4,13 +4,6 @@
 
 namespace fendo {
 
-std::vector<ToolpathRecord> CopyRecords(ToolpathDatabase& db) {
-  std::vector<ToolpathRecord> records;
-  records.reserve(db.recordCount);
-  db.ForEachRecord([&records](int, const ToolpathRecord& r) { records.push_back(r); });
-  return records;
-}
-
 namespace {
 
 std::unique_ptr<ToolpathDatabase> EmptyBeside(const ToolpathDatabase& db) {
@@ -21,6 +14,13 @@ std::unique_ptr<ToolpathDatabase> EmptyBeside(const ToolpathDatabase& db) {
 }
 
 }  // namespace
+
+std::vector<ToolpathRecord> CopyRecords(ToolpathDatabase& db) {
+  std::vector<ToolpathRecord> records;
+  records.reserve(db.recordCount);
+  db.ForEachRecord([&records](int, const ToolpathRecord& r) { records.push_back(r); });
+  return records;
+}
 
 std::unique_ptr<ToolpathDatabase> ScratchStore(const ToolpathDatabase& db, std::span<const ToolpathRecord> records) {
   std::unique_ptr<ToolpathDatabase> scratch = EmptyBeside(db);

@@ -42,40 +42,47 @@ int RandomCut(ToolpathDatabase& db, Random& random) {
   }
 }
 
-ViewState IsoView() { return {.scale = 1.2, .clientWidth = 200, .clientHeight = 200}; }
+// Views 200 × 200 pixels in which a generated program fills most of the window.
+ViewState TopView() {
+  ViewState view = test::TopView();
+  view.scale = 3;
+  return view;
+}
+ViewState IsoView() { return {.scale = 3, .clientWidth = 200, .clientHeight = 200}; }
 
 struct Delete {
   const char* name;
   bool joinsPoints;  // the delete says it joins the points on either side
+  bool rebuilds;     // the delete ends with the rapid rebuild
   std::function<EditOutcome(ToolpathDatabase&, Random&)> run;
 };
 
 const std::vector<Delete> kDeletes = {
-    {"xy angle", false,
+    {"xy angle", false, true,
      [](ToolpathDatabase& db, Random& r) {
        return DeleteByXyAngle(db, {.angle = Uniform(r, 0, 360), .tolerance = Uniform(r, 5, 40)});
      }},
-    {"slope", false,
+    {"slope", false, true,
      [](ToolpathDatabase& db, Random& r) {
        const double low = Uniform(r, 0, 60);
        return DeleteBySlope(db, {.minAngle = low, .maxAngle = low + Uniform(r, 0, 30), .ignoreLength = Uniform(r, 0, 8)});
      }},
-    {"slope defaults", false, [](ToolpathDatabase& db, Random&) { return DeleteBySlope(db, {}); }},
-    {"points by length", false,
+    {"slope defaults", false, true, [](ToolpathDatabase& db, Random&) { return DeleteBySlope(db, {}); }},
+    {"points by length", false, true,
      [](ToolpathDatabase& db, Random& r) { return DeletePointsByLength(db, {.length = Uniform(r, 0.5, 4)}); }},
-    {"paths by length", false,
+    {"paths by length", false, true,
      [](ToolpathDatabase& db, Random& r) { return DeletePathsByLength(db, {.length = Uniform(r, 10, 400)}); }},
-    {"window from the top", false,
-     [](ToolpathDatabase& db, Random& r) { return DeleteInWindow(db, RandomPixel(r), RandomPixel(r), test::TopView()); }},
-    {"window at an angle", false,
+    {"window from the top", false, true,
+     [](ToolpathDatabase& db, Random& r) { return DeleteInWindow(db, RandomPixel(r), RandomPixel(r), TopView()); }},
+    {"window at an angle", false, true,
      [](ToolpathDatabase& db, Random& r) { return DeleteInWindow(db, RandomPixel(r), RandomPixel(r), IsoView()); }},
-    {"polygon", false,
+    {"polygon", false, true,
      [](ToolpathDatabase& db, Random& r) {
        std::vector<ClientPoint> polygon(3 + static_cast<int>(Uniform(r, 0, 6)));
        for (ClientPoint& p : polygon) p = RandomPixel(r);
-       return DeleteInPolygon(db, polygon, test::TopView());
+       return DeleteInPolygon(db, polygon, TopView());
      }},
-    {"selected", false,
+    {"selected", false, true,
      [](ToolpathDatabase& db, Random& r) {
        for (int k = 0; k < 40; ++k) {
          const int i = RandomCut(db, r);
@@ -85,10 +92,10 @@ const std::vector<Delete> kDeletes = {
        }
        return DeleteSelected(db);
      }},
-    {"one path", false,
+    {"one path", false, false,
      [](ToolpathDatabase& db, Random& r) { return DeleteOnePath(db, PathAround(db, RandomCut(db, r)).first); }},
-    {"point", true, [](ToolpathDatabase& db, Random& r) { return DeletePoint(db, RandomCut(db, r)); }},
-    {"all", false, [](ToolpathDatabase& db, Random&) { return DeleteAll(db); }},
+    {"point", true, false, [](ToolpathDatabase& db, Random& r) { return DeletePoint(db, RandomCut(db, r)); }},
+    {"all", false, false, [](ToolpathDatabase& db, Random&) { return DeleteAll(db); }},
 };
 
 TEST(DeleteProperties, NoNewCutAndUndoGivesBackTheProgram) {
@@ -110,6 +117,14 @@ TEST(DeleteProperties, NoNewCutAndUndoGivesBackTheProgram) {
         for (const std::string& cut : cutsAfter) {
           EXPECT_TRUE(cutsBefore.contains(cut)) << d.name << ' ' << seed << ": a new cut " << cut;
         }
+      }
+      if (d.rebuilds && outcome == EditOutcome::Changed) {
+        // Rebuilt once, the rapid moves rebuild to themselves.
+        ToolpathDatabase again;
+        again.safeZ = db.safeZ;
+        again.ReplaceRecords(db);
+        EXPECT_TRUE(RebuildRapids(again));
+        EXPECT_TRUE(test::HoldsRecords(again, CopyRecords(db))) << d.name << ' ' << seed << ": not rebuilt";
       }
       if (outcome == EditOutcome::Changed) {
         EXPECT_TRUE(db.Snapshot(SnapshotMode::Undo)) << d.name;
