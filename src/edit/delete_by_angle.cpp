@@ -82,7 +82,7 @@ EditOutcome DeleteByXyAngle(ToolpathDatabase& db, const XyAngleDeleteOptions& op
   if (db.recordCount == 0) return EditOutcome::Unchanged;
   const std::unique_ptr<ToolpathDatabase> edited = ScratchCopy(db);
   if (!edited) return EditOutcome::NoRoom;
-  ForEachMove(*edited, [&](int i, const ToolpathRecord& record, Point3 from) {
+  ForEachMotionFrom(*edited, [&](int i, const ToolpathRecord& record, Point3 from) {
     if (!IsLinearFeedKind(record.kind)) return;
     const Point3 unit = VectorBetween(PositionOf(record), from).unit;
     if (std::fabs(unit.z) == 1) return;
@@ -111,7 +111,7 @@ EditOutcome DeleteBySlope(ToolpathDatabase& db, const SlopeDeleteOptions& option
     }
     run = {};
   };
-  ForEachMove(*edited, [&](int i, const ToolpathRecord& record, Point3 from) {
+  ForEachMotionFrom(*edited, [&](int i, const ToolpathRecord& record, Point3 from) {
     const SegmentResult move = VectorBetween(PositionOf(record), from);
     if (!IsLinearFeedKind(record.kind) || !InSlopeRange(options, SlopeOf(move.unit))) {
       endRun();

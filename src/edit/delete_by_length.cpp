@@ -93,7 +93,7 @@ EditOutcome DeletePointsByLength(ToolpathDatabase& db, const PointLengthDeleteOp
   // Every move after the first motion record of at least the length, and every rapid move,
   // becomes a RapidStart.
   bool first = true;
-  ForEachMove(*edited, [&](int i, const ToolpathRecord& record, Point3 from) {
+  ForEachMotionFrom(*edited, [&](int i, const ToolpathRecord& record, Point3 from) {
     if (std::exchange(first, false)) return;
     if (IsRapidKind(record.kind) || CuttingLength(from, record, edited->RecordAt(i + 1)) >= options.length) {
       edited->SetKind(i, MoveKind::RapidStart);

@@ -10,7 +10,7 @@ namespace fendo {
 // the motion record before it (its own for the first: its move has no length). The visit may
 // change the kind of record i and of the records before it.
 template <typename Visit>
-void ForEachMove(ToolpathDatabase& db, Visit visit) {
+void ForEachMotionFrom(ToolpathDatabase& db, Visit visit) {
   std::optional<Point3> previous;
   db.ForEachRecord([&](int i, const ToolpathRecord& record) {
     if (!IsMotionKind(record.kind)) return;
