@@ -91,6 +91,13 @@ void DeleteMiddlePaths(ToolpathDatabase& db) {
   }
 }
 
+EditOutcome DeleteMiddlePaths(ToolpathDatabase& db, UndoStep undo) {
+  if (db.recordCount == 0) return EditOutcome::Unchanged;
+  TakeUndoStep(db, undo);
+  DeleteMiddlePaths(db);
+  return EditOutcome::Changed;
+}
+
 void DeleteOddPaths(ToolpathDatabase& db) {
   const std::optional<int> first = db.FirstMotion();
   if (!first) return;

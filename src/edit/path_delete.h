@@ -14,6 +14,8 @@ class ToolpathDatabase;
 
 // Keeps the first path and deletes the second, the fourth, … ("중간 경로").
 void DeleteMiddlePaths(ToolpathDatabase& db);
+// The same as the command runs it, after its undo step; Unchanged for an empty work buffer.
+EditOutcome DeleteMiddlePaths(ToolpathDatabase& db, UndoStep undo);
 
 // Deletes the first path, the third, …, from the first motion record on (keeping that record
 // when it is a rapid move, the program's starting position), and keeps the second, the

@@ -76,6 +76,17 @@ TEST(PathDelete, ARapidRunOfSeveralG00BlocksIsOneGapBetweenPaths) {
       << "the second path goes with its approach, and the third is approached from above";
 }
 
+TEST(PathDelete, TheMiddlePathCommandTakesItsUndoStep) {
+  ToolpathDatabase db;
+  const std::vector<std::string> before = test::Records(StandardPaths(db, 4));
+  EXPECT_EQ(DeleteMiddlePaths(db, UndoStep::Push), EditOutcome::Changed);
+  EXPECT_EQ(Kept(db).size(), 13u);
+  EXPECT_TRUE(db.Snapshot(SnapshotMode::Undo));
+  EXPECT_EQ(test::Records(db), before);
+  ToolpathDatabase empty;
+  EXPECT_EQ(DeleteMiddlePaths(empty, UndoStep::Push), EditOutcome::Unchanged);
+}
+
 TEST(PathDelete, NothingToDeleteInAnEmptyOrSinglePathBuffer) {
   ToolpathDatabase empty;
   DeleteMiddlePaths(empty);
