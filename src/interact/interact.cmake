@@ -2,6 +2,7 @@
 # window and polygon loops, undo and redo, the arc guard and the tool simulation.
 target_sources(fendo_engine PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/arc_guard.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/delete_commands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/input_source.cpp
   ${CMAKE_CURRENT_LIST_DIR}/latched_keys.cpp
   ${CMAKE_CURRENT_LIST_DIR}/path_loop.cpp
