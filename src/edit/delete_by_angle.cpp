@@ -22,6 +22,7 @@
 #include "core/post_edit.h"
 #include "core/toolpath_database.h"
 #include "edit/motion_records.h"
+#include "edit/plunge.h"
 
 namespace fendo {
 namespace {
@@ -122,8 +123,10 @@ EditOutcome DeleteBySlope(ToolpathDatabase& db, const SlopeDeleteOptions& option
     run.length += move.length;
   });
   endRun();
-  // 3. Rebuild the rapid moves.
+  // 3. Rebuild the rapid moves; the plunges they lead to come down at rapid to their bottoms,
+  // as after every edit that leaves paths to be entered anew.
   if (!RebuildRapids(*edited)) return EditOutcome::NoRoom;
+  NormalizePlunges(*edited);
   return CommitEdit(db, *edited, undo);
 }
 
