@@ -3,6 +3,7 @@
 
 #include "cli/batch_prompts.h"
 #include "cli/batch_program.h"
+#include "output/nc_writer.h"
 #include "output/post_processor.h"
 #include "output/post_template.h"
 
@@ -73,7 +74,8 @@ int RunTemplateOutput(ToolpathDatabase& db, const TemplateRequest& request, cons
   switch (result.status) {
     case PostStatus::Written: return 0;
     case PostStatus::NoMotion:
-      streams.err << "fendo-batch: the program has no motion to write; " << options.outputPath << " was not created\n";
+      streams.err << "fendo-batch: " << options.outputPath << ": " << kNothingToWriteText
+                  << " (no motion to write); nothing was written\n";
       break;
     case PostStatus::CannotCreate:
       streams.err << "fendo-batch: " << options.outputPath << ": cannot create: " << result.reason << '\n';

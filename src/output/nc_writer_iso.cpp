@@ -27,7 +27,6 @@ namespace {
 
 constexpr double kUnseenDeviation = 0.00001; // mm of the deviation the compared points and floats may miss
 constexpr double kHalfTurn = 180;            // degrees
-constexpr double kFullTurn = 360;            // degrees
 constexpr int kIncrementOffsetDecimals = 6;  // incremental I/J/K are written with "%f"
 constexpr int kExtentDecimals = 6;
 constexpr int kTimeDecimals = 2;
@@ -89,6 +88,10 @@ class IsoWriter final : public NcDialectWriter {
     std::string line = "G90G00G17";
     AppendPosition(line, cursor.position());
     WriteNcLine(line);
+    // The line's G90 ends the increments of a layer written before; the next cut states G91
+    // again, measured from here.
+    state_.g91Active = false;
+    state_.startLine = cursor.position();
   }
 
   void WriteToolBlock(const CursorRecord& cursor) override {
@@ -161,6 +164,11 @@ class IsoWriter final : public NcDialectWriter {
 
   void WriteFooter(const CursorRecord& cursor) override {
     if (UsesSourceEnd()) {
+      // The source's end part was written for absolute positions.
+      if (options_.incremental && state_.g91Active) {
+        WriteNcLine("G90");
+        state_.g91Active = false;
+      }
       WriteSourceEnd();
       return;
     }
@@ -179,7 +187,7 @@ class IsoWriter final : public NcDialectWriter {
   }
 
  private:
-  void WriteMeasuredArc(CursorRecord& cursor, const Arc& arc, bool continued) override {
+  void WriteMeasuredArc(CursorRecord& cursor, const Arc& arc, bool continued, ArcForm form) override {
     std::string& line = NewLine();
     const std::array<std::string, 3> increments =
         options_.incremental ? RoundIncrements(cursor) : std::array<std::string, 3>{};
@@ -194,7 +202,7 @@ class IsoWriter final : public NcDialectWriter {
     const bool moved = options_.incremental ? AppendIncrements(line, increments)
                                             : AppendChangedAxes(line, cursor.position());
     AppendRadiusOrOffsets(line, arc, cursor.position(),
-                          options_.incremental ? kIncrementOffsetDecimals : format_.decimals);
+                          options_.incremental ? kIncrementOffsetDecimals : format_.decimals, form);
     if (cursor.feed != state_.lastFeed) AppendFeed(line, cursor.feed);
     WriteNcLine(line);
     if (moved) Accumulate(cursor);
@@ -211,7 +219,7 @@ class IsoWriter final : public NcDialectWriter {
   // The increments from the last written position to the cursor, rounded to what is written;
   // the cursor moves to where the rounded increments lead.
   std::array<std::string, 3> RoundIncrements(CursorRecord& cursor) {
-    const Point3 last = state_.last;
+    const Point3 last = state_.startLine.value_or(state_.last);
     std::array<double, 3> values = {cursor.x - last.x, cursor.y - last.y, cursor.z - last.z};
     std::array<std::string, 3> texts;
     FormatIncrement(values, texts, format_.decimals);
@@ -232,13 +240,13 @@ class IsoWriter final : public NcDialectWriter {
   }
 
   // `end` is the arc's end as written (incremental output has rounded it already).
-  void AppendRadiusOrOffsets(std::string& line, const Arc& arc, Point3 end, int offsetDecimals) {
+  void AppendRadiusOrOffsets(std::string& line, const Arc& arc, Point3 end, int offsetDecimals, ArcForm form) {
     const Point3 start = AsRead(arc.start);
     // R describes an arc only up to a full turn, and beyond half a turn only with its sign. An
     // arc whose rounded R would move a point of it by more than one last written digit (0.001
     // mm, or 0.0001 inch in an inch program; one near half a turn) is written by its offsets,
     // as a full circle is.
-    if (options_.ijkToR && arc.sweep < kFullTurn) {
+    if (options_.ijkToR && form == ArcForm::AsAsked) {
       // Half a last digit more: rounding never makes R shorter than half the chord.
       const double r = Length(arc.centre - arc.start) + format_.place / 2;
       std::string radius;
