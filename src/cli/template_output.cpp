@@ -49,7 +49,7 @@ bool ApplyTemplateValues(std::string_view text, PostOutputOptions& options, Laye
 int RunTemplateOutput(ToolpathDatabase& db, const TemplateRequest& request, const BatchStreams& streams) {
   PostTemplate postTemplate;
   const std::string& templatePath = request.templatePath;
-  if (const FileStatus loaded = postTemplate.LoadTemplate(templatePath); !loaded) {
+  if (const FileStatus loaded = postTemplate.LoadTemplate(templatePath, MissingTemplate::Fail); !loaded) {
     streams.err << "fendo-batch: " << templatePath << ": " << loaded.reason << '\n';
     return 1;
   }
@@ -76,6 +76,9 @@ int RunTemplateOutput(ToolpathDatabase& db, const TemplateRequest& request, cons
     case PostStatus::NoMotion:
       streams.err << "fendo-batch: " << options.outputPath << ": " << kNothingToWriteText
                   << " (no motion to write); nothing was written\n";
+      break;
+    case PostStatus::NoMotionBlock:
+      streams.err << "fendo-batch: " << templatePath << ": " << result.reason << "; nothing was written\n";
       break;
     case PostStatus::CannotCreate:
       streams.err << "fendo-batch: " << options.outputPath << ": cannot create: " << result.reason << '\n';

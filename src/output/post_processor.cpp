@@ -31,6 +31,8 @@ namespace {
 constexpr double kStartPrevious = 999.0;  // mm, the "previous" position of [Start]
 constexpr std::string_view kDefaultTemplateName = "default.ppr";
 constexpr std::string_view kNoMotion = "the work layer has no motion record";
+constexpr std::string_view kNoMotionBlock =
+    "the template writes no motion block: none of its cut, rapid and arc sections has an X, Y or Z";
 
 // The section of each straight move.
 constexpr std::array<std::pair<MoveKind, TemplateSectionId>, 4> kLineSections = {{
@@ -131,6 +133,7 @@ PostResult RunPostProcessor(ToolpathDatabase& db, const PostTemplate& postTempla
   // Without a motion record [Start] would have no position to move to.
   const std::optional<int> first = db.FirstMotion();
   if (!first) return {PostStatus::NoMotion, std::string(kNoMotion)};
+  if (!postTemplate.WritesMotion()) return {PostStatus::NoMotionBlock, std::string(kNoMotionBlock)};
 
   // 4. Bind the run's values; the work layer now names the output file.
   LayerSlot& workLayer = db.layers[db.layers.workLayer];

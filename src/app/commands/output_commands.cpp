@@ -225,6 +225,11 @@ void RunPostProcessor(CFendoView& view) {
     ShowNothingToWrite(view);
     return;
   }
+  if (result.status == PostStatus::NoMotionBlock) {
+    QMessageBox::information(&view, Utf8(kErrorCaption),
+                             QStringLiteral("템플릿에 이송 블록이 없어 출력하지 않았습니다.\n%1").arg(Utf8(result.reason)));
+    return;
+  }
   ShowWorkLayerFile(view);
   if (!Written(view, result.status != PostStatus::CannotCreate, result.status != PostStatus::WriteFailed,
                result.reason)) {
