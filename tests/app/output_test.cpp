@@ -72,6 +72,7 @@ class OutputTest : public QObject {
   void commentEditorKeepsTheCommentsEncoding();
   void layerOutputParsesTheListAndWritesTheLayers();
   void postProcessorWritesAnEditedSectionAndAsksItsValue();
+  void postProcessorRefusesABrokenTemplateWithItsLine();
 
  private:
   QString Temp(const char* name) const { return fixture_->HomeFile(name); }
@@ -375,6 +376,32 @@ void OutputTest::postProcessorWritesAnEditedSectionAndAsksItsValue() {
   ToolpathDatabase& db = view_->database();
   QCOMPARE(db.layers[db.layers.workLayer].fileName, PathBytes(out));
   QCOMPARE(view_->document().title, QDir::toNativeSeparators(out));
+}
+
+// default.ppr without the [End] of its section is not used: the message names the line, and
+// the dialog opens with the built-in template.
+void OutputTest::postProcessorRefusesABrokenTemplateWithItsLine() {
+  fixture_->app().settings().postDir = fixture_->home().path().string();
+  {
+    QFile broken(Temp("default.ppr"));
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write("[Cut]\r\nN$NX$X\r\n");
+  }
+  QString refusal;
+  bool dialogShown = false;
+  AnswerFileDialog(Temp("post.nc"), [&](QWidget& message) {
+    refusal = qobject_cast<QMessageBox*>(&message)->text();
+    AnswerNextDialog([&dialogShown](QWidget& dialog) {
+      dialogShown = dialog.windowTitle() == QStringLiteral("NC DATA 출력");
+      qobject_cast<QDialog*>(&dialog)->reject();
+    });
+    qobject_cast<QDialog*>(&message)->accept();
+  });
+  fixture_->frame().RunCommand(CommandId::PostProcess);
+  QVERIFY2(refusal.contains(QStringLiteral("line 1: [Cut] has no [End] before the end of the file")),
+           qPrintable(refusal));
+  QVERIFY(dialogShown);
+  QVERIFY(!QFile::exists(Temp("post.nc")));
 }
 
 }  // namespace fendo
