@@ -72,7 +72,14 @@ int RunTemplateOutput(ToolpathDatabase& db, const TemplateRequest& request, cons
   BatchPrompts prompts(streams.err, request.goOn);
   const PostResult result = RunPostProcessor(db, postTemplate, options, prompts);
   switch (result.status) {
-    case PostStatus::Written: return 0;
+    case PostStatus::Written:
+      if (result.arcsAsLines > 0) {
+        streams.err << "fendo-batch: " << options.outputPath << ": arcs a control would refuse as they were: "
+                    << result.arcsAsLines
+                    << " written as straight feeds to their end points (no radius, or the end off the start's "
+                       "circle)\n";
+      }
+      return 0;
     case PostStatus::NoMotion:
       streams.err << "fendo-batch: " << options.outputPath << ": " << kNothingToWriteText
                   << " (no motion to write); nothing was written\n";

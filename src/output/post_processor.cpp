@@ -18,8 +18,11 @@
 #include <string>
 #include <utility>
 
+#include "core/arc_centre_mode.h"
+#include "core/arc_rule.h"
 #include "core/layer_table.h"
 #include "core/toolpath_database.h"
+#include "output/arc_form.h"
 #include "output/output_file.h"
 #include "output/post_template.h"
 #include "output/template_expansion.h"
@@ -29,6 +32,9 @@ namespace fendo {
 namespace {
 
 constexpr double kStartPrevious = 999.0;  // mm, the "previous" position of [Start]
+// Templates write lengths with three decimals; radii further apart than the reader allows make
+// no arc.
+constexpr ArcFormPrecision kTemplatePrecision{.place = 0.001, .endTolerance = ArcCentreCheck::kRadiusTolerance};
 constexpr std::string_view kDefaultTemplateName = "default.ppr";
 constexpr std::string_view kNoMotion = "the work layer has no motion record";
 constexpr std::string_view kNoMotionBlock =
@@ -180,6 +186,19 @@ PostResult RunPostProcessor(ToolpathDatabase& db, const PostTemplate& postTempla
       // Without its centre the arc cannot be written; the values stay those of the last line
       // written, so the next line still carries every axis that moved.
       ++result.skippedArcs;
+      continue;
+    }
+    // An arc a control would refuse (no radius, its end off the start's circle) goes out as the
+    // straight cut to its end point: no arc section of a template states it.
+    const Arc arc = MeasureArc({previous.x, previous.y, previous.z}, PositionOf(record), PositionOf(*centre),
+                               record.kind, PlaneOfCentreKind(centre->kind));
+    if (ChooseArcForm(arc, false, kTemplatePrecision) == ArcForm::AsLine) {
+      ++result.arcsAsLines;
+      ToolpathRecord line = record;
+      line.kind = IsLinearFeedKind(previous.kind) ? MoveKind::Feed : MoveKind::FeedStart;
+      TakeRecord(current, line);
+      writer.Write(*LineSection(line.kind), current, previous);
+      TakeRecord(previous, line);
       continue;
     }
     const bool continued = previous.kind == record.kind && previous.plane == centre->kind;

@@ -41,6 +41,7 @@ struct PostResult {
   PostStatus status = PostStatus::Written;
   std::string reason;   // why it failed: the system's words for CannotCreate and WriteFailed
   int skippedArcs = 0;  // arcs without their centre record, which could not be written
+  int arcsAsLines = 0;  // arcs a control would refuse, written as straight cuts to their ends
 
   bool ok() const { return status == PostStatus::Written; }
 };

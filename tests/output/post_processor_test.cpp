@@ -93,8 +93,9 @@ TEST_F(PostProcessorTest, ArcsChooseTheirSectionByPlaneDirectionAndRun) {
   int d = 0;
   for (MoveKind plane : {MoveKind::CentreXY, MoveKind::CentreZX, MoveKind::CentreYZ}) {
     for (int k = 0; k < 4; ++k, d = (d + 1) % directions.size()) {
-      records.push_back(Rec(directions[d], 1, 2, 3, 100));
-      records.push_back(Rec(plane, 1, 0, 0));
+      // Full turns about (1, 1, 1): a circle in every plane.
+      records.push_back(Rec(directions[d], 0, 0, 0, 100));
+      records.push_back(Rec(plane, 1, 1, 1));
     }
   }
   // A straight cut ends the run; an arc without its centre record is not written.
@@ -331,6 +332,20 @@ TEST(PostTemplate, FilesTheWriterCannotTakeAreRefusedWithTheirLine) {
     EXPECT_EQ(status.reason.substr(0, status.reason.find(" (")), c.reason) << c.text;
     EXPECT_EQ(SectionLines(t, Id::Cut), Lines{"MINE\r\n"}) << c.text;
   }
+}
+
+// An arc a control would refuse goes out through the straight cut's section, and is counted;
+// after an arc the cut is a new one (G01), after a cut a continued one.
+TEST_F(PostProcessorTest, ArcsAControlWouldRefuseAreWrittenAsCuts) {
+  ToolpathDatabase db;
+  Fill(db, {Rec(MoveKind::RapidStart, 0, 0, 5), Rec(MoveKind::FeedStart, 0, 0, 0, 100),
+            Rec(MoveKind::ArcCw, 4, 0, 0, 100), Rec(MoveKind::CentreXY, 0, 0, 0),     // no radius
+            Rec(MoveKind::ArcCcw, 10, 0, 0, 100), Rec(MoveKind::CentreXY, 3, 0, 0),   // radius 3, then 3: sound
+            Rec(MoveKind::ArcCcw, 20, 0, 0, 100), Rec(MoveKind::CentreXY, 3, 0, 0)}); // radius 3, then 7
+  const PostResult result = RunPostProcessor(db, PostTemplate{}, options_, prompts_);
+  EXPECT_EQ(result.arcsAsLines, 2);
+  const std::string program = Bytes(options_.outputPath);
+  EXPECT_NE(program.find("N5X4.000\nN6G17G03X10.000I3.000J0.000\nN7G01X20.000\n"), std::string::npos) << program;
 }
 
 // A template whose cut, rapid and arc sections write no axis makes a program that does not

@@ -112,14 +112,14 @@ bool Written(CFendoView& view, const WriteResult& result) {
 
 // Tells the user of the arcs written otherwise than they were held, because a control would
 // refuse them as they were.
-void ShowRefusedArcs(CFendoView& view, const WriteResult& result) {
-  if (result.arcsAsLines == 0 && result.arcsByOffsets == 0) return;
+void ShowRefusedArcs(CFendoView& view, int asLines, int byOffsets) {
+  if (asLines == 0 && byOffsets == 0) return;
   QMessageBox::information(&view, QStringLiteral(" Message"),
                            QStringLiteral("컨트롤러가 거부할 원호를 바꾸어 출력했습니다.\n"
                                           "직선 이송으로: %1개 (반경이 없거나 끝점이 원 위에 없는 원호)\n"
                                           "I J K로: %2개 (R로 나타낼 수 없는 원과 반원)")
-                               .arg(result.arcsAsLines)
-                               .arg(result.arcsByOffsets));
+                               .arg(asLines)
+                               .arg(byOffsets));
 }
 
 }  // namespace
@@ -151,7 +151,7 @@ void SaveNcData(CFendoView& view) {
   }
   ShowWorkLayerFile(view);
   if (!Written(view, result)) return;
-  ShowRefusedArcs(view, result);
+  ShowRefusedArcs(view, result.arcsAsLines, result.arcsByOffsets);
   if (options.openEditor) StartEditor(view, PathText(options.outputPath));
 }
 
@@ -182,7 +182,7 @@ void SaveLayerNcData(CFendoView& view) {
     MessageBoxPrompts prompts(&view);
     result = WriteLayerNcProgram(db, choice.layers, options, prompts, &progress);
   }
-  if (Written(view, result)) ShowRefusedArcs(view, result);
+  if (Written(view, result)) ShowRefusedArcs(view, result.arcsAsLines, result.arcsByOffsets);
 }
 
 void RunPostProcessor(CFendoView& view) {
@@ -235,6 +235,7 @@ void RunPostProcessor(CFendoView& view) {
                result.reason)) {
     return;
   }
+  ShowRefusedArcs(view, result.arcsAsLines, 0);
   // An arc whose centre record is missing has no section to be written by: the program lacks it.
   if (result.skippedArcs > 0) {
     QMessageBox::warning(&view, Utf8(kErrorCaption),
