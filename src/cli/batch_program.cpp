@@ -62,6 +62,21 @@ void ReportLoadFailure(const std::string& file, const LoadResult& result, std::o
   err << '\n';
 }
 
+// Says how many arcs were not written as they were held because a control would refuse them.
+void ReportRefusedArcs(const WriteResult& result, const std::string& path, std::ostream& err) {
+  if (result.arcsAsLines == 0 && result.arcsByOffsets == 0) return;
+  err << "fendo-batch: " << path << ": arcs a control would refuse as they were:";
+  if (result.arcsAsLines > 0) {
+    err << ' ' << result.arcsAsLines
+        << " written as straight feeds to their end points (no radius, or the end off the start's circle)";
+  }
+  if (result.arcsAsLines > 0 && result.arcsByOffsets > 0) err << ',';
+  if (result.arcsByOffsets > 0) {
+    err << ' ' << result.arcsByOffsets << " written by I J K (full and half turns, which R cannot name)";
+  }
+  err << '\n';
+}
+
 }  // namespace
 
 const OptionGroup& ReaderOptionGroup() {
@@ -75,6 +90,9 @@ const OptionGroup& ReaderOptionGroup() {
 }
 
 int ReportWriteResult(const WriteResult& result, const std::string& path, std::ostream& err) {
+  if (result.status == WriteStatus::Written || result.status == WriteStatus::Stopped) {
+    ReportRefusedArcs(result, path, err);
+  }
   switch (result.status) {
     case WriteStatus::Written: return 0;
     case WriteStatus::CannotCreate:
@@ -86,6 +104,9 @@ int ReportWriteResult(const WriteResult& result, const std::string& path, std::o
     case WriteStatus::MixedUnits:
       err << "fendo-batch: " << path << ": the layers are in different units (" << result.reason
           << "); nothing was written\n";
+      break;
+    case WriteStatus::NoMotion:
+      err << "fendo-batch: " << path << ": " << result.reason << " (no motion to write); nothing was written\n";
       break;
     case WriteStatus::Stopped:
       err << "fendo-batch: " << path << ": stopped at a diagonal rapid move; the part written so far is kept "

@@ -3,6 +3,7 @@
 
 #include "cli/batch_prompts.h"
 #include "cli/batch_program.h"
+#include "output/nc_writer.h"
 #include "output/post_processor.h"
 #include "output/post_template.h"
 
@@ -48,7 +49,7 @@ bool ApplyTemplateValues(std::string_view text, PostOutputOptions& options, Laye
 int RunTemplateOutput(ToolpathDatabase& db, const TemplateRequest& request, const BatchStreams& streams) {
   PostTemplate postTemplate;
   const std::string& templatePath = request.templatePath;
-  if (const FileStatus loaded = postTemplate.LoadTemplate(templatePath); !loaded) {
+  if (const FileStatus loaded = postTemplate.LoadTemplate(templatePath, MissingTemplate::Fail); !loaded) {
     streams.err << "fendo-batch: " << templatePath << ": " << loaded.reason << '\n';
     return 1;
   }
@@ -71,9 +72,20 @@ int RunTemplateOutput(ToolpathDatabase& db, const TemplateRequest& request, cons
   BatchPrompts prompts(streams.err, request.goOn);
   const PostResult result = RunPostProcessor(db, postTemplate, options, prompts);
   switch (result.status) {
-    case PostStatus::Written: return 0;
+    case PostStatus::Written:
+      if (result.arcsAsLines > 0) {
+        streams.err << "fendo-batch: " << options.outputPath << ": arcs a control would refuse as they were: "
+                    << result.arcsAsLines
+                    << " written as straight feeds to their end points (no radius, or the end off the start's "
+                       "circle)\n";
+      }
+      return 0;
     case PostStatus::NoMotion:
-      streams.err << "fendo-batch: the program has no motion to write; " << options.outputPath << " was not created\n";
+      streams.err << "fendo-batch: " << options.outputPath << ": " << kNothingToWriteText
+                  << " (no motion to write); nothing was written\n";
+      break;
+    case PostStatus::NoMotionBlock:
+      streams.err << "fendo-batch: " << templatePath << ": " << result.reason << "; nothing was written\n";
       break;
     case PostStatus::CannotCreate:
       streams.err << "fendo-batch: " << options.outputPath << ": cannot create: " << result.reason << '\n';

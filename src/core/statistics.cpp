@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/arc_rule.h"
 #include "core/toolpath_database.h"
 
 namespace fendo {
@@ -19,12 +20,23 @@ void Extents::Widen(Point3 p) {
 
 // Each move is measured from the motion record visited before it; a move that starts a run
 // (FeedStart, RapidStart) is measured from the motion record before it and also widens its
-// extents by that point, where the run begins.
-void ComputeStatistics(ToolpathDatabase& db) {
+// extents by that point, where the run begins. An arc counts its length along the arc (a helix
+// with its rise) and the time that takes at its feed; its end points stay out of the extents.
+ToolpathStatistics MeasureStatistics(ToolpathDatabase& db) {
   ToolpathStatistics s;
   const ToolpathRecord* first = db.RecordAt(0);
   Point3 previous = first ? PositionOf(*first) : Point3{};
   db.ForEachRecord([&](int i, const ToolpathRecord& move) {
+    if (IsArcKind(move.kind)) {
+      const ToolpathRecord* centre = db.RecordAt(i + 1);
+      const Point3 offset = centre ? PositionOf(*centre) : Point3{};
+      const ArcPlane plane = centre ? PlaneOfCentreKind(centre->kind) : ArcPlane::XY;
+      const double length = MeasureArc(previous, PositionOf(move), offset, move.kind, plane).length;
+      s.feedLength += length;
+      if (move.feed > 0) s.cuttingTime += length / move.feed;
+      previous = PositionOf(move);
+      return;
+    }
     const bool linear = IsLinearFeedKind(move.kind);
     if (!linear && !IsRapidKind(move.kind)) return;
     const Point3 point = PositionOf(move);
@@ -46,8 +58,12 @@ void ComputeStatistics(ToolpathDatabase& db) {
     }
     previous = point;
   });
-  db.statistics = s;
-  db.boundingBox = s.feedExtents;
+  return s;
+}
+
+void ComputeStatistics(ToolpathDatabase& db) {
+  db.statistics = MeasureStatistics(db);
+  db.boundingBox = db.statistics.feedExtents;
 }
 
 void BoundingBox(ToolpathDatabase& db) {

@@ -18,17 +18,21 @@ struct Extents {
   bool empty() const { return min.x > max.x; }
 };
 
-// The statistics block: what the toolpath information shows and the writer prints.
+// The statistics block: what the toolpath information shows and the writer prints. The
+// lengths and the time count arcs along their length, so that the information, the file
+// information of fendo-batch and the optimizer's estimate agree on a program of arcs.
 struct ToolpathStatistics {
   int highestFeed = 0;       // mm/min, over linear feed moves
-  double feedLength = 0;     // mm, linear feed moves
+  double feedLength = 0;     // mm, cutting moves: linear feed moves and arcs
   double rapidLength = 0;    // mm
-  double cuttingTime = 0;    // min, sum of length / feed over linear feed moves
+  double cuttingTime = 0;    // min, sum of length / feed over the cutting moves
   Extents feedExtents;       // linear feed moves and the points they start from
   Extents rapidExtents;      // rapid moves and the points they start from
 };
 
-// Fills db.statistics and sets db.boundingBox to the feed extents. Arcs are not counted.
+// The statistics of the work buffer.
+ToolpathStatistics MeasureStatistics(ToolpathDatabase& db);
+// Fills db.statistics and sets db.boundingBox to the feed extents.
 void ComputeStatistics(ToolpathDatabase& db);
 // The box of the linear feed moves and of the rapid end points that lead into paths (not
 // across a straight plunge), into db.boundingBox.

@@ -38,8 +38,8 @@
 #include <string>
 #include <utility>
 
-#include "core/arc_rule.h"
 #include "core/post_edit.h"
+#include "core/statistics.h"
 #include "core/toolpath_database.h"
 #include "feed/machine_condition_ranges.h"
 #include "feed/optimizer_passes.h"
@@ -127,19 +127,7 @@ void SmoothAccelerations(ToolpathDatabase& db, double radius) {
   }
 }
 
-double CuttingMinutes(ToolpathDatabase& db) {
-  double minutes = 0;
-  for (int i = 0; i < db.recordCount; ++i) {
-    const ToolpathRecord* r = db.RecordAt(i);
-    if (!r || !IsCuttingKind(r->kind) || r->feed <= 0) continue;
-    const std::optional<int> p = db.HasPrevMotion(i);
-    if (!p) continue;
-    const double length = IsArcKind(r->kind) ? ArcGeometry(db, i).length
-                                             : Length(PositionOf(*r) - PositionOf(*db.RecordAt(*p)));
-    minutes += length / r->feed;
-  }
-  return minutes;
-}
+double CuttingMinutes(ToolpathDatabase& db) { return MeasureStatistics(db).cuttingTime; }
 
 OptimizerResult OptimizeFeeds(ToolpathDatabase& db, const MachineCondition& machine, OptimizerSlot& slot,
                               const MasterModel* master, Progress* progress) {

@@ -54,7 +54,7 @@ OptimizerResult OptimizeFeeds(ToolpathDatabase& db, const MachineCondition& mach
                               const MasterModel* master, Progress* progress = nullptr);
 
 // The estimated cutting time in minutes: every cutting move, arcs along their length, at its
-// feed (moves without a feed left out).
+// feed (moves without a feed left out), as the toolpath information shows it.
 double CuttingMinutes(ToolpathDatabase& db);
 
 }  // namespace fendo

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/arc_centre_mode.h"
 #include "core/user_prompts.h"
 
 namespace fendo {
@@ -26,7 +27,20 @@ NcDialectWriter::NcDialectWriter(const NcOutputOptions& options, OutputFile& fil
       numbers_(numbers) {}
 
 void NcDialectWriter::WriteArc(CursorRecord& cursor, Point3 offsets, ArcPlane plane, bool continued) {
-  WriteMeasuredArc(cursor, MeasureArc(state_.last, cursor.position(), offsets, cursor.kind, plane), continued);
+  const Arc arc = MeasureArc(state_.last, cursor.position(), offsets, cursor.kind, plane);
+  const ArcFormPrecision precision{.place = format_.place,
+                                   .endTolerance = ArcCentreCheck::kRadiusTolerance / format_.millimetres};
+  const ArcForm form = ChooseArcForm(arc, options_.ijkToR && !options_.heidenhain, precision);
+  if (form == ArcForm::AsLine) {
+    ++result_.arcsAsLines;
+    // G01 goes with it unless a straight cut is in force.
+    const bool starting = !IsLinearFeedKind(state_.lastKind);
+    cursor.kind = starting ? MoveKind::FeedStart : MoveKind::Feed;
+    WriteLinear(cursor, starting);
+    return;
+  }
+  if (form == ArcForm::ByOffsets) ++result_.arcsByOffsets;
+  WriteMeasuredArc(cursor, arc, continued, form);
   state_.lastPlane = plane;
 }
 

@@ -9,6 +9,7 @@
 #include "core/output_file.h"
 #include "core/statistics.h"
 #include "core/toolpath_record.h"
+#include "output/arc_form.h"
 #include "output/nc_output_options.h"
 #include "output/nc_writer.h"
 #include "output/nc_writer_state.h"
@@ -56,7 +57,9 @@ class NcDialectWriter {
   // A FeedStart (starting) or Feed record.
   virtual void WriteLinear(CursorRecord& cursor, bool starting) = 0;
   // An arc end record with its centre offsets; `continued` when it follows an arc of the same
-  // direction and plane (G02/G03 and the plane word are modal then).
+  // direction and plane (G02/G03 and the plane word are modal then). An arc a control would
+  // refuse is written as ChooseArcForm says and counted; one written as a straight feed leaves
+  // the cursor a Feed (or FeedStart) record.
   void WriteArc(CursorRecord& cursor, Point3 offsets, ArcPlane plane, bool continued);
   // The end of the program; `cursor` is the last motion record written.
   virtual void WriteFooter(const CursorRecord& cursor) = 0;
@@ -88,6 +91,7 @@ class NcDialectWriter {
     state_.last = cursor.position();
     state_.positioned = true;
     state_.lastKind = cursor.kind;
+    state_.startLine.reset();
   }
 
  protected:
@@ -99,8 +103,9 @@ class NcDialectWriter {
 
   NcDialectWriter(const NcOutputOptions& options, OutputFile& file, UserPrompts& prompts, LineNumbers numbers);
 
-  // An arc measured from the last written position, in the dialect's words.
-  virtual void WriteMeasuredArc(CursorRecord& cursor, const Arc& arc, bool continued) = 0;
+  // An arc measured from the last written position, in the dialect's words; by its centre
+  // offsets when `form` says so.
+  virtual void WriteMeasuredArc(CursorRecord& cursor, const Arc& arc, bool continued, ArcForm form) = 0;
 
   // One line of the program, numbered as the dialect numbers its lines (1 … 10000, then 1 again).
   void WriteNcLine(std::string_view text);

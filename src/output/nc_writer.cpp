@@ -38,13 +38,13 @@ std::unique_ptr<NcDialectWriter> MakeDialectWriter(const NcOutputOptions& option
   return MakeIsoWriter(options, file, prompts);
 }
 
-// The first motion record of `count` records, or a zero record when there is none.
+// The first motion record of `count` records, if there is one.
 template <typename RecordAt>
-CursorRecord FirstMotion(int count, RecordAt at) {
+std::optional<CursorRecord> FirstMotion(int count, RecordAt at) {
   for (int i = 0; i < count; ++i) {
     if (IsMotionKind(at(i).kind)) return ToCursor(at(i));
   }
-  return {};
+  return std::nullopt;
 }
 
 // Writes records 0 … count−1 (`at(i)` gives record i) and leaves in `last` the last motion
@@ -114,6 +114,9 @@ std::optional<std::string> MixedUnits(const LayerTable& layerTable, const std::v
   return std::nullopt;
 }
 
+// A program without motion: its start line would invent a rapid move to X0 Y0 Z0.
+WriteResult NothingToWrite() { return {.status = WriteStatus::NoMotion, .reason = std::string(kNothingToWriteText)}; }
+
 WriteResult CannotCreate(const OutputFile& file) {
   WriteResult result;
   result.status = WriteStatus::CannotCreate;
@@ -125,6 +128,9 @@ WriteResult CannotCreate(const OutputFile& file) {
 
 WriteResult WriteNcProgram(ToolpathDatabase& db, const NcOutputOptions& options, UserPrompts& prompts,
                            Progress* progress) {
+  const auto at = [&db](int i) { return *db.RecordAt(i); };
+  const std::optional<CursorRecord> first = FirstMotion(db.recordCount, at);
+  if (!first) return NothingToWrite();
   LayerSlot& layer = db.layers[db.layers.workLayer];
   layer.layerName = options.outputPath;
   db.options.heidenhainOutChk = options.heidenhain;
@@ -137,15 +143,13 @@ WriteResult WriteNcProgram(ToolpathDatabase& db, const NcOutputOptions& options,
     ComputeStatistics(db);
     writer.SetExtents(db.statistics.feedExtents);
   }
-  const auto at = [&db](int i) { return *db.RecordAt(i); };
-  const CursorRecord first = FirstMotion(db.recordCount, at);
   writer.WriteHeader();
   writer.WriteComment();
-  writer.WriteStartPosition(first);
-  writer.WriteToolBlock(first);
+  writer.WriteStartPosition(*first);
+  writer.WriteToolBlock(*first);
   writer.ResetPosition(kNcFeedAfterRapid);
   writer.ResetRun();
-  CursorRecord last = first;
+  CursorRecord last = *first;
   WriteProgress written(progress, db.recordCount);
   const bool completed = WriteRecords(writer, db.recordCount, at, false, last, written);
   if (completed) writer.WriteFooter(last);
@@ -154,17 +158,11 @@ WriteResult WriteNcProgram(ToolpathDatabase& db, const NcOutputOptions& options,
 
 WriteResult WriteLayerNcProgram(ToolpathDatabase& db, const std::vector<int>& layers, const NcOutputOptions& options,
                                 UserPrompts& prompts, Progress* progress) {
-  if (layers.empty()) return {};
+  if (layers.empty()) return NothingToWrite();
   if (std::optional<std::string> mixed = MixedUnits(db.layers, layers)) {
     return {.status = WriteStatus::MixedUnits, .reason = std::move(*mixed)};
   }
-  NcOutputOptions program = options;
-  program.unit = db.layers[layers.front()].unit.stated;
   db.SaveToLayer(db.layers.workLayer);
-  OutputFile file(options.outputPath);
-  if (!file.ok()) return CannotCreate(file);
-  const std::unique_ptr<NcDialectWriter> dialect = MakeDialectWriter(program, db.chordTolerance, file, prompts);
-  NcDialectWriter& writer = *dialect;
 
   // A slot's records as the work buffer would give them: out-of-range ones as None records.
   const auto slotRecords = [&db](int slot) {
@@ -177,15 +175,33 @@ WriteResult WriteLayerNcProgram(ToolpathDatabase& db, const std::vector<int>& la
   const auto firstMotionOf = [&](int slot) {
     return FirstMotion(db.layers[slot].pointCount(), slotRecords(slot));
   };
+  // A layer without motion adds nothing: its start line would be a rapid move to X0 Y0 Z0.
+  std::optional<CursorRecord> programStart;
+  for (int slot : layers) {
+    programStart = firstMotionOf(slot);
+    if (programStart) break;
+  }
+  if (!programStart) return NothingToWrite();
+
+  NcOutputOptions program = options;
+  program.unit = db.layers[layers.front()].unit.stated;
+  OutputFile file(options.outputPath);
+  if (!file.ok()) return CannotCreate(file);
+  const std::unique_ptr<NcDialectWriter> dialect = MakeDialectWriter(program, db.chordTolerance, file, prompts);
+  NcDialectWriter& writer = *dialect;
 
   std::int64_t total = 0;
-  for (int slot : layers) total += db.layers[slot].pointCount();
+  for (int slot : layers) {
+    if (firstMotionOf(slot)) total += db.layers[slot].pointCount();
+  }
   WriteProgress written(progress, total);
 
   writer.WriteHeader();
   writer.ResetPosition(0);
-  CursorRecord last = firstMotionOf(layers.front());
+  CursorRecord last = *programStart;
   for (int slot : layers) {
+    const std::optional<CursorRecord> first = firstMotionOf(slot);
+    if (!first) continue;
     const LayerSlot& layer = db.layers[slot];
     NcOutputOptions& run = writer.options();
     run.comment = layer.comment;
@@ -193,10 +209,9 @@ WriteResult WriteLayerNcProgram(ToolpathDatabase& db, const std::vector<int>& la
     run.toolNumber = layer.toolNumber;
     run.lengthOffset = layer.lengthOffset;
     if (layer.spindle != 0) run.spindleSpeed = layer.spindle;
-    const CursorRecord first = firstMotionOf(slot);
     writer.WriteComment();
-    writer.WriteStartPosition(first);
-    writer.WriteToolBlock(first);
+    writer.WriteStartPosition(*first);
+    writer.WriteToolBlock(*first);
     writer.ResetRun();
     if (!WriteRecords(writer, layer.pointCount(), slotRecords(slot), true, last, written)) {
       return Finish(writer, file, false);

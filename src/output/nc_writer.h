@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/file_status.h"
@@ -19,7 +20,11 @@ enum class WriteStatus {
   Stopped,       // the user stopped at the diagonal-rapid question: the part written is kept
   WriteFailed,   // writing or closing failed (a full disk): the file there was is kept
   MixedUnits,    // layers of different units cannot make one program: nothing was written
+  NoMotion,      // nothing to write: no motion record (or no layer listed); no file was created
 };
+
+// What the user is told when a program has no motion to write.
+inline constexpr std::string_view kNothingToWriteText = "출력할 공구경로가 없습니다.";
 
 struct WriteResult {
   WriteStatus status = WriteStatus::Written;
@@ -27,6 +32,11 @@ struct WriteResult {
   double cuttingTime = 0;    // min, the writer's estimate: feed moves at their feed, rapids at 5000 mm/min
   double feedLength = 0;     // written as cutting moves, in the program's unit (mm unless inch)
   double rapidLength = 0;    // written as rapid moves, likewise
+  // Arcs a control would refuse as they were held: written as straight feeds to their end
+  // points (no radius, or start and end off one circle), or by I/J/K although R was asked
+  // for (full and half turns, which R cannot name).
+  int arcsAsLines = 0;
+  int arcsByOffsets = 0;
 
   bool ok() const { return status == WriteStatus::Written; }
 };
@@ -34,8 +44,9 @@ struct WriteResult {
 // Writes the work layer as one NC program in the fixed ISO or Heidenhain form. The work
 // layer's name becomes the output path and the database's Heidenhain output option follows
 // options.heidenhain, as after the save command. A file that cannot be created is reported
-// with the reason; the caller shows "화일을 열수 없습니다.\n". The records written are reported
-// to `progress` when one is given.
+// with the reason; the caller shows "화일을 열수 없습니다.\n". A work layer without a motion
+// record is no program: it is refused with NoMotion before anything changes (the caller shows
+// kNothingToWriteText). The records written are reported to `progress` when one is given.
 WriteResult WriteNcProgram(ToolpathDatabase& db, const NcOutputOptions& options, UserPrompts& prompts,
                            Progress* progress = nullptr);
 
@@ -44,8 +55,9 @@ WriteResult WriteNcProgram(ToolpathDatabase& db, const NcOutputOptions& options,
 // from their slots; the work buffer is not touched (the work layer is saved to its slot first).
 // The program is in the unit of the first layer written; layers in another unit (a layer that
 // states none counts as millimetres) refuse the run with MixedUnits, before the file is created.
-// An empty list writes nothing, not even a file. The records written, of all the listed
-// layers, are reported to `progress` when one is given.
+// An empty list, or layers without a motion record, is refused with NoMotion before the file
+// is created. The records written, of all the listed layers, are reported to `progress` when
+// one is given.
 WriteResult WriteLayerNcProgram(ToolpathDatabase& db, const std::vector<int>& layers, const NcOutputOptions& options,
                                 UserPrompts& prompts, Progress* progress = nullptr);
 

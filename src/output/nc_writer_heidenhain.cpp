@@ -118,7 +118,8 @@ class HeidenhainWriter final : public NcDialectWriter {
   // The program's unit closes BEGIN PGM and END PGM; a program that states none is in mm.
   const char* UnitWord() const { return options_.unit == LengthUnit::Inch ? " INCH" : " MM"; }
 
-  void WriteMeasuredArc(CursorRecord& cursor, const Arc& arc, bool continued) override {
+  // The pole names every arc it is given: `form` asks nothing more of it.
+  void WriteMeasuredArc(CursorRecord& cursor, const Arc& arc, bool continued, ArcForm) override {
     const bool feedChanged = cursor.feed != state_.lastFeed;
     state_.lastFeed = cursor.feed;
     if (arc.plane != ArcPlane::XY) {

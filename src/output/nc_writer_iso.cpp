@@ -27,7 +27,6 @@ namespace {
 
 constexpr double kUnseenDeviation = 0.00001; // mm of the deviation the compared points and floats may miss
 constexpr double kHalfTurn = 180;            // degrees
-constexpr double kFullTurn = 360;            // degrees
 constexpr int kFineDecimals = 6;    // incremental I/J/K are written with "%f"
 constexpr double kFinePlace = 1e-6;  // the last digit of kFineDecimals
 constexpr int kMostArcHalvings = 3;  // an arc is written in at most eight pieces
@@ -91,6 +90,10 @@ class IsoWriter final : public NcDialectWriter {
     std::string line = "G90G00G17";
     AppendPosition(line, cursor.position());
     WriteNcLine(line);
+    // The line's G90 ends the increments of a layer written before; the next cut states G91
+    // again, measured from here.
+    state_.g91Active = false;
+    state_.startLine = cursor.position();
   }
 
   void WriteToolBlock(const CursorRecord& cursor) override {
@@ -163,6 +166,11 @@ class IsoWriter final : public NcDialectWriter {
 
   void WriteFooter(const CursorRecord& cursor) override {
     if (UsesSourceEnd()) {
+      // The source's end part was written for absolute positions.
+      if (options_.incremental && state_.g91Active) {
+        WriteNcLine("G90");
+        state_.g91Active = false;
+      }
       WriteSourceEnd();
       return;
     }
@@ -191,20 +199,20 @@ class IsoWriter final : public NcDialectWriter {
     }
   };
 
-  void WriteMeasuredArc(CursorRecord& cursor, const Arc& arc, bool continued) override {
-    WriteArcInPieces(cursor, arc, continued, kMostArcHalvings);
+  void WriteMeasuredArc(CursorRecord& cursor, const Arc& arc, bool continued, ArcForm form) override {
+    WriteArcInPieces(cursor, arc, continued, form, kMostArcHalvings);
   }
 
   // An arc whose every form moves it by more than one last digit (a long sweep over a short
   // chord: the rounding of its ends turns the chord's normal, and the centre on it, far) is
   // written in halves: over a longer chord the same rounding moves the centre less.
-  void WriteArcInPieces(CursorRecord& cursor, const Arc& arc, bool continued, int halvings) {
+  void WriteArcInPieces(CursorRecord& cursor, const Arc& arc, bool continued, ArcForm form, int halvings) {
     std::string& line = NewLine();
     const std::array<std::string, 3> increments =
         options_.incremental ? RoundIncrements(cursor) : std::array<std::string, 3>{};
-    const bool fits = ChooseArcWords(arc, cursor.position());
+    const bool fits = ChooseArcWords(arc, cursor.position(), form);
     if (!fits && !options_.incremental && halvings > 0) {
-      WriteHalves(cursor, arc, continued, halvings - 1);
+      WriteHalves(cursor, arc, continued, form, halvings - 1);
       return;
     }
     if (options_.incremental && !state_.g91Active) {
@@ -223,15 +231,15 @@ class IsoWriter final : public NcDialectWriter {
     if (moved) Accumulate(cursor);
   }
 
-  void WriteHalves(CursorRecord& cursor, const Arc& arc, bool continued, int halvings) {
+  void WriteHalves(CursorRecord& cursor, const Arc& arc, bool continued, ArcForm form, int halvings) {
     CursorRecord middle = cursor;
     middle.SetPosition(ArcPointAt(arc, 0.5));
     const Arc first = MeasureArc(arc.start, middle.position(), arc.centre - arc.start, arc.kind, arc.plane);
-    WriteArcInPieces(middle, first, continued, halvings);
+    WriteArcInPieces(middle, first, continued, form, halvings);
     set_lastFeed(middle.feed);
     Moved(middle);
     const Arc second = MeasureArc(middle.position(), arc.end, arc.centre - middle.position(), arc.kind, arc.plane);
-    WriteArcInPieces(cursor, second, true, halvings);
+    WriteArcInPieces(cursor, second, true, form, halvings);
   }
 
   // Rapid moves are written absolute: a G90 goes before the first one after incremental cuts.
@@ -245,7 +253,7 @@ class IsoWriter final : public NcDialectWriter {
   // The increments from the last written position to the cursor, rounded to what is written;
   // the cursor moves to where the rounded increments lead.
   std::array<std::string, 3> RoundIncrements(CursorRecord& cursor) {
-    const Point3 last = state_.last;
+    const Point3 last = state_.startLine.value_or(state_.last);
     std::array<double, 3> values = {cursor.x - last.x, cursor.y - last.y, cursor.z - last.z};
     std::array<std::string, 3> texts;
     FormatIncrement(values, texts, format_.decimals);
@@ -269,21 +277,22 @@ class IsoWriter final : public NcDialectWriter {
   // reader's arc within one last written digit (0.001 mm, or 0.0001 inch in an inch program)
   // of the arc held, and the words are the last form's. `end` is the arc's end as written
   // (incremental output has rounded it already). The forms, each taken when it fits:
-  //   1. R, when the options ask for it: not for a full circle, and not near half a turn,
-  //      where the rounded R moves the centre far along the chord's normal;
+  //   1. R, when the options ask for it and `form` lets them (not for a full or half turn), and
+  //      not near half a turn, where the rounded R moves the centre far along the chord's
+  //      normal;
   //   2. I/J/K with the program's decimals;
   //   3. I/J/K with fine decimals, about a centre equidistant from the written ends: rounded
   //      ends may lie at radii that no rounded centre reconciles (a program of more decimals
   //      than are written). Not for an arc whose own ends lie at different radii: it keeps
   //      form 2.
   // Incremental output writes its offsets with fine decimals from the exact start.
-  bool ChooseArcWords(const Arc& arc, Point3 end) {
+  bool ChooseArcWords(const Arc& arc, Point3 end, ArcForm form) {
     arcWords_.clear();
     const Point3 start = AsRead(arc.start);
     const auto fits = [this](double deviation) {
       return deviation + kUnseenDeviation / format_.millimetres <= format_.place;
     };
-    if (options_.ijkToR && arc.sweep < kFullTurn) {
+    if (options_.ijkToR && form == ArcForm::AsAsked) {
       // Half a last digit more: rounding never makes R shorter than half the chord.
       const double r = Length(arc.centre - arc.start) + format_.place / 2;
       std::string radius;

@@ -23,6 +23,9 @@ struct NcWriterState {
   bool g91Active = false;               // ISO: G91 in force; every program starts in G90
   int lineCounter = 0;                  // the last sequence number written, 1 … 10000
   double retractZ = 0;                  // mm, the tool block's and the footer's retract height
+  // ISO: where the start line put the machine, until the first motion after it is written;
+  // incremental cuts are measured from there.
+  std::optional<Point3> startLine;
 };
 
 }  // namespace fendo

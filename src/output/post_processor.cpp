@@ -18,9 +18,12 @@
 #include <string>
 #include <utility>
 
+#include "core/arc_centre_mode.h"
+#include "core/arc_rule.h"
 #include "core/layer_table.h"
 #include "core/output_file.h"
 #include "core/toolpath_database.h"
+#include "output/arc_form.h"
 #include "output/post_template.h"
 #include "output/template_expansion.h"
 #include "output/write_progress.h"
@@ -29,8 +32,13 @@ namespace fendo {
 namespace {
 
 constexpr double kStartPrevious = 999.0;  // mm, the "previous" position of [Start]
+// Templates write lengths with three decimals; radii further apart than the reader allows make
+// no arc.
+constexpr ArcFormPrecision kTemplatePrecision{.place = 0.001, .endTolerance = ArcCentreCheck::kRadiusTolerance};
 constexpr std::string_view kDefaultTemplateName = "default.ppr";
 constexpr std::string_view kNoMotion = "the work layer has no motion record";
+constexpr std::string_view kNoMotionBlock =
+    "the template writes no motion block: none of its cut, rapid and arc sections has an X, Y or Z";
 
 // The section of each straight move.
 constexpr std::array<std::pair<MoveKind, TemplateSectionId>, 4> kLineSections = {{
@@ -131,6 +139,7 @@ PostResult RunPostProcessor(ToolpathDatabase& db, const PostTemplate& postTempla
   // Without a motion record [Start] would have no position to move to.
   const std::optional<int> first = db.FirstMotion();
   if (!first) return {PostStatus::NoMotion, std::string(kNoMotion)};
+  if (!postTemplate.WritesMotion()) return {PostStatus::NoMotionBlock, std::string(kNoMotionBlock)};
 
   // 4. Bind the run's values; the work layer now names the output file.
   LayerSlot& workLayer = db.layers[db.layers.workLayer];
@@ -177,6 +186,19 @@ PostResult RunPostProcessor(ToolpathDatabase& db, const PostTemplate& postTempla
       // Without its centre the arc cannot be written; the values stay those of the last line
       // written, so the next line still carries every axis that moved.
       ++result.skippedArcs;
+      continue;
+    }
+    // An arc a control would refuse (no radius, its end off the start's circle) goes out as the
+    // straight cut to its end point: no arc section of a template states it.
+    const Arc arc = MeasureArc({previous.x, previous.y, previous.z}, PositionOf(record), PositionOf(*centre),
+                               record.kind, PlaneOfCentreKind(centre->kind));
+    if (ChooseArcForm(arc, false, kTemplatePrecision) == ArcForm::AsLine) {
+      ++result.arcsAsLines;
+      ToolpathRecord line = record;
+      line.kind = IsLinearFeedKind(previous.kind) ? MoveKind::Feed : MoveKind::FeedStart;
+      TakeRecord(current, line);
+      writer.Write(*LineSection(line.kind), current, previous);
+      TakeRecord(previous, line);
       continue;
     }
     const bool continued = previous.kind == record.kind && previous.plane == centre->kind;

@@ -32,6 +32,7 @@ std::filesystem::path DefaultTemplatePath(const std::filesystem::path& postDir);
 enum class PostStatus {
   Written,
   NoMotion,      // the work layer has no motion record: no file was created
+  NoMotionBlock, // the template's cut, rapid and arc sections write no axis: no file was created
   CannotCreate,  // the output file could not be created: nothing was written
   WriteFailed,   // writing stopped part way (a full disk, a vanished folder): the file there
                  // was is kept
@@ -41,13 +42,15 @@ struct PostResult {
   PostStatus status = PostStatus::Written;
   std::string reason;   // why it failed: the system's words for CannotCreate and WriteFailed
   int skippedArcs = 0;  // arcs without their centre record, which could not be written
+  int arcsAsLines = 0;  // arcs a control would refuse, written as straight cuts to their ends
 
   bool ok() const { return status == PostStatus::Written; }
 };
 
 // Writes the work buffer as an NC program, every line from the template: [Start] (and [Tool]
 // when the tool box is ticked) and [Spindle] before the records, one section per motion record,
-// [Term] after them. The work layer's file name becomes the output path. Values the template
+// [Term] after them. A template whose motion sections write no axis is refused, as is a work
+// layer without motion. The work layer's file name becomes the output path. Values the template
 // prompts for are asked through `prompts`. The caller tells the user of a failure (a file that
 // cannot be created: "화일을 열수 없습니다.\n", caption "Error message"). The records written
 // are reported to `progress` when one is given.

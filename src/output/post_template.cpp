@@ -1,6 +1,9 @@
 #include "output/post_template.h"
 
 #include <algorithm>
+#include <cctype>
+#include <cstdint>
+#include <string>
 #include <optional>
 
 #include "core/line_reader.h"
@@ -66,6 +69,13 @@ std::string_view Trim(std::string_view line) {
   return line.substr(first, line.find_last_not_of(kBlanks) - first + 1);
 }
 
+// A bracketed word such as "[Strat]": outside a section, meant as a section's name.
+bool LooksLikeSectionName(std::string_view line) {
+  if (line.size() < 3 || line.front() != '[' || line.back() != ']' || line == kEndMark) return false;
+  const std::string_view word = line.substr(1, line.size() - 2);
+  return std::all_of(word.begin(), word.end(), [](char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; });
+}
+
 bool IsMissing(const fs::path& path) {
   std::error_code error;
   return fs::status(path, error).type() == fs::file_type::not_found;
@@ -101,23 +111,53 @@ void PostTemplate::Reset() {
   for (std::size_t s = 0; s < kSections.size(); ++s) ApplySectionEdit(SectionAt(s), kSections[s].defaultText);
 }
 
-void PostTemplate::ReadSections(LineReader& reader) {
+FileStatus PostTemplate::ReadSections(LineReader& reader, PostTemplate& read) {
+  const auto refused = [](int line, const std::string& why) {
+    return FileStatus::Failure("line " + std::to_string(line) + ": " + why);
+  };
   std::string_view line;
   std::string text;
+  int number = 0;
   while (reader.Next(line)) {
+    ++number;
     const std::optional<TemplateSectionId> id = SectionNamedIn(line);
-    if (!id) continue;
-    ClearSection(*id);
-    while (reader.Next(line) && line.find(kEndMark) == std::string_view::npos) {
+    if (!id) {
+      if (LooksLikeSectionName(Trim(line))) {
+        return refused(number, "unknown section " + std::string(Trim(line)) + " (a misspelt name, or a section "
+                                                                               "the writer does not have)");
+      }
+      continue;
+    }
+    const std::string name(kSections[Index(*id)].name);
+    const int opened = number;
+    read.ClearSection(*id);
+    bool ended = false;
+    while (reader.Next(line)) {
+      ++number;
+      if (line.find(kEndMark) != std::string_view::npos) {
+        ended = true;
+        break;
+      }
+      if (const std::optional<TemplateSectionId> next = SectionNamedIn(line)) {
+        return refused(opened, name + " has no " + std::string(kEndMark) + " before " +
+                                   std::string(kSections[Index(*next)].name) + " on line " + std::to_string(number));
+      }
+      if (read.section(*id).lines.size() == TemplateSection::kMaxLines) {
+        return refused(number, name + " has more than " + std::to_string(TemplateSection::kMaxLines) +
+                                   " lines, the most a section writes");
+      }
       text = Trim(line);
       text += kLineBreak;
-      AddLine(*id, text);
+      read.AddLine(*id, text);
     }
+    if (!reader.error().empty()) return FileStatus::Failure(reader.error());
+    if (!ended) return refused(opened, name + " has no " + std::string(kEndMark) + " before the end of the file");
   }
+  if (!reader.error().empty()) return FileStatus::Failure(reader.error());
+  return {};
 }
 
-FileStatus PostTemplate::LoadTemplate(const fs::path& path) {
-  Reset();
+FileStatus PostTemplate::LoadTemplate(const fs::path& path, MissingTemplate missing) {
   fs::path withExtension = path;
   withExtension += kTemplateExtension;
   // The caller knows `path`; a reason about the other file names it.
@@ -132,19 +172,27 @@ FileStatus PostTemplate::LoadTemplate(const fs::path& path) {
       if (status && !IsMissing(candidate)) status = failure(candidate, reason);
       continue;
     }
-    ReadSections(*reader);
-    if (reader->error().empty()) return {};
     // A template read in part would write a program from a mixture of two templates.
-    Reset();
-    return failure(candidate, reader->error());
+    PostTemplate read;
+    if (const FileStatus readStatus = ReadSections(*reader, read); !readStatus) {
+      return failure(candidate, readStatus.reason);
+    }
+    *this = std::move(read);
+    return {};
   }
+  if (status && missing == MissingTemplate::Fail) {
+    return FileStatus::Failure("no such file (nor " + withExtension.string() + ")");
+  }
+  if (status) Reset();
   return status;
 }
 
-void PostTemplate::LoadTemplateText(std::string_view text) {
-  Reset();
+FileStatus PostTemplate::LoadTemplateText(std::string_view text) {
   LineReader reader(text);
-  ReadSections(reader);
+  PostTemplate read;
+  const FileStatus status = ReadSections(reader, read);
+  if (status) *this = std::move(read);
+  return status;
 }
 
 std::string PostTemplate::TemplateText() const {
@@ -172,6 +220,17 @@ FileStatus PostTemplate::SaveTemplate(const fs::path& path) const {
   OutputFile file(path);
   file.Write(TemplateText());
   return file.Close();
+}
+
+bool PostTemplate::WritesMotion() const {
+  constexpr std::uint32_t kAxes = (1u << ('X' - 'A')) | (1u << ('Y' - 'A')) | (1u << ('Z' - 'A'));
+  const auto writesAxis = [](const TemplateLine& line) {
+    return ((line.masks.bracket | line.masks.plain | line.masks.prompt) & kAxes) != 0;
+  };
+  for (std::size_t s = Index(TemplateSectionId::NewCut); s <= Index(TemplateSectionId::ZxCCW); ++s) {
+    if (std::any_of(sections_[s].lines.begin(), sections_[s].lines.end(), writesAxis)) return true;
+  }
+  return false;
 }
 
 bool PostTemplate::UsesPromptVariables() const {

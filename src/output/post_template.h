@@ -58,9 +58,17 @@ struct TemplateSection {
 // (*.ppr) replaces the sections it defines.
 //
 // The *.ppr format: for each section in order "\r\n[Name]\r\n", its lines (each ending in
-// CR LF), "[End]\r\n". Reading accepts any order and ignores text outside sections: a line
-// that contains a section name starts that section, whose lines follow, trimmed at both ends,
-// up to a line that contains "[End]"; a section named twice keeps its last definition.
+// CR LF), "[End]\r\n". Reading accepts any order and ignores other text outside sections: a
+// line that contains a section name starts that section, whose lines follow, trimmed at both
+// ends, up to a line that contains "[End]"; a section named twice keeps its last definition.
+// A file the writer would not write as it stands is refused, naming the line: a section of
+// more than ten lines, a section without its "[End]" (the end of the file, or another
+// section's name, comes first), a bracketed name outside sections that names no section.
+//
+// Whether a missing template file is a failure: the user's own choice must exist; the
+// default.ppr every run of the desktop program starts from may be absent.
+enum class MissingTemplate { UseDefaults, Fail };
+
 class PostTemplate {
  public:
   PostTemplate() { Reset(); }
@@ -80,11 +88,13 @@ class PostTemplate {
   void Reset();
 
   // The defaults, then the sections that `path` (or, when it does not exist, path + ".ppr")
-  // defines. No file at either path leaves the defaults without failure; a file that exists
-  // but cannot be read leaves the defaults and says why.
-  FileStatus LoadTemplate(const std::filesystem::path& path);
-  // The defaults, then the sections that the template file text defines.
-  void LoadTemplateText(std::string_view text);
+  // defines. No file at either path leaves the defaults, and fails when `missing` says so; a
+  // file that exists but cannot be read or is refused (above) leaves the template as it was
+  // and says why.
+  FileStatus LoadTemplate(const std::filesystem::path& path, MissingTemplate missing = MissingTemplate::UseDefaults);
+  // The defaults, then the sections that the template file text defines; refused text leaves
+  // the template as it was and says why.
+  FileStatus LoadTemplateText(std::string_view text);
 
   // The template in the *.ppr format.
   std::string TemplateText() const;
@@ -94,10 +104,14 @@ class PostTemplate {
 
   // True when some line of some section asks for a value when it is written.
   bool UsesPromptVariables() const;
+  // True when some section of a motion record (the cuts, rapids and arcs) writes an axis: a
+  // template without one writes a program that does not move.
+  bool WritesMotion() const;
 
  private:
   static std::size_t Index(TemplateSectionId id) { return static_cast<std::size_t>(id); }
-  void ReadSections(LineReader& reader);
+  // The sections the reader's text defines over the defaults, or why the text is refused.
+  static FileStatus ReadSections(LineReader& reader, PostTemplate& read);
 
   std::array<TemplateSection, kTemplateSectionCount> sections_;
 };

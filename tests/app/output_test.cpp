@@ -39,12 +39,16 @@ T* Child(QWidget& dialog, const QString& text) {
 }
 
 // The diagonal-rapid message and its question, answered to go on writing (Cancel: no more
-// questions in this run); their texts into `asked`.
+// questions in this run); their texts into `asked`, and the text of a message after them.
 void GoOnPastDiagonalRapids(QStringList& asked) {
   AnswerNextDialog([&asked](QWidget& message) {
     asked << qobject_cast<QMessageBox*>(&message)->text();
     AnswerNextDialog([&asked](QWidget& question) {
       asked << qobject_cast<QMessageBox*>(&question)->text();
+      AnswerNextDialog([&asked](QWidget& after) {
+        asked << qobject_cast<QMessageBox*>(&after)->text();
+        qobject_cast<QDialog*>(&after)->accept();
+      });
       qobject_cast<QDialog*>(&question)->reject();
     });
     qobject_cast<QDialog*>(&message)->accept();
@@ -68,6 +72,7 @@ class OutputTest : public QObject {
   void commentEditorKeepsTheCommentsEncoding();
   void layerOutputParsesTheListAndWritesTheLayers();
   void postProcessorWritesAnEditedSectionAndAsksItsValue();
+  void postProcessorRefusesABrokenTemplateWithItsLine();
 
  private:
   QString Temp(const char* name) const { return fixture_->HomeFile(name); }
@@ -151,11 +156,15 @@ void OutputTest::saveNcDataWritesWhatTheBatchConvertWrites() {
 // The toolbar's save button and Ctrl+S write the program as the menu's "Ncdata로 저장" does.
 void OutputTest::saveButtonAndCtrlSSaveTheNcData() {
   CMainFrame& frame = fixture_->frame();
-  const auto saveTo = [](const QString& path) {
-    AnswerFileDialog(path, [](QWidget& dialog) {
+  // The bracket's helical entry turns full circles, which R cannot name: the message after the
+  // program says so.
+  std::shared_ptr<ShownMessage> shown;
+  const auto saveTo = [&shown](const QString& path) {
+    AnswerFileDialog(path, [&shown](QWidget& dialog) {
       QCOMPARE(dialog.windowTitle(), QStringLiteral("Ncdata로 저장"));
       Child<QCheckBox>(dialog, QStringLiteral("사선 급속이송"))->setChecked(false);
       Child<QCheckBox>(dialog, QStringLiteral("파일 생성후 편집기"))->setChecked(false);
+      shown = CatchNextMessage();
       qobject_cast<QDialog*>(&dialog)->accept();
     });
   };
@@ -163,6 +172,8 @@ void OutputTest::saveButtonAndCtrlSSaveTheNcData() {
   frame.RunCommand(CommandId::SaveNcData);
   const QString written = ReadText(Temp("menu.nc"));
   QVERIFY(written.contains(QStringLiteral("G01")));
+  QVERIFY(shown);
+  QVERIFY2(shown->text.contains(QStringLiteral("I J K로: 4개")), qPrintable(shown->text));
 
   QToolButton* button = nullptr;
   for (QToolBar* bar : frame.findChildren<QToolBar*>()) {
@@ -281,8 +292,11 @@ void OutputTest::layerOutputParsesTheListAndWritesTheLayers() {
   fixture_->frame().RunCommand(CommandId::SaveLayerNcData);
   QCOMPARE(refusals.size(), 2);
   QVERIFY(refusals[0].startsWith(QStringLiteral("출력 layer")));
-  QCOMPARE(asked, QStringList({QStringLiteral(" 사선으로 이동 되는 급속이송이 발견 되었습니다!!!."),
-                               QStringLiteral(" 중지 하겠습니까?")}));
+  QCOMPARE(asked.mid(0, 2), QStringList({QStringLiteral(" 사선으로 이동 되는 급속이송이 발견 되었습니다!!!."),
+                                       QStringLiteral(" 중지 하겠습니까?")}));
+  // Layer 2 twice and layer 0: the bracket's four helical full circles three times, by I J K.
+  QCOMPARE(asked.size(), 3);
+  QVERIFY2(asked[2].contains(QStringLiteral("I J K로: 12개")), qPrintable(asked[2]));
 
   const LayerSlot& second = db.layers[2];
   QCOMPARE(second.layerName, std::string("ROUGH"));
@@ -362,6 +376,32 @@ void OutputTest::postProcessorWritesAnEditedSectionAndAsksItsValue() {
   ToolpathDatabase& db = view_->database();
   QCOMPARE(db.layers[db.layers.workLayer].fileName, PathBytes(out));
   QCOMPARE(view_->document().title, QDir::toNativeSeparators(out));
+}
+
+// default.ppr without the [End] of its section is not used: the message names the line, and
+// the dialog opens with the built-in template.
+void OutputTest::postProcessorRefusesABrokenTemplateWithItsLine() {
+  fixture_->app().settings().postDir = fixture_->home().path().string();
+  {
+    QFile broken(Temp("default.ppr"));
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write("[Cut]\r\nN$NX$X\r\n");
+  }
+  QString refusal;
+  bool dialogShown = false;
+  AnswerFileDialog(Temp("post.nc"), [&](QWidget& message) {
+    refusal = qobject_cast<QMessageBox*>(&message)->text();
+    AnswerNextDialog([&dialogShown](QWidget& dialog) {
+      dialogShown = dialog.windowTitle() == QStringLiteral("NC DATA 출력");
+      qobject_cast<QDialog*>(&dialog)->reject();
+    });
+    qobject_cast<QDialog*>(&message)->accept();
+  });
+  fixture_->frame().RunCommand(CommandId::PostProcess);
+  QVERIFY2(refusal.contains(QStringLiteral("line 1: [Cut] has no [End] before the end of the file")),
+           qPrintable(refusal));
+  QVERIFY(dialogShown);
+  QVERIFY(!QFile::exists(Temp("post.nc")));
 }
 
 }  // namespace fendo

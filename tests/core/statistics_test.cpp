@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "core/nc_reader.h"
 #include "core/path_length.h"
 #include "core/statistics.h"
@@ -42,9 +44,25 @@ TEST(Statistics, EmptyAndArcOnlyProgramsHaveEmptyFeedExtents) {
   ToolpathDatabase arcs;
   AppendText(arcs, "G00 X10 Y0\nG03 X-10 Y0 I-10 J0 F100\n");
   ComputeStatistics(arcs);
-  EXPECT_EQ(arcs.statistics.feedLength, 0) << "arcs are not counted";
-  EXPECT_TRUE(arcs.statistics.feedExtents.empty());
-  EXPECT_NEAR(PathLength(arcs), 10 * kArcPi, 1e-9) << "but the path length has them";
+  EXPECT_TRUE(arcs.statistics.feedExtents.empty()) << "arcs stay out of the extents";
+  EXPECT_NEAR(arcs.statistics.feedLength, PathLength(arcs), 1e-9);
+}
+
+// Arcs count along their length, at their feed; the line after an arc starts at its end, not
+// where the last line ended. The optimizer's estimate is the same sum.
+TEST(Statistics, ArcsCountTheirLengthAndTime) {
+  ToolpathDatabase db;
+  AppendText(db,
+             "G00 X10 Y0 Z5\nG01 Z0 F100\n"
+             "G03 X-10 Y0 I-10 J0 F200\n"        // a half circle of radius 10
+             "G02 X-10 Y0 Z-2 I10 J0 F400\n"     // a helical full turn down 2
+             "G01 X-10 Y-5 F100\n");
+  ComputeStatistics(db);
+  const double half = 10 * kArcPi;
+  const double helix = std::hypot(20 * kArcPi, 2.0);
+  EXPECT_NEAR(db.statistics.feedLength, 5 + half + helix + 5, 1e-6);
+  EXPECT_NEAR(db.statistics.cuttingTime, 5.0 / 100 + half / 200 + helix / 400 + 5.0 / 100, 1e-9);
+  EXPECT_DOUBLE_EQ(MeasureStatistics(db).cuttingTime, db.statistics.cuttingTime);
 }
 
 TEST(Statistics, BoundingBoxSkipsApproachesAboveStraightPlunges) {

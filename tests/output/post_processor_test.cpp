@@ -83,6 +83,9 @@ TEST_F(PostProcessorTest, ArcsChooseTheirSectionByPlaneDirectionAndRun) {
   for (int s = 0; s < kTemplateSectionCount; ++s) {
     naming.ApplySectionEdit(Id(s), std::string(PostTemplate::SectionName(Id(s))) + "\r\n");
   }
+  // A template that writes no axis at all is refused; [$Z] of a rapid that stays where [Start]
+  // was writes nothing.
+  naming.ApplySectionEdit(Id::NewRapid, "[NewRapid][$Z]\r\n");
   std::vector<ToolpathRecord> records = {Rec(MoveKind::RapidStart, 0, 0, 5), Rec(MoveKind::FeedStart, 0, 0, 0, 100)};
   // Each plane starts in the direction the plane before it ended in: a new plane is a new run.
   const std::vector<MoveKind> directions = {MoveKind::ArcCw, MoveKind::ArcCw, MoveKind::ArcCcw, MoveKind::ArcCcw,
@@ -90,8 +93,9 @@ TEST_F(PostProcessorTest, ArcsChooseTheirSectionByPlaneDirectionAndRun) {
   int d = 0;
   for (MoveKind plane : {MoveKind::CentreXY, MoveKind::CentreZX, MoveKind::CentreYZ}) {
     for (int k = 0; k < 4; ++k, d = (d + 1) % directions.size()) {
-      records.push_back(Rec(directions[d], 1, 2, 3, 100));
-      records.push_back(Rec(plane, 1, 0, 0));
+      // Full turns about (1, 1, 1): a circle in every plane.
+      records.push_back(Rec(directions[d], 0, 0, 0, 100));
+      records.push_back(Rec(plane, 1, 1, 1));
     }
   }
   // A straight cut ends the run; an arc without its centre record is not written.
@@ -290,17 +294,76 @@ TEST(PostTemplate, SectionEditKeepsCompleteLinesUpToTen) {
 TEST(PostTemplate, FileDefinesOnlyTheSectionsItNames) {
   const std::string longLine = "N$NX$X" + std::string(200, 'Y');
   std::string text = "text before\n[Cut]\n  N$NX$X \t\r\n\n" + longLine + "\n[End]\n[Rapid]\nfirst\n[End]\n";
-  text += "  [Rapid] again\nsecond\nN$N[Start]\nwith [End] inside\nignored\n[Term]\n";
-  for (int i = 0; i < 12; ++i) text += "T" + std::to_string(i) + "\n";
+  text += "  [Rapid] again\nsecond\nN$N[$X]\nwith [End] inside\nignored\n[Term]\n";
+  for (int i = 0; i < 10; ++i) text += "T" + std::to_string(i) + "\n";
+  text += "[End]\ntext after\n";
   PostTemplate t;
-  t.LoadTemplateText(text);
+  ASSERT_TRUE(t.LoadTemplateText(text));
   EXPECT_EQ(SectionLines(t, Id::Cut), (Lines{"N$NX$X\r\n", "\r\n", longLine + "\r\n"}));
-  EXPECT_EQ(SectionLines(t, Id::Rapid), (Lines{"second\r\n", "N$N[Start]\r\n"}));
+  EXPECT_EQ(SectionLines(t, Id::Rapid), (Lines{"second\r\n", "N$N[$X]\r\n"}));
   EXPECT_EQ(SectionLines(t, Id::Term).size(), 10u);
   const PostTemplate defaults;
   for (Id id : {Id::Start, Id::NewCut, Id::NewRapid, Id::XyCW, Id::Tool, Id::Spindle}) {
     EXPECT_EQ(t.section(id).Text(), defaults.section(id).Text()) << PostTemplate::SectionName(id);
   }
+}
+
+// A file the writer would not write as it stands is refused with its line, and the template
+// stays as it was: the user named this file, not a mixture of it and the defaults.
+TEST(PostTemplate, FilesTheWriterCannotTakeAreRefusedWithTheirLine) {
+  std::string eleven = "[Term]\n";
+  for (int i = 0; i < 11; ++i) eleven += "T" + std::to_string(i) + "\n";
+  eleven += "[End]\n";
+  struct Case {
+    std::string text;
+    const char* reason;
+  };
+  const Case cases[] = {
+      {eleven, "line 12: [Term] has more than 10 lines, the most a section writes"},
+      {"[Cut]\nN$NX$X\n", "line 1: [Cut] has no [End] before the end of the file"},
+      {"\n[Cut]\nN$NX$X\n[Rapid]\nN$N\n[End]\n", "line 2: [Cut] has no [End] before [Rapid] on line 4"},
+      {"[Cut]\nX$X\n[End]\n [Strat] \n%\n[End]\n", "line 4: unknown section [Strat]"},
+  };
+  for (const Case& c : cases) {
+    PostTemplate t;
+    t.ApplySectionEdit(Id::Cut, "MINE\r\n");
+    const FileStatus status = t.LoadTemplateText(c.text);
+    EXPECT_FALSE(status) << c.text;
+    EXPECT_EQ(status.reason.substr(0, status.reason.find(" (")), c.reason) << c.text;
+    EXPECT_EQ(SectionLines(t, Id::Cut), Lines{"MINE\r\n"}) << c.text;
+  }
+}
+
+// An arc a control would refuse goes out through the straight cut's section, and is counted;
+// after an arc the cut is a new one (G01), after a cut a continued one.
+TEST_F(PostProcessorTest, ArcsAControlWouldRefuseAreWrittenAsCuts) {
+  ToolpathDatabase db;
+  Fill(db, {Rec(MoveKind::RapidStart, 0, 0, 5), Rec(MoveKind::FeedStart, 0, 0, 0, 100),
+            Rec(MoveKind::ArcCw, 4, 0, 0, 100), Rec(MoveKind::CentreXY, 0, 0, 0),     // no radius
+            Rec(MoveKind::ArcCcw, 10, 0, 0, 100), Rec(MoveKind::CentreXY, 3, 0, 0),   // radius 3, then 3: sound
+            Rec(MoveKind::ArcCcw, 20, 0, 0, 100), Rec(MoveKind::CentreXY, 3, 0, 0)}); // radius 3, then 7
+  const PostResult result = RunPostProcessor(db, PostTemplate{}, options_, prompts_);
+  EXPECT_EQ(result.arcsAsLines, 2);
+  const std::string program = Bytes(options_.outputPath);
+  EXPECT_NE(program.find("N5X4.000\nN6G17G03X10.000I3.000J0.000\nN7G01X20.000\n"), std::string::npos) << program;
+}
+
+// A template whose cut, rapid and arc sections write no axis makes a program that does not
+// move: it is refused before any file is made.
+TEST_F(PostProcessorTest, ATemplateThatWritesNoMotionIsRefused) {
+  PostTemplate still;
+  ASSERT_TRUE(still.LoadTemplateText("[Cut]\nN$N[$F]\n[End]\n[NewCut]\nG01\n[End]\n[NewRapid]\nG00\n[End]\n"
+                                     "[Rapid]\n[End]\n[NewXyCW]\nG02I$IJ$J\n[End]\n[XyCW]\n[End]\n[NewXyCCW]\n[End]\n"
+                                     "[XyCCW]\n[End]\n[NewYzCW]\n[End]\n[YzCW]\n[End]\n[NewYzCCW]\n[End]\n"
+                                     "[YzCCW]\n[End]\n[NewZxCW]\n[End]\n[ZxCW]\n[End]\n[NewZxCCW]\n[End]\n"
+                                     "[ZxCCW]\n[End]\n"));
+  EXPECT_FALSE(still.WritesMotion());
+  ToolpathDatabase db;
+  Fill(db, {Rec(MoveKind::RapidStart, 0, 0, 5), Rec(MoveKind::FeedStart, 0, 0, 0, 100)});
+  EXPECT_EQ(RunPostProcessor(db, still, options_, prompts_).status, PostStatus::NoMotionBlock);
+  EXPECT_FALSE(fs::exists(options_.outputPath));
+  still.ApplySectionEdit(Id::ZxCCW, "?Z\r\n");
+  EXPECT_TRUE(still.WritesMotion()) << "a prompted axis is an axis too";
 }
 
 TEST_F(PostProcessorTest, TemplateFilesRoundTripByteForByte) {
@@ -320,14 +383,19 @@ TEST_F(PostProcessorTest, TemplateFilesRoundTripByteForByte) {
   ASSERT_TRUE(loaded.LoadTemplate(dir_ / "mill"));
   EXPECT_EQ(loaded.TemplateText(), edited.TemplateText());
 
-  // A missing file gives the defaults silently; a folder gives them with the reason.
+  // A missing file gives the defaults silently, unless the user named it; a folder is refused
+  // with the reason and leaves the template as it was.
   EXPECT_TRUE(loaded.LoadTemplate(dir_ / "none"));
   EXPECT_EQ(loaded.TemplateText(), defaults.TemplateText());
   loaded.ApplySectionEdit(Id::Cut, "X\r\n");
+  const std::string mine = loaded.TemplateText();
+  const FileStatus named = loaded.LoadTemplate(dir_ / "none", MissingTemplate::Fail);
+  EXPECT_FALSE(named);
+  EXPECT_NE(named.reason.find("none.ppr"), std::string::npos) << named.reason;
   const FileStatus folder = loaded.LoadTemplate(dir_.path());
   EXPECT_FALSE(folder);
   EXPECT_FALSE(folder.reason.empty());
-  EXPECT_EQ(loaded.TemplateText(), defaults.TemplateText());
+  EXPECT_EQ(loaded.TemplateText(), mine);
 
   // A line holding [End] would cut its section short when read: nothing is written.
   edited.ApplySectionEdit(Id::Start, "(SEE [End])\r\n");

@@ -88,10 +88,19 @@ bool Written(CFendoView& view, bool created, bool complete, const std::string& r
   return true;
 }
 
+void ShowNothingToWrite(CFendoView& view) {
+  QMessageBox::information(&view, QStringLiteral(" Message"), Utf8(kNothingToWriteText));
+}
+
 // The fixed writer's outcome: a run the user stopped at the diagonal-rapid question keeps
-// its part without a message; layers of different units are refused before any file exists.
+// its part without a message; a program without motion and layers of different units are
+// refused before any file exists.
 bool Written(CFendoView& view, const WriteResult& result) {
   if (result.status == WriteStatus::Stopped) return false;
+  if (result.status == WriteStatus::NoMotion) {
+    ShowNothingToWrite(view);
+    return false;
+  }
   if (result.status == WriteStatus::MixedUnits) {
     QMessageBox::information(&view, Utf8(kErrorCaption),
                              QStringLiteral("단위가 다른 layer는 한 화일로 출력할 수 없습니다.\n%1").arg(Utf8(result.reason)));
@@ -99,6 +108,18 @@ bool Written(CFendoView& view, const WriteResult& result) {
   }
   return Written(view, result.status != WriteStatus::CannotCreate, result.status != WriteStatus::WriteFailed,
                  result.reason);
+}
+
+// Tells the user of the arcs written otherwise than they were held, because a control would
+// refuse them as they were.
+void ShowRefusedArcs(CFendoView& view, int asLines, int byOffsets) {
+  if (asLines == 0 && byOffsets == 0) return;
+  QMessageBox::information(&view, QStringLiteral(" Message"),
+                           QStringLiteral("컨트롤러가 거부할 원호를 바꾸어 출력했습니다.\n"
+                                          "직선 이송으로: %1개 (반경이 없거나 끝점이 원 위에 없는 원호)\n"
+                                          "I J K로: %2개 (R로 나타낼 수 없는 원과 반원)")
+                               .arg(asLines)
+                               .arg(byOffsets));
 }
 
 }  // namespace
@@ -129,7 +150,9 @@ void SaveNcData(CFendoView& view) {
     result = WriteNcProgram(db, options, prompts, &progress);
   }
   ShowWorkLayerFile(view);
-  if (Written(view, result) && options.openEditor) StartEditor(view, PathText(options.outputPath));
+  if (!Written(view, result)) return;
+  ShowRefusedArcs(view, result.arcsAsLines, result.arcsByOffsets);
+  if (options.openEditor) StartEditor(view, PathText(options.outputPath));
 }
 
 void SaveLayerNcData(CFendoView& view) {
@@ -159,7 +182,7 @@ void SaveLayerNcData(CFendoView& view) {
     MessageBoxPrompts prompts(&view);
     result = WriteLayerNcProgram(db, choice.layers, options, prompts, &progress);
   }
-  Written(view, result);
+  if (Written(view, result)) ShowRefusedArcs(view, result.arcsAsLines, result.arcsByOffsets);
 }
 
 void RunPostProcessor(CFendoView& view) {
@@ -199,7 +222,12 @@ void RunPostProcessor(CFendoView& view) {
     result = RunPostProcessor(db, postTemplate, options, prompts, &progress);
   }
   if (result.status == PostStatus::NoMotion) {
-    QMessageBox::information(&view, QStringLiteral(" Message"), QStringLiteral("출력할 공구경로가 없습니다."));
+    ShowNothingToWrite(view);
+    return;
+  }
+  if (result.status == PostStatus::NoMotionBlock) {
+    QMessageBox::information(&view, Utf8(kErrorCaption),
+                             QStringLiteral("템플릿에 이송 블록이 없어 출력하지 않았습니다.\n%1").arg(Utf8(result.reason)));
     return;
   }
   ShowWorkLayerFile(view);
@@ -207,6 +235,7 @@ void RunPostProcessor(CFendoView& view) {
                result.reason)) {
     return;
   }
+  ShowRefusedArcs(view, result.arcsAsLines, 0);
   // An arc whose centre record is missing has no section to be written by: the program lacks it.
   if (result.skippedArcs > 0) {
     QMessageBox::warning(&view, Utf8(kErrorCaption),

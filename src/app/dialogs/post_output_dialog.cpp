@@ -125,8 +125,10 @@ QString PostOutputDialog::ChooseTemplate(const QString& current) {
   dialog.setDefaultSuffix(QStringLiteral("ppr"));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
   const QString path = dialog.selectedFiles().first();
-  if (const FileStatus loaded = template_.LoadTemplate(PathBytes(path)); !loaded) {
+  // A template refused is not used: the template and its button stay as they were.
+  if (const FileStatus loaded = template_.LoadTemplate(PathBytes(path), MissingTemplate::Fail); !loaded) {
     Prompts().Message(std::string(kCannotOpenFileText) + loaded.reason, kErrorCaption, PromptIcon::Information);
+    return QString();
   }
   return path;
 }
