@@ -127,7 +127,8 @@ QString ReadingNotesText(const LoadResult& result) {
                  .arg(result.outOfReachLines);
   }
   if (result.droppedWords > 0) {
-    notes << QStringLiteral("음수 F 값 %1개는 쓰지 않았습니다 (블록의 다른 값은 읽었습니다).").arg(result.droppedWords);
+    notes << QStringLiteral("음수 F 값 %1개는 쓰지 않았습니다 (블록의 다른 값은 읽었습니다).")
+                 .arg(result.droppedWords);
   }
   return notes.join(QLatin1Char(' '));
 }

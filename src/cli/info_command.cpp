@@ -179,7 +179,8 @@ void PrintText(const std::string& file, const LoadedProgram& program, const Kind
                             " mm and are left out");
   }
   if (program.result.droppedWords > 0) {
-    row("dropped words", std::to_string(program.result.droppedWords) + " (a negative F); the rest of their blocks stand");
+    row("dropped words",
+        std::to_string(program.result.droppedWords) + " (a negative F); the rest of their blocks stand");
   }
   if (program.result.lateAxes.axes != 0) row("first position", LateAxesText(program.result.lateAxes));
   if (program.result.dialect.otherDialect) {

@@ -1,7 +1,7 @@
 // The Heidenhain conversational dialect, one line at a time.
 //
 // ";" starts a comment. Lines of the program's frame (BEGIN/END PGM, BLK FORM, TOOL DEF/CALL)
-// yield nothing; lines the reader does not interpret yield nothing and change nothing: Q
+// yield nothing (BEGIN PGM states the unit, TOOL CALL the program's tool and spindle); lines the reader does not interpret yield nothing and change nothing: Q
 // parameter formulas and assignments, FN functions, CYCL DEF cycles and CYCL CALL, polar moves
 // (LP, CP), moves in machine coordinates (M91, M92) and axis words that take a Q parameter. A
 // cycle called by M99 or M89 on a positioning block is not run either (what the cycle does is
