@@ -95,6 +95,7 @@ const char* StatusText(LoadStatus status) {
     case LoadStatus::ReadFailed: return "reading the file failed";
     case LoadStatus::RecordLimit: return "the program has more records than the work buffer holds";
     case LoadStatus::OutOfMemory: return "the memory for the records could not be had";
+    case LoadStatus::OtherDialect: return "the program reads as the other dialect";
   }
   return "unknown load status";
 }

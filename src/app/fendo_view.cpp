@@ -1,5 +1,8 @@
 #include "app/fendo_view.h"
 
+#include <array>
+#include <utility>
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -9,6 +12,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScopedValueRollback>
+#include <QStringList>
 #include <QWheelEvent>
 
 #include "app/fendo_app.h"
@@ -80,6 +84,55 @@ QString AbsoluteCentresText(const ArcCentreCounts& counts) {
       .arg(counts.absoluteFits);
 }
 
+// What the user is told of a program that reads as the other dialect, and how to read it so.
+QString OtherDialectText(const DialectCheck& check, bool readAsHeidenhain) {
+  if (readAsHeidenhain) {
+    return QStringLiteral(
+               "이 프로그램은 ISO(G 코드) 프로그램으로 보입니다.\n"
+               "Heidenhain으로 읽으면 이동 %1개(원호 %2개), ISO로 읽으면 이동 %3개(원호 %4개)입니다.\n"
+               "설정에서 \"Heidenhain 입력\"을 끄고 다시 불러오십시오.")
+        .arg(check.moves)
+        .arg(check.arcs)
+        .arg(check.otherMoves)
+        .arg(check.otherArcs);
+  }
+  return QStringLiteral(
+             "이 프로그램은 Heidenhain 대화형 프로그램으로 보입니다.\n"
+             "ISO로 읽으면 이동 %1개, Heidenhain으로 읽으면 이동 %2개(원호 %3개)입니다.\n"
+             "설정에서 \"Heidenhain 입력\"을 켜고 다시 불러오십시오.")
+      .arg(check.moves)
+      .arg(check.otherMoves)
+      .arg(check.otherArcs);
+}
+
+// What the reader did to words and moves it could not take as they stand, for the status bar;
+// empty when nothing.
+QString ReadingNotesText(const LoadResult& result) {
+  QStringList notes;
+  if (result.lateAxes.axes != 0) {
+    QStringList axes;
+    const std::array<std::pair<unsigned, double Point3::*>, 3> named = {
+        {{kAxisX, &Point3::x}, {kAxisY, &Point3::y}, {kAxisZ, &Point3::z}}};
+    for (std::size_t a = 0; a < named.size(); ++a) {
+      if (result.lateAxes.axes & named[a].first) {
+        axes << QStringLiteral("%1 %2").arg(QChar("XYZ"[a])).arg(result.lateAxes.values.*named[a].second, 0, 'f', 3);
+      }
+    }
+    notes << QStringLiteral("프로그램이 축을 지정하기 전에 이동합니다. 첫 이동은 처음 지정된 값을 씁니다: %1.")
+                 .arg(axes.join(QStringLiteral(", ")));
+  }
+  if (result.outOfReachLines > 0) {
+    notes << QStringLiteral("좌표가 ±%1 mm를 넘는 블록 %2개는 읽지 않았습니다.")
+                 .arg(ToolpathDatabase::kCoordinateLimit, 0, 'f', 0)
+                 .arg(result.outOfReachLines);
+  }
+  if (result.droppedWords > 0) {
+    notes << QStringLiteral("음수 F 값 %1개는 쓰지 않았습니다 (블록의 다른 값은 읽었습니다).")
+                 .arg(result.droppedWords);
+  }
+  return notes.join(QLatin1Char(' '));
+}
+
 }  // namespace
 
 CFendoView::CFendoView(CFendoApp& app, CMainFrame& frame, QWidget* parent)
@@ -121,7 +174,11 @@ bool CFendoView::ReadProgram(const QString& path, LoadMode mode) {
     QMessageBox::information(this, Utf8(kErrorCaption), Utf8(result.reason));
     return false;
   }
-  if (!result.ok()) QMessageBox::warning(this, Utf8(kErrorCaption), StoppedReadingText(result));
+  if (result.status == LoadStatus::OtherDialect) {
+    QMessageBox::warning(this, Utf8(kErrorCaption), OtherDialectText(result.dialect, db_->options.heidenhainInputChk));
+  } else if (!result.ok()) {
+    QMessageBox::warning(this, Utf8(kErrorCaption), StoppedReadingText(result));
+  }
   if (mode == LoadMode::Open && !RunAfterLoadSteps(*db_, file)) {
     MessageBoxPrompts prompts(this);
     TellNoRoom(prompts);
@@ -130,6 +187,11 @@ bool CFendoView::ReadProgram(const QString& path, LoadMode mode) {
   FitAndRedraw();
   if (result.arcCentres.looksAbsolute) {
     QMessageBox::information(this, Utf8(kMessageCaption), AbsoluteCentresText(result.arcCentres.counts));
+  }
+  // What the reader made of words it could not take as they stand is told without stopping the
+  // user: the records already say it the safe way.
+  if (const QString notes = ReadingNotesText(result); !notes.isEmpty()) {
+    frame_.statusPanes().SetText(StatusPane::Prompt, notes);
   }
   return true;
 }

@@ -40,8 +40,26 @@ constexpr Option<NcOptions> kReaderOptions[] = {
      Turn<&NcOptions::arcToCutInputChk, true>},
 };
 
+std::string_view DialectName(bool heidenhain) { return heidenhain ? "Heidenhain" : "ISO"; }
+
+}  // namespace
+
+std::string OtherDialectText(const DialectCheck& check, bool readAsHeidenhain) {
+  const std::string how = readAsHeidenhain ? "without --heidenhain (\"Heidenhain 입력\" off in the settings)"
+                                           : "with --heidenhain (\"Heidenhain 입력\" in the settings)";
+  const auto moves = [](std::int64_t count, std::int64_t arcs) {
+    return std::to_string(count) + " moves, " + std::to_string(arcs) + " of them arcs";
+  };
+  return "looks like " + std::string(DialectName(!readAsHeidenhain)) + ": read as " +
+         std::string(DialectName(readAsHeidenhain)) + " it gives " + moves(check.moves, check.arcs) + ", read as " +
+         std::string(DialectName(!readAsHeidenhain)) + " " + moves(check.otherMoves, check.otherArcs) + "; read it " +
+         how;
+}
+
+namespace {
+
 // Says on the error stream why `file` could not be read completely (nothing when it could).
-void ReportLoadFailure(const std::string& file, const LoadResult& result, std::ostream& err) {
+void ReportLoadFailure(const std::string& file, const LoadResult& result, bool readAsHeidenhain, std::ostream& err) {
   if (result.ok()) return;
   err << "fendo-batch: " << file << ": ";
   switch (result.status) {
@@ -58,6 +76,7 @@ void ReportLoadFailure(const std::string& file, const LoadResult& result, std::o
     case LoadStatus::OutOfMemory:
       err << "out of memory; reading stopped at line " << result.lines << " and the rest is not loaded";
       break;
+    case LoadStatus::OtherDialect: err << OtherDialectText(result.dialect, readAsHeidenhain); break;
   }
   err << '\n';
 }
@@ -169,7 +188,7 @@ LoadResult LoadIntoWorkLayer(ToolpathDatabase& db, const std::string& file, cons
     result = LoadFile(db, file, progress ? &*progress : nullptr);
   }
   if (!result.refused()) RunAfterLoadSteps(db, file);
-  ReportLoadFailure(file, result, streams.err);
+  ReportLoadFailure(file, result, db.options.heidenhainInputChk, streams.err);
   return result;
 }
 

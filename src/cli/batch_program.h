@@ -33,6 +33,9 @@ bool CheckReaderOptions(const BatchArguments& args, std::ostream& err);
 // fendo.par in the configured ConfigDir, as the desktop program takes them.
 NcOptions ReaderOptions(const BatchArguments& args, std::ostream& err);
 
+// What the reading of a program in the other dialect showed, and how to read it in that one.
+std::string OtherDialectText(const DialectCheck& check, bool readAsHeidenhain);
+
 // Reads `file` into the work layer of `db` with the database's reader options, then runs the
 // after-load steps; a file that could not be read completely is reported on the error stream.
 LoadResult LoadIntoWorkLayer(ToolpathDatabase& db, const std::string& file, const BatchStreams& streams);

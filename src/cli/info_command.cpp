@@ -3,6 +3,7 @@
 // per program. Lengths and feeds are in the unit the program states (G20/G21), mm when it
 // states none; a program that switches units part way is warned of.
 #include <array>
+#include <bit>
 #include <charconv>
 
 #include "cli/batch_program.h"
@@ -47,6 +48,7 @@ std::string_view StatusName(LoadStatus status) {
     case LoadStatus::ReadFailed: return "read-failed";
     case LoadStatus::RecordLimit: return "record-limit";
     case LoadStatus::OutOfMemory: return "out-of-memory";
+    case LoadStatus::OtherDialect: return "other-dialect";
   }
   return "unknown";
 }
@@ -95,6 +97,40 @@ std::string AbsoluteCentresText(const ArcCentreCounts& counts) {
          "settings)";
 }
 
+constexpr std::array<std::pair<unsigned, double Point3::*>, 3> kAxisNames = {
+    {{kAxisX, &Point3::x}, {kAxisY, &Point3::y}, {kAxisZ, &Point3::z}}};
+constexpr std::string_view kAxisLetters = "XYZ";
+
+// "Z 50.000": the axes the first moves took from a later block, with the values taken.
+std::string LateAxesText(const LateAxes& late) {
+  std::string text;
+  for (std::size_t a = 0; a < kAxisNames.size(); ++a) {
+    if (!(late.axes & kAxisNames[a].first)) continue;
+    if (!text.empty()) text += ", ";
+    text.append(1, kAxisLetters[a]).append(" ").append(Fixed(late.values.*kAxisNames[a].second));
+  }
+  return "the first moves take " + text + " (the program moved before it stated " +
+         (std::popcount(late.axes) == 1 ? "this axis" : "these axes") + "; the first value stated is taken)";
+}
+
+std::string LateAxesJson(const LateAxes& late) {
+  JsonObject json;
+  for (std::size_t a = 0; a < kAxisNames.size(); ++a) {
+    if (late.axes & kAxisNames[a].first) json.Add(std::string(1, kAxisLetters[a]), late.values.*kAxisNames[a].second);
+  }
+  return json.str();
+}
+
+std::string DialectJson(const DialectCheck& check, bool readAsHeidenhain) {
+  JsonObject json;
+  json.Add("looksLike", readAsHeidenhain ? "ISO" : "Heidenhain")
+      .Add("moves", static_cast<long long>(check.moves))
+      .Add("arcs", static_cast<long long>(check.arcs))
+      .Add("otherMoves", static_cast<long long>(check.otherMoves))
+      .Add("otherArcs", static_cast<long long>(check.otherArcs));
+  return json.str();
+}
+
 std::string ArcCentresJson(const ArcCentreCheck& check) {
   JsonObject json;
   json.Add("arcs", static_cast<long long>(check.counts.arcs))
@@ -137,6 +173,19 @@ void PrintText(const std::string& file, const LoadedProgram& program, const Kind
   row("comment", OneLine(DecodeToUtf8(layer.comment)));
   row("lines", std::to_string(program.result.lines) + " read, " + std::to_string(program.result.invalidLines) +
                    " invalid, " + std::to_string(program.result.skippedLines) + " not interpreted");
+  if (program.result.outOfReachLines > 0) {
+    row("out of reach", std::to_string(program.result.outOfReachLines) +
+                            " of the invalid lines move beyond ±" + Fixed(ToolpathDatabase::kCoordinateLimit, 0) +
+                            " mm and are left out");
+  }
+  if (program.result.droppedWords > 0) {
+    row("dropped words",
+        std::to_string(program.result.droppedWords) + " (a negative F); the rest of their blocks stand");
+  }
+  if (program.result.lateAxes.axes != 0) row("first position", LateAxesText(program.result.lateAxes));
+  if (program.result.dialect.otherDialect) {
+    row("dialect", OtherDialectText(program.result.dialect, db.options.heidenhainInputChk));
+  }
   if (program.result.drillingCycleBlocks > 0) {
     row("drilling cycles", std::to_string(program.result.drillingCycleBlocks) + " blocks expanded into moves, " +
                                std::to_string(program.result.drillingCycleHoles) + " holes");
@@ -179,6 +228,12 @@ void PrintJson(const std::string& file, const LoadedProgram& program, const Kind
       .Add("skippedLines", static_cast<long long>(program.result.skippedLines))
       .Add("drillingCycleBlocks", static_cast<long long>(program.result.drillingCycleBlocks))
       .Add("drillingCycleHoles", static_cast<long long>(program.result.drillingCycleHoles))
+      .Add("outOfReachLines", static_cast<long long>(program.result.outOfReachLines))
+      .Add("droppedWords", static_cast<long long>(program.result.droppedWords))
+      .AddRaw("firstPositionTaken", program.result.lateAxes.axes ? LateAxesJson(program.result.lateAxes) : "null")
+      .AddRaw("dialect", program.result.dialect.otherDialect
+                             ? DialectJson(program.result.dialect, db.options.heidenhainInputChk)
+                             : "null")
       .AddRaw("arcCentres", ArcCentresJson(program.result.arcCentres));
   out << json.str() << '\n';
 }

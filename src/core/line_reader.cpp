@@ -39,7 +39,9 @@ std::optional<LineReader> LineReader::Open(const std::filesystem::path& path, st
 }
 
 LineReader::LineReader(std::string_view text)
-    : data_(text.data()), end_(text.size()), atEnd_(true), total_(static_cast<std::int64_t>(text.size())) {}
+    : data_(text.data()), end_(text.size()), atEnd_(true), total_(static_cast<std::int64_t>(text.size())) {
+  DecideLineEnd();
+}
 
 LineReader::LineReader(LineReader&& other) noexcept { *this = std::move(other); }
 
@@ -53,6 +55,8 @@ LineReader& LineReader::operator=(LineReader&& other) noexcept {
     begin_ = other.begin_;
     end_ = other.end_;
     atEnd_ = other.atEnd_;
+    lineEndDecided_ = other.lineEndDecided_;
+    carriageReturnLines_ = other.carriageReturnLines_;
     consumed_ = other.consumed_;
     total_ = other.total_;
     error_ = std::move(other.error_);
@@ -65,6 +69,7 @@ LineReader::~LineReader() {
 }
 
 bool LineReader::Next(std::string_view& line) {
+  if (carriageReturnLines_) [[unlikely]] return NextCarriageReturnLine(line);
   for (;;) {
     const char* first = data_ + begin_;
     const std::size_t available = end_ - begin_;
@@ -78,7 +83,46 @@ bool LineReader::Next(std::string_view& line) {
       return true;
     }
     if (atEnd_ || !Refill()) return false;
+    if (carriageReturnLines_) return NextCarriageReturnLine(line);
   }
+}
+
+// A line ends at a carriage return, a line feed, or the pair of them.
+bool LineReader::NextCarriageReturnLine(std::string_view& line) {
+  for (;;) {
+    const char* first = data_ + begin_;
+    const std::size_t available = end_ - begin_;
+    const void* found = available ? std::memchr(first, '\r', available) : nullptr;
+    std::size_t length = found ? static_cast<const char*>(found) - first : available;
+    const void* feed = length ? std::memchr(first, '\n', length) : nullptr;
+    if (feed) length = static_cast<const char*>(feed) - first;
+    const bool ended = length < available;
+    // A carriage return at the end of what is read may have its line feed in the next block.
+    const bool pairUnknown = ended && first[length] == '\r' && length + 1 == available && !atEnd_;
+    if ((ended && !pairUnknown) || (atEnd_ && available > 0)) {
+      std::size_t taken = length;
+      if (ended) taken += first[length] == '\r' && length + 1 < available && first[length + 1] == '\n' ? 2 : 1;
+      begin_ += taken;
+      consumed_ += static_cast<std::int64_t>(taken);
+      line = std::string_view(first, length);
+      return true;
+    }
+    if (atEnd_ || !Refill()) return false;
+  }
+}
+
+// The first line end of the file decides how its lines end.
+void LineReader::DecideLineEnd() {
+  lineEndDecided_ = true;
+  const char* first = data_ + begin_;
+  const std::size_t available = end_ - begin_;
+  if (available == 0) return;
+  const void* feed = std::memchr(first, '\n', available);
+  const std::size_t beforeFeed = feed ? static_cast<const char*>(feed) - first : available;
+  const void* found = std::memchr(first, '\r', beforeFeed);
+  if (!found) return;
+  const std::size_t at = static_cast<const char*>(found) - first;
+  carriageReturnLines_ = at + 1 < available && first[at + 1] != '\n';
 }
 
 std::string_view LineReader::Head(std::size_t limit) {
@@ -114,6 +158,7 @@ bool LineReader::Refill() {
     }
     atEnd_ = true;
   }
+  if (!lineEndDecided_) DecideLineEnd();
   return true;
 }
 

@@ -13,6 +13,8 @@ namespace fendo {
 // Reads a text file (or text in memory) line by line, every line whole however long it is.
 // The file is read in large blocks; a line is handed out as a view into the block, without its
 // line feed and without a carriage return before it. A last line without a line feed is a line.
+// A file whose first line ends in a lone carriage return (old Mac editors, some DNC software)
+// has its lines ended by carriage returns; a line feed still ends a line there too.
 class LineReader {
  public:
   // Opens a file for reading; nothing and a reason (the system's words) when it cannot be read.
@@ -40,6 +42,8 @@ class LineReader {
  private:
   LineReader() = default;
   bool Refill();
+  void DecideLineEnd();
+  bool NextCarriageReturnLine(std::string_view& line);
 
   std::FILE* file_ = nullptr;
   std::unique_ptr<char[]> block_;
@@ -48,6 +52,8 @@ class LineReader {
   std::size_t begin_ = 0;       // first byte not yet handed out
   std::size_t end_ = 0;         // end of the bytes read
   bool atEnd_ = false;
+  bool lineEndDecided_ = false;
+  bool carriageReturnLines_ = false;  // lines end in a lone carriage return
   std::int64_t consumed_ = 0;
   std::int64_t total_ = 0;
   std::string error_;

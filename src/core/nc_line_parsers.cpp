@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "core/layer_table.h"
@@ -10,19 +11,44 @@ namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
-}  // namespace
-
-// The comment is the text from the first "(" to the end of the line with every parenthesis
-// taken out and the blanks around it trimmed, one line of the layer's comment per comment line.
-void AddCommentLine(LayerSlot& layer, std::string_view fromParenthesis) {
-  std::string text;
-  for (char c : fromParenthesis.substr(1)) {
-    if (c != '(' && c != ')') text += c;
-  }
+// Appends one parenthesised text, its blanks trimmed, to the comment line being built.
+void AppendCommentText(std::string& line, std::string_view text) {
   const auto first = std::find_if_not(text.begin(), text.end(), IsBlank);
   const auto last = std::find_if_not(text.rbegin(), text.rend(), IsBlank).base();
-  if (first < last) layer.comment.append(first, last);
+  if (first >= last) return;
+  if (!line.empty()) line += ' ';
+  line.append(first, last);
+}
+
+}  // namespace
+
+// The comment is the texts in parentheses, each trimmed, joined by a space; what stands between
+// them is the block's words. A parenthesis inside a comment is taken out, and a comment left
+// open runs to the end of the line. A NUL byte is no text.
+void AddCommentLine(LayerSlot& layer, std::string_view fromParenthesis) {
+  std::string line;
+  std::string text;
+  int depth = 0;
+  for (const char c : fromParenthesis) {
+    if (c == '(') {
+      ++depth;
+    } else if (c == ')') {
+      if (depth > 0 && --depth == 0) {
+        AppendCommentText(line, text);
+        text.clear();
+      }
+    } else if (depth > 0 && c != '\0') {
+      text += c;
+    }
+  }
+  AppendCommentText(line, text);
+  layer.comment += line;
   layer.comment += "\r\n";
+}
+
+bool BeyondCoordinateLimit(Point3 p) {
+  constexpr double kLimit = ToolpathDatabase::kCoordinateLimit;
+  return std::abs(p.x) > kLimit || std::abs(p.y) > kLimit || std::abs(p.z) > kLimit;
 }
 
 LineOutcome FinishBlock(ToolpathDatabase& db, Point3 end, Point3 centreOffset, MoveKind kind, bool yields) {

@@ -15,6 +15,7 @@ enum class LineOutcome {
   Record,    // the block yields a record, which the cursor holds
   NoRecord,  // a block without motion (or a blank or comment line)
   Invalid,   // a word without a number: the block's modal changes stay, its motion is dropped
+  OutOfReach,  // the block's end point lies beyond the coordinate limit: dropped as invalid
   Skipped,   // a feature the reader does not interpret: no record, the position does not move
              // (modal words written beside it, such as G00 on a G53 block, still count)
   RecordBesideSkipped,  // a record in the cursor, and beside it a feature the reader does not
@@ -32,8 +33,11 @@ LineOutcome ParseHeidenhainLine(ToolpathDatabase& db, std::string_view line);
 // the cursor holds it: the end point with the modal feed and `kind`.
 LineOutcome FinishBlock(ToolpathDatabase& db, Point3 end, Point3 centreOffset, MoveKind kind, bool yields);
 
-// Appends a comment, given as the text from its opening parenthesis to the end of the line,
-// to the layer's comment as one line.
+// Appends the comments of a line, given as the text from the first opening parenthesis to the
+// end of the last comment, to the layer's comment as one line.
 void AddCommentLine(LayerSlot& layer, std::string_view fromParenthesis);
+
+// A point no record can hold: a coordinate beyond the limit of ±32700 mm.
+bool BeyondCoordinateLimit(Point3 p);
 
 }  // namespace fendo

@@ -1,7 +1,9 @@
 #include "core/nc_reader.h"
 
 #include <algorithm>
+#include <memory>
 #include <optional>
+#include <utility>
 
 #include "core/line_reader.h"
 #include "core/nc_line_parsers.h"
@@ -50,6 +52,9 @@ void StartFile(ToolpathDatabase& db) {
   db.reader.circleCentre.reset();
   db.reader.drilling.Cancel();  // a cycle left in force does not carry over into the next file
   db.reader.drilling.returnToR = false;
+  db.reader.unstatedAxes = db.recordCount == 0 ? kAllAxes : 0;
+  db.reader.lateAxes = {};
+  db.reader.programBegun = false;
   db.plane = ArcPlane::XY;
   LayerSlot& layer = db.layers[db.layers.workLayer];
   layer.comment.clear();
@@ -108,6 +113,7 @@ LoadResult ReadLines(ToolpathDatabase& db, LineReader& lines, Progress* progress
   StartFile(db);
   MoveKind lastStored = LastStoredMotionKind(db);
   const std::int64_t holesBefore = db.reader.drilling.holes;
+  const std::int64_t droppedBefore = db.reader.droppedWords;
   std::string_view line;
   while (lines.Next(line)) {
     ++result.lines;
@@ -119,6 +125,10 @@ LoadResult ReadLines(ToolpathDatabase& db, LineReader& lines, Progress* progress
       case LineOutcome::Record: break;
       case LineOutcome::RecordBesideSkipped: ++result.skippedLines; break;
       case LineOutcome::Invalid: ++result.invalidLines; continue;
+      case LineOutcome::OutOfReach:
+        ++result.invalidLines;
+        ++result.outOfReachLines;
+        continue;
       case LineOutcome::Skipped: ++result.skippedLines; continue;
       case LineOutcome::NoRecord: continue;
       case LineOutcome::Expanded:
@@ -139,10 +149,56 @@ LoadResult ReadLines(ToolpathDatabase& db, LineReader& lines, Progress* progress
   }
   FinishUnitReading(db);
   result.drillingCycleHoles = db.reader.drilling.holes - holesBefore;
+  result.droppedWords = db.reader.droppedWords - droppedBefore;
+  result.lateAxes = db.reader.lateAxes;
   db.lastMotionIndex = db.PrevMotion(db.recordCount);
   BoundingBox(db);
   result.arcCentres = CheckArcCentres(db.reader.arcCentres);
   return result;
+}
+
+struct MoveCounts {
+  std::int64_t moves = 0;
+  std::int64_t arcs = 0;
+};
+
+MoveCounts CountMoves(ToolpathDatabase& db, int firstRecord) {
+  MoveCounts counts;
+  db.ForEachRecord([&counts, firstRecord](int i, const ToolpathRecord& r) {
+    if (i < firstRecord || !IsMotionKind(r.kind)) return;
+    ++counts.moves;
+    if (IsArcKind(r.kind)) ++counts.arcs;
+  });
+  return counts;
+}
+
+// Whether what the file read to (from `firstRecord` on) looks like the other dialect's text:
+// ISO that found no move but invalid lines, Heidenhain without the BEGIN PGM every Heidenhain
+// program starts with. Only such a file pays for a second reading.
+bool ReadBadly(const ToolpathDatabase& db, const LoadResult& result, int firstRecord) {
+  if (!result.ok() || result.lines == 0) return false;
+  if (db.options.heidenhainInputChk) return !db.reader.programBegun;
+  return db.recordCount == firstRecord && result.invalidLines > 0;
+}
+
+// Reads the file once more in the other dialect, in a database of its own, and tells whether
+// that reading keeps moves (or arcs) the first one lost.
+template <typename Reopen>
+void CheckDialect(ToolpathDatabase& db, int firstRecord, LoadResult& result, Reopen reopen) {
+  if (!ReadBadly(db, result, firstRecord)) return;
+  std::optional<LineReader> lines = reopen();
+  if (!lines) return;
+  auto other = std::make_unique<ToolpathDatabase>();
+  other->options = db.options;
+  other->options.heidenhainInputChk = !db.options.heidenhainInputChk;
+  const LoadResult otherResult = ReadLines(*other, *lines, nullptr);
+  if (!otherResult.ok()) return;
+  const MoveCounts read = CountMoves(db, firstRecord);
+  const MoveCounts otherRead = CountMoves(*other, 0);
+  DialectCheck& check = result.dialect;
+  check = {.moves = read.moves, .arcs = read.arcs, .otherMoves = otherRead.moves, .otherArcs = otherRead.arcs};
+  check.otherDialect = otherRead.moves > read.moves || otherRead.arcs > read.arcs;
+  if (check.otherDialect) result.status = LoadStatus::OtherDialect;
 }
 
 std::optional<LineReader> OpenProgram(const std::filesystem::path& path, LoadResult& result) {
@@ -157,6 +213,17 @@ std::optional<LineReader> OpenProgram(const std::filesystem::path& path, LoadRes
   return lines;
 }
 
+// Reads the program `lines` reads from `path`, checking its dialect when it reads badly.
+LoadResult ReadProgram(ToolpathDatabase& db, LineReader lines, const std::filesystem::path& path, Progress* progress) {
+  const int firstRecord = db.recordCount;
+  LoadResult result = ReadLines(db, lines, progress);
+  CheckDialect(db, firstRecord, result, [&path] {
+    std::string reason;
+    return LineReader::Open(path, reason);
+  });
+  return result;
+}
+
 }  // namespace
 
 LoadResult LoadFile(ToolpathDatabase& db, const std::filesystem::path& path, Progress* progress) {
@@ -166,19 +233,22 @@ LoadResult LoadFile(ToolpathDatabase& db, const std::filesystem::path& path, Pro
   db.Snapshot(SnapshotMode::Push);
   db.recordCount = 0;
   db.cursor.kind = MoveKind::None;
-  return ReadLines(db, *lines, progress);
+  return ReadProgram(db, std::move(*lines), path, progress);
 }
 
 LoadResult AppendFile(ToolpathDatabase& db, const std::filesystem::path& path, Progress* progress) {
   LoadResult failure;
   std::optional<LineReader> lines = OpenProgram(path, failure);
   if (!lines) return failure;
-  return ReadLines(db, *lines, progress);
+  return ReadProgram(db, std::move(*lines), path, progress);
 }
 
 LoadResult AppendText(ToolpathDatabase& db, std::string_view text) {
+  const int firstRecord = db.recordCount;
   LineReader lines(text);
-  return ReadLines(db, lines, nullptr);
+  LoadResult result = ReadLines(db, lines, nullptr);
+  CheckDialect(db, firstRecord, result, [text] { return std::optional<LineReader>(std::in_place, text); });
+  return result;
 }
 
 bool RunAfterLoadSteps(ToolpathDatabase& db, const std::filesystem::path& path) {

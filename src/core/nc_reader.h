@@ -8,6 +8,7 @@
 #include "core/arc_centre_mode.h"
 #include "core/arc_rule.h"
 #include "core/move_kind.h"
+#include "core/nc_reader_state.h"
 #include "core/point3.h"
 
 namespace fendo {
@@ -22,6 +23,18 @@ enum class LoadStatus {
   ReadFailed,   // the file stopped being readable; what was read before stays
   RecordLimit,  // the program has more records than the work buffer holds; reading stopped
   OutOfMemory,  // the memory for the records could not be had; reading stopped
+  OtherDialect, // the program reads as the other dialect (see DialectCheck); what was read stays
+};
+
+// What the reader of the other dialect makes of a program that read badly in the one chosen:
+// Heidenhain text read as ISO gives no move and invalid lines, an ISO program read as
+// Heidenhain loses its arcs (and every line with a comment).
+struct DialectCheck {
+  bool otherDialect = false;    // the program reads as the other dialect
+  std::int64_t moves = 0;       // motion records read in the dialect chosen
+  std::int64_t arcs = 0;        // of them arcs
+  std::int64_t otherMoves = 0;  // the same in the other dialect, when it was tried
+  std::int64_t otherArcs = 0;
 };
 
 // What reading an NC program did.
@@ -29,13 +42,18 @@ struct LoadResult {
   LoadStatus status = LoadStatus::Ok;
   std::string reason;            // the system's words, for CannotOpen, NotProgram and ReadFailed
   std::int64_t lines = 0;        // lines read
-  std::int64_t invalidLines = 0; // blocks dropped because a word had no number
+  std::int64_t invalidLines = 0; // blocks dropped because a word had no number or their end
+                                 // point lies beyond the coordinate limit
+  std::int64_t outOfReachLines = 0;  // of them, those beyond the limit (±32700 mm)
+  std::int64_t droppedWords = 0;     // words dropped from blocks that stood (a negative F)
   std::int64_t skippedLines = 0; // lines of features the reader does not interpret (parameters,
                                  // Heidenhain cycles and cycle calls, functions, polar and
                                  // machine-coordinate moves, drilling cycles without a depth)
   std::int64_t drillingCycleBlocks = 0;  // blocks of drilling cycles read as the moves they make
   std::int64_t drillingCycleHoles = 0;   // the holes those blocks drilled
   ArcCentreCheck arcCentres;     // whether the arcs' I, J, K look like absolute centres
+  LateAxes lateAxes;             // axes the first moves took from a later block
+  DialectCheck dialect;
 
   bool ok() const { return status == LoadStatus::Ok; }
   // The file was refused before anything of it was read.
@@ -45,7 +63,9 @@ struct LoadResult {
 // Replaces the work buffer by the program in `path`, after pushing it onto the undo ring. A
 // file that cannot be opened changes nothing. Arcs, modal state and the header data of the
 // work layer are read as the reader's options (db.options) say. A file whose first 64 KiB are
-// not NC text is refused as NotProgram and changes nothing either.
+// not NC text is refused as NotProgram and changes nothing either. A program that reads badly
+// (no move and invalid lines in ISO; in Heidenhain, no BEGIN PGM) is read once more in the
+// other dialect, and is OtherDialect when that reads it better.
 LoadResult LoadFile(ToolpathDatabase& db, const std::filesystem::path& path, Progress* progress = nullptr);
 // Reads the program in `path` behind the records already there; the modal state carries on.
 LoadResult AppendFile(ToolpathDatabase& db, const std::filesystem::path& path, Progress* progress = nullptr);

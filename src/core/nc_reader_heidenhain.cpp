@@ -1,7 +1,7 @@
 // The Heidenhain conversational dialect, one line at a time.
 //
 // ";" starts a comment. Lines of the program's frame (BEGIN/END PGM, BLK FORM, TOOL DEF/CALL)
-// yield nothing; lines the reader does not interpret yield nothing and change nothing: Q
+// yield nothing (BEGIN PGM states the unit, TOOL CALL the program's tool and spindle); lines the reader does not interpret yield nothing and change nothing: Q
 // parameter formulas and assignments, FN functions, CYCL DEF cycles and CYCL CALL, polar moves
 // (LP, CP), moves in machine coordinates (M91, M92) and axis words that take a Q parameter. A
 // cycle called by M99 or M89 on a positioning block is not run either (what the cycle does is
@@ -24,6 +24,7 @@
 #include <optional>
 
 #include "core/decimal.h"
+#include "core/first_moves.h"
 #include "core/nc_number.h"
 #include "core/geometry.h"
 #include "core/nc_line_parsers.h"
@@ -107,6 +108,8 @@ struct HeidenhainBlock {
   bool incremental = false;
   std::array<std::optional<double>, 3> axes;  // X, Y, Z, mm
   Point3 increments;                          // IX, IY, IZ, mm
+  unsigned incrementAxes = 0;                 // the axes IX, IY, IZ name (kAxisX …)
+  bool negativeFeed = false;                  // an F the reader cannot use
   bool centreMode = false;                    // CC
   bool circle = false;                        // C or CR
   bool byRadius = false;                      // CR
@@ -147,6 +150,11 @@ Scan ScanHeidenhainBlock(std::string_view text, const NcReaderState& reader, Hei
         }
         if (FollowedBy(text, i, "N")) return Scan::NotInterpreted;
         if (const NumberWord word = ReadNumberWord(text, i + 1); word.number.hasDigits) {
+          if (word.number.value < 0) {
+            b.negativeFeed = true;
+            i = word.end;
+            continue;
+          }
           b.feed = IntegerPart(word.number.value);
           if (!IsArcKind(b.kind)) b.kind = b.kind == MoveKind::Feed ? MoveKind::Feed : MoveKind::FeedStart;
           i = word.end;
@@ -174,7 +182,11 @@ Scan ScanHeidenhainBlock(std::string_view text, const NcReaderState& reader, Hei
           const NumberWord word = ReadNumberWord(text, i + 2);
           if (word.parameter) return Scan::NotInterpreted;
           double Point3::*const axisOf[3] = {&Point3::x, &Point3::y, &Point3::z};
-          if (word.number.hasDigits) b.increments.*axisOf[AxisIndex(text[i + 1])] += word.number.value;
+          const int axis = AxisIndex(text[i + 1]);
+          if (word.number.hasDigits) {
+            b.increments.*axisOf[axis] += word.number.value;
+            b.incrementAxes |= 1u << axis;
+          }
           i = word.end;
           continue;
         }
@@ -226,6 +238,38 @@ bool IsBlankText(std::string_view text) {
   return text.find_first_not_of(" \t") == std::string_view::npos;
 }
 
+// "TOOL CALL 5 Z S3000": the tool's number (none when the tool is called by its name or only
+// the speed changes) is the program's tool and length offset, its S the spindle speed, as T
+// and S are in ISO.
+void ReadToolCall(std::string_view text, LayerSlot& layer) {
+  constexpr std::string_view kToolCall = "TOOL CALL";
+  const std::size_t call = text.find(kToolCall);
+  if (call == std::string_view::npos) return;
+  std::size_t i = call + kToolCall.size();
+  if (const WordNumber tool = ReadWordNumber(text, SkipBlanks(text, i)); tool.hasDigits) {
+    layer.toolNumber = layer.lengthOffset = IntegerPart(tool.value);
+    i = tool.end;
+  }
+  for (; i < text.size(); ++i) {
+    if (text[i] == '"' || text[i] == '\'') {
+      const std::size_t close = text.find(text[i], i + 1);
+      if (close == std::string_view::npos) return;
+      i = close;
+    } else if (text[i] == 'S' && (text[i - 1] == ' ' || text[i - 1] == '\t')) {
+      const WordNumber speed = ReadWordNumber(text, SkipBlanks(text, i + 1));
+      if (speed.hasDigits && speed.value >= 0) layer.spindle = IntegerPart(speed.value);
+      return;
+    }
+  }
+}
+
+// A line of the program's frame: BEGIN PGM states the unit, TOOL CALL the tool and spindle.
+void ReadFrameLine(ToolpathDatabase& db, std::string_view text) {
+  if (const std::optional<LengthUnit> unit = BeginProgramUnit(text)) NoteStatedUnit(db, *unit);
+  if (text.find("BEGIN PGM") != std::string_view::npos) db.reader.programBegun = true;
+  ReadToolCall(text, db.layers[db.layers.workLayer]);
+}
+
 double InPlaneDistance(Point3 a, Point3 b, ArcPlane plane) {
   const PlaneAxes axes = AxesOf(plane);
   return std::hypot(a.*axes.first - b.*axes.first, a.*axes.second - b.*axes.second);
@@ -242,25 +286,34 @@ LineOutcome ParseHeidenhainLine(ToolpathDatabase& db, std::string_view line) {
   HeidenhainBlock b;
   switch (ScanHeidenhainBlock(text, reader, b)) {
     case Scan::Frame:
-      if (const std::optional<LengthUnit> unit = BeginProgramUnit(text)) NoteStatedUnit(db, *unit);
+      ReadFrameLine(db, text);
       return LineOutcome::NoRecord;
     case Scan::NotInterpreted: return LineOutcome::Skipped;
     case Scan::Block: break;
   }
 
-  const Point3 start = reader.position;
+  Point3 start = reader.position;
   Point3 end = start;
   double Point3::*const axisOf[3] = {&Point3::x, &Point3::y, &Point3::z};
-  for (int a = 0; a < 3; ++a) {
-    if (b.axes[a]) end.*axisOf[a] = b.incremental ? start.*axisOf[a] + *b.axes[a] : *b.axes[a];
+  unsigned named = 0;
+  for (unsigned a = 0; a < 3; ++a) {
+    if (!b.axes[a]) continue;
+    end.*axisOf[a] = b.incremental ? start.*axisOf[a] + *b.axes[a] : *b.axes[a];
+    named |= 1u << a;
   }
   end = end + b.increments;
+  if (b.negativeFeed) ++reader.droppedWords;
 
   if (b.centreMode) {
     // The pole: its coordinates stand where the axis words put them, the others stay the tool's.
     reader.circleCentre = end;
     reader.radius = InPlaneDistance(start, end, db.plane);
     return LineOutcome::NoRecord;
+  }
+  if (BeyondCoordinateLimit(end)) return LineOutcome::OutOfReach;
+  if (reader.unstatedAxes) [[unlikely]] {
+    const unsigned absolute = b.incremental ? 0 : named & ~b.incrementAxes;
+    NoteStatedAxes(db, absolute, (named | b.incrementAxes) & ~absolute, end, start);
   }
   if (b.feed) reader.feed = *b.feed;
   if (b.radius) reader.radius = *b.radius;

@@ -25,6 +25,7 @@
 
 #include "core/decimal.h"
 #include "core/drilling_cycles.h"
+#include "core/first_moves.h"
 #include "core/nc_number.h"
 #include "core/nc_line_parsers.h"
 #include "core/nc_reader.h"
@@ -198,10 +199,12 @@ IsoBlock ScanIsoBlock(std::string_view line, MoveKind modalKind) {
       continue;
     }
     switch (meaning) {
-      case IsoChar::Comment:
-        if (!b.comment) b.comment = line.substr(i);
+      case IsoChar::Comment: {
+        const char* const first = b.comment ? b.comment->data() : line.data() + i;
         i = SkipComment(line, i);
+        b.comment = std::string_view(first, static_cast<std::size_t>(line.data() + i - first));
         break;
+      }
       case IsoChar::EndOfBlock:
         i = line.size();
         break;
@@ -258,6 +261,15 @@ void ApplyModeWords(const IsoBlock& b, ToolpathDatabase& db) {
   if (b.absoluteCentres) db.reader.absoluteCentres = *b.absoluteCentres;
 }
 
+// A feed is a speed: a negative one is a word the reader cannot use, and the feed stays.
+void ApplyFeedWord(double value, NcReaderState& reader) {
+  if (value < 0) {
+    ++reader.droppedWords;
+    return;
+  }
+  reader.feed = IntegerPart(value);
+}
+
 void ApplyHeaderWords(const IsoBlock& b, LayerSlot& layer) {
   if (b.Has(IsoChar::S)) layer.spindle = IntegerPart(b.Value(IsoChar::S));
   if (b.Has(IsoChar::T)) layer.toolNumber = layer.lengthOffset = IntegerPart(b.Value(IsoChar::T));
@@ -277,23 +289,33 @@ LineOutcome ParseIsoLine(ToolpathDatabase& db, std::string_view line) {
 
   ApplyHeaderWords(b, layer);
   if (b.modeWords) ApplyModeWords(b, db);
-  if (b.Has(IsoChar::F)) reader.feed = IntegerPart(b.Value(IsoChar::F));
+  if (b.Has(IsoChar::F)) ApplyFeedWord(b.Value(IsoChar::F), reader);
   if (b.gWord) reader.modalKind = b.kind;
   if (reader.drilling.InForce() || b.cycle.StartsOrReturns()) [[unlikely]] {
     const bool usable = !b.invalid && !b.dataOnly;
-    if (const auto outcome = ReadDrillingCycleBlock(db, b.cycle, DrillingWordsOf(b, db.options), usable)) return *outcome;
+    if (const auto outcome = ReadDrillingCycleBlock(db, b.cycle, DrillingWordsOf(b, db.options), usable)) {
+      // The cycle's levels are its own: what the program states of its position starts here.
+      reader.unstatedAxes = 0;
+      return *outcome;
+    }
   }
   if (b.invalid) return LineOutcome::Invalid;
   if (b.dataOnly) return LineOutcome::Skipped;
 
   const double unit = db.options.intNcdataFlg ? kThousandth : 1.0;
   const auto length = [&b, unit](IsoChar word) { return b.Has(word) ? b.Value(word) * unit : 0.0; };
-  const Point3 start = reader.position;
+  Point3 start = reader.position;
   Point3 end = start;
   const std::array<std::pair<IsoChar, double Point3::*>, 3> axes = {
       {{IsoChar::X, &Point3::x}, {IsoChar::Y, &Point3::y}, {IsoChar::Z, &Point3::z}}};
   for (const auto& [word, axis] : axes) {
     if (b.Has(word)) end.*axis = reader.incremental ? start.*axis + length(word) : length(word);
+  }
+  if (BeyondCoordinateLimit(end)) return LineOutcome::OutOfReach;
+  if (reader.unstatedAxes) [[unlikely]] {
+    static_assert(kAxisX == 1u << IsoBlock::Index(IsoChar::X) && kAxisZ == 1u << IsoBlock::Index(IsoChar::Z));
+    const unsigned named = b.present & kAllAxes;
+    NoteStatedAxes(db, reader.incremental ? 0 : named, reader.incremental ? named : 0, end, start);
   }
   const Point3 centreOffset = b.Has(IsoChar::R)
                                  ? ArcCentreFromRadius(db.plane, start, end, length(IsoChar::R), b.kind)

@@ -11,6 +11,17 @@
 
 namespace fendo {
 
+// The axes as bits, in the order X, Y, Z.
+constexpr unsigned kAxisX = 1, kAxisY = 2, kAxisZ = 4;
+constexpr unsigned kAllAxes = kAxisX | kAxisY | kAxisZ;
+
+// The axes a program first stated only after it had moved, and the values stated: its moves
+// before took those values instead of the reader's start.
+struct LateAxes {
+  unsigned axes = 0;
+  Point3 values;  // mm, on the axes named
+};
+
 // The modal state of the NC reader. It lives in the database and survives from one file to the
 // next (an added file continues where the loaded one stopped), except where a file's start
 // resets it.
@@ -28,6 +39,11 @@ struct NcReaderState {
   DrillingCycleState drilling;          // G73/G74/G81–G89 … G80, G98/G99, R, Z, Q
   ArcCentreCounts arcCentres;           // how the file's I, J, K fit as offsets and as absolute
                                         // centres; cleared at every file start
+  unsigned unstatedAxes = 0;            // the axes a file that starts the work buffer has not
+                                        // stated yet: its moves stand at the reader's start there
+  LateAxes lateAxes;                    // what the file's first moves took from a later block
+  std::int64_t droppedWords = 0;        // words dropped from blocks that stood (a negative F)
+  bool programBegun = false;            // a Heidenhain BEGIN PGM line was read in this file
 };
 
 }  // namespace fendo

@@ -245,10 +245,11 @@ void FrameTest::openAndAddExamples() {
   QCOMPARE(view->database().layers[view->database().layers.workLayer].fileName,
            ToUtf8(view->document().title));
 
-  // "Ncdata 추가하기" puts the chosen program behind the one there.
+  // "Ncdata 추가하기" puts the chosen program behind the one there; the copy starts where the
+  // first one ended, at the height its first moves took (Z50), and so reads the same.
   AnswerFileDialog(ExampleFile("bracket.nc"));
   frame.RunCommand(CommandId::AddNcData);
-  QCOMPARE(view->database().recordCount, 2 * bracket - 1);
+  QCOMPARE(view->database().recordCount, 2 * bracket);
 
   // "Ncdata 불러오기" replaces it (a Heidenhain program with the reader set for it), and the
   // add dialog kept its own folder.
@@ -290,7 +291,12 @@ void FrameTest::absoluteArcCentresAreToldWhenOpened() {
 void FrameTest::recentFilesRememberWhatWasOpened() {
   CMainFrame& frame = fixture_->frame();
   QVERIFY(frame.OpenDocument(ExampleFile("bracket.nc")));
+  // The reader is set for ISO: the Heidenhain program opens, and the user is told how to read it.
+  const MessageCloser messages;
   QVERIFY(frame.OpenDocument(ExampleFile("flange.h")));
+  QCOMPARE(messages.shown().size(), 1);
+  QVERIFY(messages.shown()[0].contains(QStringLiteral("Heidenhain 대화형 프로그램으로 보입니다")));
+  QVERIFY(messages.shown()[0].contains(QStringLiteral("\"Heidenhain 입력\"을 켜고")));
   const QStringList files = fixture_->app().recentFiles().files();
   QCOMPARE(files.size(), 2);
   QVERIFY(files[0].endsWith(QStringLiteral("flange.h")));

@@ -207,17 +207,17 @@ struct CorpusStart {
 TEST(Corpus, ProgramsStartWhereTheyShould) {
   if (!fs::exists(CorpusDir())) GTEST_SKIP() << "no corpus at " << CorpusDir();
   const CorpusStart cases[] = {
-      {"iso/linuxcnc_cds.ngc", false,  // signed words: "n0155 G0 Z+2.1"
-       {"1 0 0 2.1 16", "1 0 3.915 2.1 16", "3 0 3.915 1.6875 16", "4 4 3.915 1.6875 16"}},
-      {"iso/egp_test_g91.nc", false,  // G91 after an absolute position
-       {"1 -100 49.997 0 0", "2 -100 49.997 13 0", "2 -100 49.997 1 0", "3 -100 49.997 0 500",
-        "4 -90 49.997 0 500", "4 90 49.997 0 500"}},
+      {"iso/linuxcnc_cds.ngc", false,  // signed words: "n0155 G0 Z+2.1"; X, Y come only after it
+       {"1 0 3.915 2.1 16", "3 0 3.915 1.6875 16", "4 4 3.915 1.6875 16", "4 4 3.725 1.6875 16"}},
+      {"iso/egp_test_g91.nc", false,  // G91 after an absolute position; Z comes after X, Y
+       {"1 -100 49.997 13 0", "2 -100 49.997 1 0", "3 -100 49.997 0 500", "4 -90 49.997 0 500",
+        "4 90 49.997 0 500", "4 90 12.799 0 500"}},
       {"iso/camotics_vcarve.ngc", false,  // blanks between letters and numbers: "G0 X  0.0238"
        {"1 0 0 0.1 6", "1 0.0238 0.0918 0.1 6", "1 0.0238 0.0918 0 6", "3 0.02724 0.09434 -0.00312 6"}},
       {"iso/linuxcnc_arcspiral.ngc", false,  // lowercase, R before the end point
        {"1 0 0 1 0", "1 1.72464 -1.01273 1 0", "3 1.72464 -1.01273 -0.1 24", "8 1.6133 -1.17867 -0.1 24"}},
       {"heidenhain/apt_metrologia_12.h", true,  // datum-shift cycle and M91 lines are no moves
-       {"1 0 0 25 0", "2 12.163 35.838 250 0", "2 12.163 35.838 110 0", "2 12.163 35.838 87.5 0",
+       {"1 12.163 35.838 25 0", "2 12.163 35.838 250 0", "2 12.163 35.838 110 0", "2 12.163 35.838 87.5 0",
         "3 12.163 35.838 78 240"}},
   };
   for (const CorpusStart& c : cases) {

@@ -32,7 +32,7 @@ INSTANTIATE_TEST_SUITE_P(Lines, HeidenhainPrograms, testing::Values(
     "L X-5 Y+0 FMAX\nL X+10 Y+5 R0 F200\nL X+20\nL Y+0\n",
     {"1 -5 0 0 0", "3 10 5 0 200", "4 20 5 0 200", "4 20 0 0 200"}},
   ProgramCase{"FMAX keeps the feed, and the rapid mode carries on",
-    "L X+1 F300\nL Z+50 FMAX\nL X+9\nL Z+0 F100\n",
+    "L X+1 Y+0 Z+0 F300\nL Z+50 FMAX\nL X+9\nL Z+0 F100\n",
     {"3 1 0 0 300", "1 1 0 50 300", "2 9 0 50 300", "3 9 0 0 100"}},
   ProgramCase{"a feed above 2000 is still a cutting move",
     "L X+0 Y+0 Z+3 FMAX\nL Z-1 F125\nL X+440 F5829\nL X+467.5\n",

