@@ -1,1 +1,1 @@
-fendo_test(edit_tests edit/path_delete_test.cpp)
+fendo_test(edit_tests edit/path_delete_test.cpp edit/layers_test.cpp)
