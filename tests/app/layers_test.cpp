@@ -306,8 +306,9 @@ void LayersTest::echoListsOfAnyLengthAndTheirMistakes() {
 void LayersTest::layerColoursAreSavedAndGivenToTheView() {
   CMainFrame& frame = fixture_->frame();
   QVERIFY(frame.OpenDocument(first_));
+  // color.par in the test's own folder, never in the user's.
+  fixture_->app().settings().configDir = fixture_->home().path().string();
   const std::filesystem::path file = LayerColoursPath(fixture_->app().settings());
-  std::filesystem::create_directories(file.parent_path());
   AnswerNextDialog([](QWidget& dialog) {
     QComboBox* layer3 = dialog.findChild<QComboBox*>(QStringLiteral("colour3"));
     QCOMPARE(layer3->currentText(), QStringLiteral("Cyan"));
