@@ -40,7 +40,9 @@ SegmentResult VectorBetween(Point3 a, Point3 b) {
 }
 
 double PlaneAngle(double s, double c) {
-  if (std::hypot(s, c) < kShortestDirection) return 0;
+  // hypot is slow and is not below the limit unless both components are.
+  const bool shortVector = std::fabs(s) < kShortestDirection && std::fabs(c) < kShortestDirection;
+  if (shortVector && std::hypot(s, c) < kShortestDirection) return 0;
   // The axis directions come out exact, so that full circles and quadrant arcs compare equal.
   if (s == 0) return c > 0 ? 0 : 180;
   if (c == 0) return s > 0 ? 90 : 270;

@@ -13,34 +13,35 @@ void StartWithRapid(ToolpathDatabase& db, int first) {
   }
 }
 
+// The walks read the records as stored, a chunk at a time, and write only the records they
+// change: the post-edit steps run on programs of millions of records after every edit.
+
 void DeleteZeroLengthFeeds(ToolpathDatabase& db, int first) {
-  int kept = first;
-  db.ReadRecord(first);
-  MoveKind keptKind = db.cursor.kind;
-  for (int i = db.NextMotion(first); i != 0; i = db.NextMotion(i)) {
-    const MoveKind kind = db.cursor.kind;
-    if (IsLinearFeedKind(kind) && IsLinearFeedKind(keptKind) && db.Segment(i, kept).length == 0) {
+  ToolpathRecord kept = *db.RecordAt(first);
+  db.ForEachRecord([&](int i, const ToolpathRecord& r) {
+    if (i <= first || !IsMotionKind(r.kind)) return;
+    const bool zeroLength = r.x == kept.x && r.y == kept.y && r.z == kept.z;
+    if (IsLinearFeedKind(r.kind) && IsLinearFeedKind(kept.kind) && zeroLength) {
       db.SetKind(i, MoveKind::None);
-      continue;
+      return;
     }
-    kept = i;
-    keptKind = kind;
-  }
+    kept = r;
+  });
 }
 
 void ReflagKinds(ToolpathDatabase& db, int first) {
-  db.ReadRecord(first);
-  MoveKind previous = db.cursor.kind;
-  for (int i = db.NextMotion(first); i != 0; i = db.NextMotion(i)) {
-    MoveKind kind = db.cursor.kind;
+  MoveKind previous = db.RecordAt(first)->kind;
+  db.ForEachRecord([&](int i, const ToolpathRecord& r) {
+    if (i <= first || !IsMotionKind(r.kind)) return;
+    MoveKind kind = r.kind;
     if (IsRapidKind(kind)) {
       kind = IsRapidKind(previous) ? MoveKind::Rapid : MoveKind::RapidStart;
     } else if (IsLinearFeedKind(kind)) {
       kind = IsLinearFeedKind(previous) ? MoveKind::Feed : MoveKind::FeedStart;
     }
-    if (kind != db.cursor.kind) db.SetKind(i, kind);
+    if (kind != r.kind) db.SetKind(i, kind);
     previous = kind;
-  }
+  });
 }
 
 }  // namespace

@@ -11,7 +11,7 @@ constexpr std::size_t kPageBytes = 4096;
 
 }  // namespace
 
-RecordMemory::RecordMemory(std::size_t count) {
+RecordMemory::RecordMemory(std::size_t count, Backing backing) {
   const std::size_t bytes = (count * sizeof(ToolpathRecord) + kPageBytes - 1) / kPageBytes * kPageBytes;
   if (bytes == 0) {
     // An empty block is still a block: it stands for a layer or snapshot without records.
@@ -22,6 +22,7 @@ RecordMemory::RecordMemory(std::size_t count) {
   void* mapped = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
   if (mapped == MAP_FAILED) return;
   madvise(mapped, bytes, MADV_HUGEPAGE);
+  if (backing == Backing::Now) madvise(mapped, bytes, MADV_POPULATE_WRITE);
   records_ = static_cast<ToolpathRecord*>(mapped);
   count_ = count;
   mappedBytes_ = bytes;

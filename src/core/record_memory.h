@@ -16,8 +16,12 @@ namespace fendo {
 class RecordMemory {
  public:
   RecordMemory() = default;
+  // When the pages are backed: as they are first touched, or all at once when the mapping is
+  // made, for a block that is filled right away (the kernel backs a whole mapping far faster
+  // than it takes the faults one by one).
+  enum class Backing { OnTouch, Now };
   // Maps room for `count` records, uninitialised; data() is nullptr when that failed.
-  explicit RecordMemory(std::size_t count);
+  explicit RecordMemory(std::size_t count, Backing backing = Backing::OnTouch);
   RecordMemory(RecordMemory&& other) noexcept;
   RecordMemory& operator=(RecordMemory&& other) noexcept;
   ~RecordMemory();

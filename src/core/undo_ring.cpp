@@ -43,8 +43,7 @@ void ToolpathDatabase::ClearUndo() {
 bool ToolpathDatabase::SaveSnapshot(int slot) {
   RecordBlock& snapshot = snapshots_[slot];
   if (!snapshot.Allocate(recordCount)) return false;
-  buffer_.CopyOut(recordCount, snapshot.data());
-  for (int i = 0; i < snapshot.count(); ++i) snapshot.data()[i].selected = 0;
+  buffer_.CopyOutUnselected(recordCount, snapshot.data());
   snapshotUnits_[slot] = layers[layers.workLayer].unit;
   return true;
 }

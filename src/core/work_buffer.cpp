@@ -5,7 +5,8 @@
 
 namespace fendo {
 
-void WorkBuffer::CopyOut(int count, ToolpathRecord* out) const {
+template <typename After>
+void WorkBuffer::CopyOutChunks(int count, ToolpathRecord* out, After after) const {
   for (int first = 0; first < count; first += kChunkRecords) {
     const int n = std::min(kChunkRecords, count - first);
     const ToolpathRecord* chunk = chunks_[first / kChunkRecords];
@@ -14,7 +15,18 @@ void WorkBuffer::CopyOut(int count, ToolpathRecord* out) const {
     } else {
       std::fill_n(out + first, n, ToolpathRecord{});
     }
+    after(out + first, n);
   }
+}
+
+void WorkBuffer::CopyOut(int count, ToolpathRecord* out) const {
+  CopyOutChunks(count, out, [](ToolpathRecord*, int) {});
+}
+
+void WorkBuffer::CopyOutUnselected(int count, ToolpathRecord* out) const {
+  CopyOutChunks(count, out, [](ToolpathRecord* copied, int n) {
+    for (int i = 0; i < n; ++i) copied[i].selected = 0;
+  });
 }
 
 bool WorkBuffer::CopyIn(const ToolpathRecord* in, int count) {

@@ -48,6 +48,9 @@ class WorkBuffer {
 
   // Copies records 0..count-1 to `out`; records of chunks never written come out as zero records.
   void CopyOut(int count, ToolpathRecord* out) const;
+  // The same with every copy unselected, a chunk at a time while it is in the cache: an undo
+  // snapshot, which gives records back unselected.
+  void CopyOutUnselected(int count, ToolpathRecord* out) const;
   // Stores `count` records from `in` at 0..count-1; false when a chunk could not be allocated.
   bool CopyIn(const ToolpathRecord* in, int count);
 
@@ -55,6 +58,11 @@ class WorkBuffer {
   std::size_t HeldBytes() const;
 
  private:
+  // Copies records 0..count-1 to `out` a chunk at a time, calling after(copy, n) on each copied
+  // chunk.
+  template <typename After>
+  void CopyOutChunks(int count, ToolpathRecord* out, After after) const;
+
   RecordMemory memory_;                              // room for every chunk
   std::array<ToolpathRecord*, kMaxChunks> chunks_{};  // the chunks written, nullptr for the others
 };

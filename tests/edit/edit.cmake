@@ -1,1 +1,16 @@
-fendo_test(edit_tests edit/path_delete_test.cpp edit/layers_test.cpp)
+fendo_test(edit_tests
+  edit/delete_by_angle_test.cpp
+  edit/delete_by_length_test.cpp
+  edit/delete_properties_test.cpp
+  edit/delete_region_test.cpp
+  edit/layers_test.cpp
+  edit/path_delete_test.cpp
+)
+fendo_test(direction_edit_tests
+  edit/direction_properties_test.cpp
+  edit/plunge_test.cpp
+  edit/reverse_test.cpp
+  edit/start_point_test.cpp
+  edit/subdivision_test.cpp
+  edit/z_up_test.cpp
+)
