@@ -2,6 +2,7 @@
 
 #include "app/commands/conversion_commands.h"
 #include "app/commands/feed_change_commands.h"
+#include "app/commands/layer_commands.h"
 #include "app/commands/master_model_commands.h"
 #include "app/commands/optimizer_commands.h"
 #include "app/commands/output_commands.h"
@@ -95,7 +96,7 @@ const CommandRow kNcViewCommands[] = {
     {CommandId::ChangePlunge, "편집(&E)", "플런지(접근) 변경", "", {}},
     {CommandId::WholePathFeed, "편집(&E)", "피드변경", "", ViewFunction{&WholePathFeedCommand}},
     {CommandId::SubdividePoints, "편집(&E)", "포인트 세분화", "", {}},
-    {CommandId::CopyLayerToolpath, "편집(&E)", "Layer 공구경로 복사", "", {}},
+    {CommandId::CopyLayerToolpath, "편집(&E)", "Layer 공구경로 복사", "", ViewFunction{&CopyLayerCommand}},
     {CommandId::MoveOrCopyToolpath, "편집(&E)", "공구경로 이동및 복사", "", {}},
     {CommandId::SortPaths, "편집(&E)", "공구경로 정렬", "", {}},
     {CommandId::ViewTop, "보기(&V) › 보기방향", "위에서 보기(&F1)", "", ViewCommand{&CFendoView::OnViewTop}},
@@ -122,12 +123,14 @@ const CommandRow kNcViewCommands[] = {
      &CFendoView::MasterModelShown},
     {CommandId::ShowFeedColours, "보기(&V)", "Feed color 보기", "", ViewCommand{&CFendoView::OnToggleFeedLegend},
      &CFendoView::FeedLegendShown},
-    {CommandId::ChooseWorkLayer, "보기(&V)", "작업 Layer", "", {}},
-    {CommandId::PickWorkLayer, "보기(&V)", "공구경로에 의한 layer 선택", "", {}},
-    {CommandId::ColourByLayer, "보기(&V)", "Layer에 의한 color", "", {}, &CFendoView::ColourByLayer},
-    {CommandId::LayerEcho, "보기(&V)", "Layer echo", "", {}},
-    {CommandId::LayerSettings, "보기(&V)", "Layer Setting", "", {}},
-    {CommandId::ShowLayerText, "보기(&V)", "Layer text", "", {}, &CFendoView::LayerTextShown},
+    {CommandId::ChooseWorkLayer, "보기(&V)", "작업 Layer", "", ViewFunction{&WorkLayerCommand}},
+    {CommandId::PickWorkLayer, "보기(&V)", "공구경로에 의한 layer 선택", "", ViewFunction{&PickWorkLayerCommand}},
+    {CommandId::ColourByLayer, "보기(&V)", "Layer에 의한 color", "", ViewFunction{&ToggleColourByLayerCommand},
+     &CFendoView::ColourByLayer},
+    {CommandId::LayerEcho, "보기(&V)", "Layer echo", "", ViewFunction{&LayerEchoCommand}},
+    {CommandId::LayerSettings, "보기(&V)", "Layer Setting", "", ViewFunction{&LayerSettingsCommand}},
+    {CommandId::ShowLayerText, "보기(&V)", "Layer text", "", ViewFunction{&ToggleLayerTextCommand},
+     &CFendoView::LayerTextShown},
     {CommandId::ShowToolBars, "보기(&V)", "도구 모음(&T)", "", FrameCommand{&CMainFrame::OnToggleToolBars}},
     {CommandId::ShowStatusBar, "보기(&V)", "상태 표시줄(&S)", "", FrameCommand{&CMainFrame::OnToggleStatusBar}},
     {CommandId::ToolpathInformation, "기타", "공구경로 정보", "", ViewCommand{&CFendoView::OnToolpathInformation}},
@@ -146,7 +149,7 @@ const CommandRow kNcViewCommands[] = {
     {CommandId::WorkEnvironment, "설정", "작업 환경", "", FrameCommand{&CMainFrame::OnWorkEnvironment}},
     {CommandId::Settings, "설정", "설정", "", ViewCommand{&CFendoView::OnSettings}},
     {CommandId::ToolShape, "설정", "공구 설정", "", ViewCommand{&CFendoView::OnToolShape}},
-    {CommandId::LayerColours, "설정", "Layer color setting", "", {}},
+    {CommandId::LayerColours, "설정", "Layer color setting", "", ViewFunction{&LayerColoursCommand}},
     {CommandId::InvertBackground, "설정", "바탕색 전도", "", ViewCommand{&CFendoView::OnInvertBackground},
      &CFendoView::BackgroundInverted},
     {CommandId::CadCam, "설정", "CAD/CAM", "", {}},

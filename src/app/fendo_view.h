@@ -58,6 +58,7 @@ class CFendoView : public QWidget, public ViewSurface {
   std::unique_ptr<MasterModel>& masterModel() { return masterModel_; }
   ViewState& viewState() { return viewState_; }
   ViewOptions& options() { return options_; }
+  LayerColours& layerColours() { return layerColours_; }
   ViewInput& input() { return *input_; }
   // Where the interactive commands read keys and the mouse: the window's own events, or a
   // script a test puts in their place (nullptr goes back to the window's).

@@ -14,6 +14,7 @@
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QUrl>
@@ -22,6 +23,7 @@
 
 #include "app/child_frame.h"
 #include "app/command_icons.h"
+#include "app/commands/layer_commands.h"
 #include "app/fendo_app.h"
 #include "app/fendo_view.h"
 #include "app/nc_file_dialog.h"
@@ -129,8 +131,12 @@ void CMainFrame::BuildToolBars() {
         layerCombo_->setMinimumWidth(kLayerComboWidth);
         layerCombo_->setMaxVisibleItems(kLayerComboDropDownItems);
         layerCombo_->setToolTip(PlainText(FindCommand(kLayerComboCommand)->text));
-        // Choosing the work layer comes with the layer commands; until then the box only shows.
-        layerCombo_->setEnabled(false);
+        connect(layerCombo_, &QComboBox::currentIndexChanged, this, [this](int layer) {
+          CFendoView* view = ActiveView();
+          if (view && !view->InteractiveCommandRunning()) ChooseWorkLayer(*view, layer);
+          // The box goes back to the work layer when the layer could not be chosen.
+          if (view) ShowWorkLayer(view->database().layers.workLayer);
+        });
         bar->addWidget(layerCombo_);
       } else {
         bar->addAction(Action(command));
@@ -218,6 +224,17 @@ void CMainFrame::RunCommand(CommandId command) {
   UpdateCommandStates();
 }
 
+void CMainFrame::ShowWorkLayer(int layer) {
+  const QSignalBlocker quiet(layerCombo_);
+  layerCombo_->setCurrentIndex(layer);
+}
+
+void CMainFrame::ShowLayerNames(const LayerTable& layers) {
+  const QSignalBlocker quiet(layerCombo_);
+  for (int layer = 0; layer < kLayerComboEntries; ++layer) layerCombo_->setItemText(layer, Utf8(layers[layer].layerName));
+  layerCombo_->setCurrentIndex(layers.workLayer);
+}
+
 void CMainFrame::UpdateCommandStates() {
   CFendoView* view = ActiveView();
   for (const auto& [command, action] : actions_) {
@@ -260,6 +277,7 @@ void CMainFrame::OnActiveWindowChanged(QMdiSubWindow* window) {
     FillMenuBar(document ? NcViewCommands() : FrameCommands());
   }
   auto* child = qobject_cast<CChildFrame*>(window);
+  if (child) ShowWorkLayer(child->view().database().layers.workLayer);
   setWindowTitle(child ? QStringLiteral("%1 - [%2]").arg(kTitle, child->view().document().title) : QString(kTitle));
   UpdateCommandStates();
 }

@@ -20,6 +20,7 @@ namespace fendo {
 
 class CFendoApp;
 class CFendoView;
+class LayerTable;
 
 // The main window: the document windows in its MDI area, the menus, toolbars and
 // accelerators built from the command table, the layer combo box and the status bar. Commands
@@ -34,6 +35,9 @@ class CMainFrame : public QMainWindow {
   CFendoApp& app() { return app_; }
   StatusPanes& statusPanes() { return *statusPanes_; }
   QComboBox& layerCombo() { return *layerCombo_; }
+  // The layer box on `layer` (a view's work layer), and its entries named by the layers' names.
+  void ShowWorkLayer(int layer);
+  void ShowLayerNames(const LayerTable& layers);
   QMdiArea& mdiArea() { return *mdi_; }
   CFendoView* ActiveView() const;
   // The action of a command (shared by its menu item, toolbar button and accelerator).

@@ -43,6 +43,11 @@ constexpr BatchCommand kCommands[] = {
      "layers are written as one program, each with its own comment, tool and\n"
      "spindle, in the unit of the first; layers in another unit are refused.",
      RunConvert, {kReader, kOutput, {ConvertOptionGroup}}},
+    {"layers", "", "layers IN...",
+     "Reads each program into its own layer (0, 1, ...) and prints per layer\n"
+     "its number, name, file, program O, tool T, length offset H, spindle S\n"
+     "and records.",
+     RunLayers, {kReader, {LayersOptionGroup}}},
     {"filter", "", "filter IN -o OUT", "Filters or converts the program with one operation, then writes it.", RunFilter,
      {kReaderBeforeArcsToLines, kOutput, {FilterOptionGroup}}},
     {"optimize", "", "optimize IN -o OUT",

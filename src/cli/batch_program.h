@@ -77,6 +77,8 @@ const OptionGroup& OptimizeOptionGroup();
 int RunMasterBuild(const BatchArguments& args, const BatchStreams& streams);
 const OptionGroup& MasterBuildOptionGroup();
 int RunMasterInfo(const BatchArguments& args, const BatchStreams& streams);
+int RunLayers(const BatchArguments& args, const BatchStreams& streams);
+const OptionGroup& LayersOptionGroup();
 int RunRender(const BatchArguments& args, const BatchStreams& streams);
 const OptionGroup& RenderOptionGroup();
 

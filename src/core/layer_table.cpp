@@ -37,7 +37,9 @@ bool LayerTable::AppendLayer(int src, int dst) {
   if (!IsSlot(src) || !IsSlot(dst)) return false;
   LayerSlot& from = slots_[src];
   LayerSlot& to = slots_[dst];
-  if (from.pointCount() == 0 || !to.points.allocated()) return CopyLayer(src, dst);
+  // Nothing to append leaves dst as it is: a copy would take src's header over dst's paths.
+  if (from.pointCount() == 0) return true;
+  if (!to.points.allocated()) return CopyLayer(src, dst);
 
   RecordBlock joined;
   if (!joined.Allocate(to.pointCount() + from.pointCount())) return false;

@@ -41,8 +41,9 @@ class LayerTable {
   // numbers and unit (not its layer name or on flag). False when the memory could not be had:
   // dst is then left without a block.
   bool CopyLayer(int src, int dst);
-  // Appends src's records behind dst's; into a slot without records it is CopyLayer. False
-  // when the memory could not be had, with dst left as it was.
+  // Appends src's records behind dst's; into a slot without records it is CopyLayer, and a src
+  // without records leaves dst as it was. False when the memory could not be had, with dst
+  // left as it was.
   bool AppendLayer(int src, int dst);
 
   std::size_t HeldBytes() const;

@@ -164,6 +164,8 @@ class ToolpathDatabase {
   // Push: keep the work buffer in the undo ring before an edit (nothing for an empty buffer).
   // Undo and Redo step through the ring. False when nothing was done or memory ran out.
   bool Snapshot(SnapshotMode mode);
+  // Empties the ring: its snapshots belong to the records of one work layer.
+  void ClearUndo();
   int undoPos() const { return undoPos_; }
   int undoTop() const { return undoTop_; }
 

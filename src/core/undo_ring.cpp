@@ -35,6 +35,11 @@ bool ToolpathDatabase::Snapshot(SnapshotMode mode) {
   return false;
 }
 
+void ToolpathDatabase::ClearUndo() {
+  for (RecordBlock& snapshot : snapshots_) snapshot.Free();
+  undoPos_ = undoTop_ = 0;
+}
+
 bool ToolpathDatabase::SaveSnapshot(int slot) {
   RecordBlock& snapshot = snapshots_[slot];
   if (!snapshot.Allocate(recordCount)) return false;

@@ -67,7 +67,10 @@ std::optional<Point3> ScreenToModel(const ViewState& view, ClientPoint p) {
 }
 
 double DistanceToArcOnScreen(ToolpathDatabase& db, int i, const ViewState& view, ClientPoint p) {
-  const Arc arc = ArcGeometry(db, i);
+  return DistanceToArcOnScreen(ArcGeometry(db, i), view, p);
+}
+
+double DistanceToArcOnScreen(const Arc& arc, const ViewState& view, ClientPoint p) {
   const Projection projection(view);
   const double wanted = arc.length * view.scale / kPixelsPerArcChord + 1;
   const int chords = std::max(1, static_cast<int>(wanted < kMostArcChords ? wanted : kMostArcChords));

@@ -6,6 +6,7 @@
 
 namespace fendo {
 
+struct Arc;
 class ToolpathDatabase;
 
 // What a view shows: the projection angles, the zoom and the pan, and the size of its window.
@@ -54,5 +55,6 @@ std::optional<Point3> ScreenToModel(const ViewState& view, ClientPoint p);
 // The distance in pixels from a client point to the arc whose end record is i, as the arc is
 // drawn: cut into chords of about three pixels.
 double DistanceToArcOnScreen(ToolpathDatabase& db, int i, const ViewState& view, ClientPoint p);
+double DistanceToArcOnScreen(const Arc& arc, const ViewState& view, ClientPoint p);
 
 }  // namespace fendo

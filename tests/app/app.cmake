@@ -17,3 +17,6 @@ target_link_libraries(output_tests PRIVATE fendo_app fendo_cli)
 
 fendo_qt_test(optimizer_tests app/optimizer_test.cpp)
 target_link_libraries(optimizer_tests PRIVATE fendo_app fendo_cli)
+
+fendo_qt_test(layers_tests app/layers_test.cpp)
+target_link_libraries(layers_tests PRIVATE fendo_app fendo_cli)

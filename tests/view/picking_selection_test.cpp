@@ -134,3 +134,49 @@ TEST(PathSpan, PathsAroundRecordsAndTheirNeighbours) {
 
 }  // namespace
 }  // namespace fendo
+
+namespace fendo {
+namespace {
+
+// The three paths of FillThreePaths in layer 4, drawn with the work layer 0 that holds one cut
+// across the bottom of the view.
+void FillTwoLayers(ToolpathDatabase& db) {
+  test::FillThreePaths(db);
+  ASSERT_TRUE(db.SaveToLayer(4));
+  test::Fill(db, {test::Rec(MoveKind::RapidStart, -90, -90, 5), test::Rec(MoveKind::FeedStart, -90, -90, 0),
+                  test::Rec(MoveKind::Feed, 90, -90, 0)});
+}
+
+TEST(PickLayer, FindsTheLayerOfTheToolpathUnderThePointInItsSlotToo) {
+  ToolpathDatabase db;
+  FillTwoLayers(db);
+  const ViewState view = test::TopView();
+  struct Case {
+    ClientPoint p;
+    std::optional<int> expected;
+    const char* what;
+  };
+  const std::vector<Case> cases = {
+      {{100, 188}, 0, "the work layer's cut"},
+      {{100, 52}, 4, "a cut of the echoed layer, which is not in the work buffer"},
+      {{114.14, 144.14}, 4, "an arc of the echoed layer"},
+      {{20, 100}, std::nullopt, "nothing near"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(PickLayer(db, view, true, c.p), c.expected) << c.what;
+
+  db.layers[4].layerOn = false;
+  EXPECT_EQ(PickLayer(db, view, true, {100, 52}), std::nullopt) << "a layer not drawn is not picked";
+}
+
+TEST(PickLayer, TheNearerToleranceWinsAcrossLayers) {
+  ToolpathDatabase db;
+  FillTwoLayers(db);
+  // The work layer's cut 7 pixels below the point, layer 4's path A 2 pixels above it.
+  test::Fill(db, {test::Rec(MoveKind::RapidStart, -90, 41, 5), test::Rec(MoveKind::FeedStart, -90, 41, 0),
+                  test::Rec(MoveKind::Feed, 90, 41, 0)});
+  EXPECT_EQ(PickLayer(db, test::TopView(), true, {100, 52}), 4);
+  EXPECT_EQ(PickLayer(db, test::TopView(), true, {100, 57}), 0);
+}
+
+}  // namespace
+}  // namespace fendo

@@ -8,7 +8,11 @@ add_library(fendo_dialogs STATIC
   ${CMAKE_CURRENT_LIST_DIR}/cutting_condition_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dialog_layout.cpp
   ${CMAKE_CURRENT_LIST_DIR}/feed_change_dialogs.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/echo_layer_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/feed_file_dialogs.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/layer_colour_dialog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/layer_copy_dialog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/layer_info_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/layer_output_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/machine_feed_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/master_model_dialog.cpp
@@ -27,6 +31,7 @@ add_library(fendo_dialogs STATIC
   ${CMAKE_CURRENT_LIST_DIR}/transfer_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/value_dialogs.cpp
   ${CMAKE_CURRENT_LIST_DIR}/work_environment_dialog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/work_layer_dialog.cpp
 )
 set_target_properties(fendo_dialogs PROPERTIES AUTOMOC ON)
 target_link_libraries(fendo_dialogs PUBLIC fendo_engine Qt6::Widgets)
