@@ -27,7 +27,7 @@ NcDialectWriter::NcDialectWriter(const NcOutputOptions& options, OutputFile& fil
       numbers_(numbers) {}
 
 void NcDialectWriter::WriteArc(CursorRecord& cursor, Point3 offsets, ArcPlane plane, bool continued) {
-  const Arc arc = MeasureArc(state_.last, cursor.position(), offsets, cursor.kind, plane);
+  const Arc arc = MeasureArc(state_.held, cursor.position(), offsets, cursor.kind, plane);
   const ArcFormPrecision precision{.place = format_.place,
                                    .endTolerance = ArcCentreCheck::kRadiusTolerance / format_.millimetres};
   const ArcForm form = ChooseArcForm(arc, options_.ijkToR && !options_.heidenhain, precision);

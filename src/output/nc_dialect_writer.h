@@ -68,6 +68,7 @@ class NcDialectWriter {
   void SetExtents(const Extents& extents) { extents_ = extents; }
   void ResetPosition(int feed) {
     state_.last = {kNcStartValue, kNcStartValue, kNcStartValue};
+    state_.held = state_.last;
     state_.positioned = false;
     state_.lastFeed = feed;
   }
@@ -87,8 +88,10 @@ class NcDialectWriter {
 
   // The end of a written motion record: the position the writer left in the cursor becomes
   // the last position.
-  void Moved(const CursorRecord& cursor) {
+  // `held` is the record's own position where the writer rounded the cursor's.
+  void Moved(const CursorRecord& cursor, Point3 held) {
     state_.last = cursor.position();
+    state_.held = held;
     state_.positioned = true;
     state_.lastKind = cursor.kind;
     state_.startLine.reset();

@@ -83,7 +83,7 @@ bool WriteRecords(NcDialectWriter& writer, int count, RecordAt at, bool feedFrom
       default:
         continue;
     }
-    writer.Moved(cursor);
+    writer.Moved(cursor, PositionOf(at(i)));
     last = cursor;
   }
   return true;

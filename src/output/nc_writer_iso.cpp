@@ -93,7 +93,7 @@ class IsoWriter final : public NcDialectWriter {
     // The line's G90 ends the increments of a layer written before; the next cut states G91
     // again, measured from here.
     state_.g91Active = false;
-    state_.startLine = cursor.position();
+    state_.startLine = Rounded(cursor.position());
   }
 
   void WriteToolBlock(const CursorRecord& cursor) override {
@@ -125,6 +125,7 @@ class IsoWriter final : public NcDialectWriter {
     line += "G00";
     if (AppendChangedAxes(line, cursor.position())) Accumulate(cursor);
     WriteNcLine(line);
+    HoldWrittenRapid(cursor);
     return true;
   }
 
@@ -136,6 +137,7 @@ class IsoWriter final : public NcDialectWriter {
     AppendChangedAxes(line, cursor.position());
     WriteNcLine(line);
     Accumulate(cursor);
+    HoldWrittenRapid(cursor);
     return true;
   }
 
@@ -211,7 +213,7 @@ class IsoWriter final : public NcDialectWriter {
     const std::array<std::string, 3> increments =
         options_.incremental ? RoundIncrements(cursor) : std::array<std::string, 3>{};
     const bool fits = ChooseArcWords(arc, cursor.position(), form);
-    if (!fits && !options_.incremental && halvings > 0) {
+    if (!fits && halvings > 0) {
       WriteHalves(cursor, arc, continued, form, halvings - 1);
       return;
     }
@@ -232,13 +234,14 @@ class IsoWriter final : public NcDialectWriter {
   }
 
   void WriteHalves(CursorRecord& cursor, const Arc& arc, bool continued, ArcForm form, int halvings) {
+    const Point3 heldMiddle = ArcPointAt(arc, 0.5);
     CursorRecord middle = cursor;
-    middle.SetPosition(ArcPointAt(arc, 0.5));
-    const Arc first = MeasureArc(arc.start, middle.position(), arc.centre - arc.start, arc.kind, arc.plane);
+    middle.SetPosition(heldMiddle);
+    const Arc first = MeasureArc(arc.start, heldMiddle, arc.centre - arc.start, arc.kind, arc.plane);
     WriteArcInPieces(middle, first, continued, form, halvings);
     set_lastFeed(middle.feed);
-    Moved(middle);
-    const Arc second = MeasureArc(middle.position(), arc.end, arc.centre - middle.position(), arc.kind, arc.plane);
+    Moved(middle, heldMiddle);
+    const Arc second = MeasureArc(heldMiddle, arc.end, arc.centre - heldMiddle, arc.kind, arc.plane);
     WriteArcInPieces(cursor, second, true, form, halvings);
   }
 
@@ -280,15 +283,15 @@ class IsoWriter final : public NcDialectWriter {
   //   1. R, when the options ask for it and `form` lets them (not for a full or half turn), and
   //      not near half a turn, where the rounded R moves the centre far along the chord's
   //      normal;
-  //   2. I/J/K with the program's decimals;
+  //   2. I/J/K with the program's decimals (incremental output: fine decimals, from the
+  //      written start, which the rounded increments lead to);
   //   3. I/J/K with fine decimals, about a centre equidistant from the written ends: rounded
   //      ends may lie at radii that no rounded centre reconciles (a program of more decimals
   //      than are written). Not for an arc whose own ends lie at different radii: it keeps
   //      form 2.
-  // Incremental output writes its offsets with fine decimals from the exact start.
   bool ChooseArcWords(const Arc& arc, Point3 end, ArcForm form) {
     arcWords_.clear();
-    const Point3 start = AsRead(arc.start);
+    const Point3 start = options_.incremental ? state_.last : AsRead(arc.start);
     const auto fits = [this](double deviation) {
       return deviation + kUnseenDeviation / format_.millimetres <= format_.place;
     };
@@ -306,11 +309,10 @@ class IsoWriter final : public NcDialectWriter {
     // move the centre; which of them are written is decided on the offsets held: those below
     // the last written digit are not.
     const Point3 held = arc.centre - arc.start;
-    if (options_.incremental) return AppendOffsets(Offsets(held, arc.centre - start, kFineDecimals));
-    const OffsetWords rounded = Offsets(held, arc.centre - start, format_.decimals);
+    const OffsetWords usual = Offsets(held, arc.centre - start, options_.incremental ? kFineDecimals : format_.decimals);
     // An arc whose ends lie at different radii is no circle a finer centre could follow.
     const bool circle = std::fabs(Length(held) - arc.radius) <= format_.place;
-    if (!circle || fits(OffsetArcDeviation(arc, start, AsRead(end), rounded.AsRead()))) return AppendOffsets(rounded);
+    if (!circle || fits(OffsetArcDeviation(arc, start, AsRead(end), usual.AsRead()))) return AppendOffsets(usual);
     const Point3 centred = CentreBetweenEnds(arc, start, AsRead(end)) - start;
     const OffsetWords fine = FineOffsets(centred);
     AppendOffsets(fine);
@@ -345,14 +347,26 @@ class IsoWriter final : public NcDialectWriter {
 
   // A written position as the reader reads it back: absolute axis words are rounded to their
   // decimals; incremental positions are rounded when the increments are.
-  Point3 AsRead(Point3 p) const {
-    if (options_.incremental) return p;
+  Point3 AsRead(Point3 p) const { return options_.incremental ? p : Rounded(p); }
+
+  // An absolute position as its words read back.
+  Point3 Rounded(Point3 p) const {
     const auto read = [this](double v) {
       std::string text;
       AppendFixed(text, v, format_.decimals);
       return ParseDecimalPrefix(text).value;
     };
     return {read(p.x), read(p.y), read(p.z)};
+  }
+
+  // Incremental output writes rapid moves absolute: the cuts after one go on from where its
+  // rounded words put the machine (the axes it wrote; the others stay where they were).
+  void HoldWrittenRapid(CursorRecord& cursor) const {
+    if (!options_.incremental) return;
+    const Point3 p = cursor.position();
+    const Point3 rounded = Rounded(p);
+    cursor.SetPosition({p.x == state_.last.x ? p.x : rounded.x, p.y == state_.last.y ? p.y : rounded.y,
+                        p.z == state_.last.z ? p.z : rounded.z});
   }
 
   // The extents of the feed moves and the estimated cutting time, as comments.

@@ -15,6 +15,9 @@ inline constexpr int kNcFeedAfterRapid = 50000;   // mm/min, no real feed: the n
 // layer output starts a new run of moves (ResetRun) but keeps the position and the feed.
 struct NcWriterState {
   Point3 last{kNcStartValue, kNcStartValue, kNcStartValue};  // mm, the position last written
+  Point3 held = last;                   // mm, the last motion record's own position: incremental
+                                        // output keeps the rounded one in `last`, and arcs are
+                                        // measured about their own start
   bool positioned = false;              // a motion record was written: `last` is a real position
   int lastFeed = kNcFeedAfterRapid;     // mm/min, the F a cut compares with to write its own
   std::optional<int> writtenFeed;       // mm/min, the F the machine holds: the last one written
