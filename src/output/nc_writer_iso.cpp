@@ -123,9 +123,8 @@ class IsoWriter final : public NcDialectWriter {
     std::string& line = NewLine();
     LeaveIncremental(line);
     line += "G00";
-    if (AppendChangedAxes(line, cursor.position())) Accumulate(cursor);
+    if (AppendRapidAxes(line, cursor)) Accumulate(cursor);
     WriteNcLine(line);
-    HoldWrittenRapid(cursor);
     return true;
   }
 
@@ -134,10 +133,9 @@ class IsoWriter final : public NcDialectWriter {
     if (cursor.position() == state_.last) return true;
     std::string& line = NewLine();
     LeaveIncremental(line);
-    AppendChangedAxes(line, cursor.position());
+    AppendRapidAxes(line, cursor);
     WriteNcLine(line);
     Accumulate(cursor);
-    HoldWrittenRapid(cursor);
     return true;
   }
 
@@ -359,14 +357,20 @@ class IsoWriter final : public NcDialectWriter {
     return {read(p.x), read(p.y), read(p.z)};
   }
 
-  // Incremental output writes rapid moves absolute: the cuts after one go on from where its
-  // rounded words put the machine (the axes it wrote; the others stay where they were).
-  void HoldWrittenRapid(CursorRecord& cursor) const {
-    if (!options_.incremental) return;
-    const Point3 p = cursor.position();
-    const Point3 rounded = Rounded(p);
-    cursor.SetPosition({p.x == state_.last.x ? p.x : rounded.x, p.y == state_.last.y ? p.y : rounded.y,
-                        p.z == state_.last.z ? p.z : rounded.z});
+  // The axis words of a rapid move, which is written absolute. After incremental cuts the
+  // machine stands where their rounded increments led: an axis is written where its rounded
+  // word moves it, and the cuts after the rapid go on from where its words put the machine.
+  bool AppendRapidAxes(std::string& line, CursorRecord& cursor) {
+    if (!options_.incremental) return AppendChangedAxes(line, cursor.position());
+    const Point3 rounded = Rounded(cursor.position());
+    const std::size_t before = line.size();
+    if (rounded.x != state_.last.x) AppendAxis(line, 'X', cursor.x);
+    if (rounded.y != state_.last.y) AppendAxis(line, 'Y', cursor.y);
+    if (rounded.z != state_.last.z) AppendAxis(line, 'Z', cursor.z);
+    cursor.SetPosition({rounded.x != state_.last.x ? rounded.x : state_.last.x,
+                        rounded.y != state_.last.y ? rounded.y : state_.last.y,
+                        rounded.z != state_.last.z ? rounded.z : state_.last.z});
+    return line.size() != before;
   }
 
   // The extents of the feed moves and the estimated cutting time, as comments.
