@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/arc_centre_mode.h"
+#include "core/decimal.h"
 #include "core/user_prompts.h"
 
 namespace fendo {
@@ -42,6 +43,15 @@ void NcDialectWriter::WriteArc(CursorRecord& cursor, Point3 offsets, ArcPlane pl
   if (form == ArcForm::ByOffsets) ++result_.arcsByOffsets;
   WriteMeasuredArc(cursor, arc, continued, form);
   state_.lastPlane = plane;
+}
+
+Point3 NcDialectWriter::AsWritten(Point3 p, int decimals) const {
+  const auto read = [decimals](double v) {
+    std::string text;
+    AppendFixed(text, v, decimals);
+    return ParseDecimalPrefix(text).value;
+  };
+  return {read(p.x), read(p.y), read(p.z)};
 }
 
 void NcDialectWriter::WriteNcLine(std::string_view text) {

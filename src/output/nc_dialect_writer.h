@@ -31,6 +31,9 @@ struct UnitFormat {
 inline constexpr UnitFormat kMillimetreFormat{3, 0.001, 1};
 inline constexpr UnitFormat kInchFormat{4, 0.0001, kMillimetresPerInch};
 
+// mm of an arc's deviation that the compared points and floats may miss.
+inline constexpr double kUnseenDeviation = 0.00001;
+
 // One run of the fixed NC writer in one dialect. The driver (nc_writer.cpp) walks the records
 // and asks for the parts of the program in order; each dialect (nc_writer_iso.cpp,
 // nc_writer_heidenhain.cpp) writes them in its own words. What both share lives here: the
@@ -126,10 +129,22 @@ class NcDialectWriter {
     return line_;
   }
 
-  void AppendAxis(std::string& line, char axis, double value) const {
+  void AppendAxis(std::string& line, char axis, double value, int decimals) const {
     line += axis;
-    AppendFixed(line, value, format_.decimals);
+    AppendFixed(line, value, decimals);
   }
+  void AppendAxis(std::string& line, char axis, double value) const { AppendAxis(line, axis, value, format_.decimals); }
+  // A position as its axis words, with `decimals`, read back.
+  Point3 AsWritten(Point3 p, int decimals) const;
+  Point3 AsWritten(Point3 p) const { return AsWritten(p, format_.decimals); }
+  // Whether an arc as written, `deviation` away from the arc held, lies within one last digit
+  // of it (0.001 mm, or 0.0001 inch in an inch program).
+  bool WithinLastDigit(double deviation) const {
+    return deviation + kUnseenDeviation / format_.millimetres <= format_.place;
+  }
+  // How often an arc no form of which fits is halved: it is written in at most eight pieces.
+  static constexpr int kMostArcHalvings = 3;
+
   // All three axis words of `p`, X, Y, Z in that order.
   void AppendPosition(std::string& line, Point3 p) const {
     AppendAxis(line, 'X', p.x);

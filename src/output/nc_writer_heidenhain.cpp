@@ -8,8 +8,10 @@
 // changes. XY arcs are written as a pole (CC) and a C block turning about it with DR-
 // (clockwise) or DR+; arcs in the other planes, which the control knows only about a pole in
 // the working plane, as chords within the reader's tolerance.
+#include <cmath>
 #include <string>
 
+#include "output/arc_fidelity.h"
 #include "output/nc_dialect_writer.h"
 
 namespace fendo {
@@ -126,16 +128,49 @@ class HeidenhainWriter final : public NcDialectWriter {
       WriteChords(cursor, arc, continued && !feedChanged);
       return;
     }
-    std::string pole = "CC";
-    AppendAxis(pole, 'X', arc.centre.x);
-    AppendAxis(pole, 'Y', arc.centre.y);
-    WriteNcLine(pole);
-    std::string line = "C";
+    WriteTurn(cursor, arc, !continued || feedChanged, kMostArcHalvings);
+  }
+
+  // A pole and the C block that turns about it to the cursor. The pole takes the program's
+  // decimals where the arc read back about it lies within one last digit of the arc held. Rounded
+  // ends may lie at radii that no such pole reconciles (a program of more decimals than are
+  // written): the pole then lies equidistant from the written ends, with one decimal more
+  // (the control takes four in mm), and failing that the arc is written in halves, over whose
+  // longer chords the rounding moves the pole less. An arc whose own ends lie at different radii
+  // keeps the rounded pole.
+  void WriteTurn(CursorRecord& cursor, const Arc& arc, bool withFeed, int halvings) {
+    const Point3 start = AsWritten(arc.start);
+    const Point3 end = AsWritten(cursor.position());
+    int decimals = format_.decimals;
+    Point3 pole = AsWritten(arc.centre, decimals);
+    const bool circle = std::fabs(Length(arc.centre - arc.start) - arc.radius) <= format_.place;
+    if (circle && !WithinLastDigit(OffsetArcDeviation(arc, start, end, pole - start))) {
+      decimals = format_.decimals + 1;
+      pole = AsWritten(CentreBetweenEnds(arc, start, end), decimals);
+      if (!WithinLastDigit(OffsetArcDeviation(arc, start, end, pole - start)) && halvings > 0) {
+        WriteHalves(cursor, arc, withFeed, halvings - 1);
+        return;
+      }
+    }
+    std::string line = "CC";
+    AppendAxis(line, 'X', pole.x, decimals);
+    AppendAxis(line, 'Y', pole.y, decimals);
+    WriteNcLine(line);
+    line = "C";
     AppendChangedAxes(line, cursor.position());
     line += cursor.kind == MoveKind::ArcCw ? "DR-" : "DR+";
-    if (!continued || feedChanged) AppendFeed(line, cursor.feed);
+    if (withFeed) AppendFeed(line, cursor.feed);
     WriteNcLine(line);
     Accumulate(cursor);
+  }
+
+  void WriteHalves(CursorRecord& cursor, const Arc& arc, bool withFeed, int halvings) {
+    const Point3 middle = ArcPointAt(arc, 0.5);
+    CursorRecord first = cursor;
+    first.SetPosition(middle);
+    WriteTurn(first, MeasureArc(arc.start, middle, arc.centre - arc.start, arc.kind, arc.plane), withFeed, halvings);
+    Moved(first, middle);
+    WriteTurn(cursor, MeasureArc(middle, arc.end, arc.centre - middle, arc.kind, arc.plane), false, halvings);
   }
 
   // The arc as straight L blocks within the chord tolerance; the first carries the feed unless

@@ -25,11 +25,9 @@
 namespace fendo {
 namespace {
 
-constexpr double kUnseenDeviation = 0.00001; // mm of the deviation the compared points and floats may miss
 constexpr double kHalfTurn = 180;            // degrees
 constexpr int kFineDecimals = 6;    // incremental I/J/K are written with "%f"
 constexpr double kFinePlace = 1e-6;  // the last digit of kFineDecimals
-constexpr int kMostArcHalvings = 3;  // an arc is written in at most eight pieces
 constexpr int kExtentDecimals = 6;
 constexpr int kTimeDecimals = 2;
 
@@ -93,7 +91,7 @@ class IsoWriter final : public NcDialectWriter {
     // The line's G90 ends the increments of a layer written before; the next cut states G91
     // again, measured from here.
     state_.g91Active = false;
-    state_.startLine = Rounded(cursor.position());
+    state_.startLine = AsWritten(cursor.position());
   }
 
   void WriteToolBlock(const CursorRecord& cursor) override {
@@ -290,15 +288,12 @@ class IsoWriter final : public NcDialectWriter {
   bool ChooseArcWords(const Arc& arc, Point3 end, ArcForm form) {
     arcWords_.clear();
     const Point3 start = options_.incremental ? state_.last : AsRead(arc.start);
-    const auto fits = [this](double deviation) {
-      return deviation + kUnseenDeviation / format_.millimetres <= format_.place;
-    };
     if (options_.ijkToR && form == ArcForm::AsAsked) {
       // Half a last digit more: rounding never makes R shorter than half the chord.
       const double r = Length(arc.centre - arc.start) + format_.place / 2;
       std::string radius;
       AppendFixed(radius, arc.sweep > kHalfTurn ? -r : r, format_.decimals);
-      if (fits(RadiusArcDeviation(arc, start, AsRead(end), ParseDecimalPrefix(radius).value))) {
+      if (WithinLastDigit(RadiusArcDeviation(arc, start, AsRead(end), ParseDecimalPrefix(radius).value))) {
         arcWords_.append(1, 'R').append(radius);
         return true;
       }
@@ -310,11 +305,11 @@ class IsoWriter final : public NcDialectWriter {
     const OffsetWords usual = Offsets(held, arc.centre - start, options_.incremental ? kFineDecimals : format_.decimals);
     // An arc whose ends lie at different radii is no circle a finer centre could follow.
     const bool circle = std::fabs(Length(held) - arc.radius) <= format_.place;
-    if (!circle || fits(OffsetArcDeviation(arc, start, AsRead(end), usual.AsRead()))) return AppendOffsets(usual);
+    if (!circle || WithinLastDigit(OffsetArcDeviation(arc, start, AsRead(end), usual.AsRead()))) return AppendOffsets(usual);
     const Point3 centred = CentreBetweenEnds(arc, start, AsRead(end)) - start;
     const OffsetWords fine = FineOffsets(centred);
     AppendOffsets(fine);
-    return fits(OffsetArcDeviation(arc, start, AsRead(end), fine.AsRead()));
+    return WithinLastDigit(OffsetArcDeviation(arc, start, AsRead(end), fine.AsRead()));
   }
 
   bool AppendOffsets(const OffsetWords& words) {
@@ -345,24 +340,14 @@ class IsoWriter final : public NcDialectWriter {
 
   // A written position as the reader reads it back: absolute axis words are rounded to their
   // decimals; incremental positions are rounded when the increments are.
-  Point3 AsRead(Point3 p) const { return options_.incremental ? p : Rounded(p); }
-
-  // An absolute position as its words read back.
-  Point3 Rounded(Point3 p) const {
-    const auto read = [this](double v) {
-      std::string text;
-      AppendFixed(text, v, format_.decimals);
-      return ParseDecimalPrefix(text).value;
-    };
-    return {read(p.x), read(p.y), read(p.z)};
-  }
+  Point3 AsRead(Point3 p) const { return options_.incremental ? p : AsWritten(p); }
 
   // The axis words of a rapid move, which is written absolute. After incremental cuts the
   // machine stands where their rounded increments led: an axis is written where its rounded
   // word moves it, and the cuts after the rapid go on from where its words put the machine.
   bool AppendRapidAxes(std::string& line, CursorRecord& cursor) {
     if (!options_.incremental) return AppendChangedAxes(line, cursor.position());
-    const Point3 rounded = Rounded(cursor.position());
+    const Point3 rounded = AsWritten(cursor.position());
     const std::size_t before = line.size();
     if (rounded.x != state_.last.x) AppendAxis(line, 'X', cursor.x);
     if (rounded.y != state_.last.y) AppendAxis(line, 'Y', cursor.y);

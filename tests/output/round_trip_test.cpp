@@ -214,8 +214,9 @@ struct KnownCause {
 };
 constexpr KnownCause kKnownCauses[] = {
     {"iso/linuxcnc_tort.ngc", "Heidenhain",
-     "a program of six decimals: the Heidenhain form writes CC and C with three, and the rounded pole moves "
-     "points of some arcs by up to 0.0019 mm (the ISO forms write such arcs with fine offsets or in pieces)"},
+     "four helical arcs outside the XY plane, which the Heidenhain form writes as chords, are not matched with "
+     "their chords read back (\"was ArcCcw, is Feed\"); whether the chords or the matching are at fault is not "
+     "yet known"},
 };
 
 const KnownCause* KnownCauseOf(const std::string& program, std::string_view form) {
