@@ -126,6 +126,10 @@ QString ReadingNotesText(const LoadResult& result) {
                  .arg(ToolpathDatabase::kCoordinateLimit, 0, 'f', 0)
                  .arg(result.outOfReachLines);
   }
+  if (result.shortRadiusArcs > 0) {
+    notes << QStringLiteral("R이 현의 절반보다 짧은 원호 %1개는 반원으로 읽었습니다 (컨트롤러는 거부합니다).")
+                 .arg(result.shortRadiusArcs);
+  }
   if (result.droppedWords > 0) {
     notes << QStringLiteral("음수 F 값 %1개는 쓰지 않았습니다 (블록의 다른 값은 읽었습니다).")
                  .arg(result.droppedWords);

@@ -189,6 +189,11 @@ LoadResult LoadIntoWorkLayer(ToolpathDatabase& db, const std::string& file, cons
   }
   if (!result.refused()) RunAfterLoadSteps(db, file);
   ReportLoadFailure(file, result, db.options.heidenhainInputChk, streams.err);
+  // The writer cannot tell these from true half circles: the reader says so for every verb.
+  if (result.shortRadiusArcs > 0) {
+    streams.err << "fendo-batch: " << file << ": " << result.shortRadiusArcs
+                << " arcs with R shorter than half the chord, read as half circles (a control refuses them)\n";
+  }
   return result;
 }
 

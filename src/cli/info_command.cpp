@@ -178,6 +178,10 @@ void PrintText(const std::string& file, const LoadedProgram& program, const Kind
                             " of the invalid lines move beyond ±" + Fixed(ToolpathDatabase::kCoordinateLimit, 0) +
                             " mm and are left out");
   }
+  if (program.result.shortRadiusArcs > 0) {
+    row("short R arcs", std::to_string(program.result.shortRadiusArcs) +
+                            " with R shorter than half the chord, read as half circles: a control refuses them");
+  }
   if (program.result.droppedWords > 0) {
     row("dropped words",
         std::to_string(program.result.droppedWords) + " (a negative F); the rest of their blocks stand");
@@ -230,6 +234,7 @@ void PrintJson(const std::string& file, const LoadedProgram& program, const Kind
       .Add("drillingCycleHoles", static_cast<long long>(program.result.drillingCycleHoles))
       .Add("outOfReachLines", static_cast<long long>(program.result.outOfReachLines))
       .Add("droppedWords", static_cast<long long>(program.result.droppedWords))
+      .Add("shortRadiusArcs", static_cast<long long>(program.result.shortRadiusArcs))
       .AddRaw("firstPositionTaken", program.result.lateAxes.axes ? LateAxesJson(program.result.lateAxes) : "null")
       .AddRaw("dialect", program.result.dialect.otherDialect
                              ? DialectJson(program.result.dialect, db.options.heidenhainInputChk)

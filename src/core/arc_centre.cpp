@@ -19,6 +19,12 @@ constexpr double kHalfTurn = 180;  // degrees
 
 }  // namespace
 
+bool RadiusShortOfChord(ArcPlane plane, Point3 start, Point3 end, double radius) {
+  const PlaneAxes axes = AxesOf(plane);
+  const double chord = std::hypot(end.*axes.first - start.*axes.first, end.*axes.second - start.*axes.second);
+  return SafeSqrt(radius * radius - chord * chord / 4) == 0 && std::fabs(radius) < chord / 2;
+}
+
 Point3 ArcCentreFromRadius(ArcPlane plane, Point3 start, Point3 end, double radius, MoveKind kind) {
   const PlaneAxes axes = AxesOf(plane);
   const double su = start.*axes.first;

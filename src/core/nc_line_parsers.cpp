@@ -4,6 +4,7 @@
 
 #include "core/layer_table.h"
 #include "core/nc_line_parsers.h"
+#include "core/nc_reader.h"
 #include "core/toolpath_database.h"
 
 namespace fendo {
@@ -49,6 +50,11 @@ void AddCommentLine(LayerSlot& layer, std::string_view fromParenthesis) {
 bool BeyondCoordinateLimit(Point3 p) {
   constexpr double kLimit = ToolpathDatabase::kCoordinateLimit;
   return std::abs(p.x) > kLimit || std::abs(p.y) > kLimit || std::abs(p.z) > kLimit;
+}
+
+Point3 RadiusCentreOffset(ToolpathDatabase& db, Point3 start, Point3 end, double radius, MoveKind kind) {
+  if (RadiusShortOfChord(db.plane, start, end, radius)) ++db.reader.shortRadiusArcs;
+  return ArcCentreFromRadius(db.plane, start, end, radius, kind);
 }
 
 LineOutcome FinishBlock(ToolpathDatabase& db, Point3 end, Point3 centreOffset, MoveKind kind, bool yields) {

@@ -28,6 +28,10 @@ enum class LineOutcome {
 LineOutcome ParseIsoLine(ToolpathDatabase& db, std::string_view line);
 LineOutcome ParseHeidenhainLine(ToolpathDatabase& db, std::string_view line);
 
+// The centre offset of an R arc from `start` to `end` in the reader's plane; an R shorter than
+// half the chord (the arc centred on the chord) is counted.
+Point3 RadiusCentreOffset(ToolpathDatabase& db, Point3 start, Point3 end, double radius, MoveKind kind);
+
 // Ends a block read to its end: the reader moves from its position to `end` (the block's start
 // and centre offset are kept for the arc that is stored), and when the block yields a record
 // the cursor holds it: the end point with the modal feed and `kind`.

@@ -114,6 +114,7 @@ LoadResult ReadLines(ToolpathDatabase& db, LineReader& lines, Progress* progress
   MoveKind lastStored = LastStoredMotionKind(db);
   const std::int64_t holesBefore = db.reader.drilling.holes;
   const std::int64_t droppedBefore = db.reader.droppedWords;
+  const std::int64_t shortBefore = db.reader.shortRadiusArcs;
   std::string_view line;
   while (lines.Next(line)) {
     ++result.lines;
@@ -150,6 +151,7 @@ LoadResult ReadLines(ToolpathDatabase& db, LineReader& lines, Progress* progress
   FinishUnitReading(db);
   result.drillingCycleHoles = db.reader.drilling.holes - holesBefore;
   result.droppedWords = db.reader.droppedWords - droppedBefore;
+  result.shortRadiusArcs = db.reader.shortRadiusArcs - shortBefore;
   result.lateAxes = db.reader.lateAxes;
   db.lastMotionIndex = db.PrevMotion(db.recordCount);
   BoundingBox(db);

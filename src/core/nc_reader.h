@@ -46,6 +46,8 @@ struct LoadResult {
                                  // point lies beyond the coordinate limit
   std::int64_t outOfReachLines = 0;  // of them, those beyond the limit (±32700 mm)
   std::int64_t droppedWords = 0;     // words dropped from blocks that stood (a negative F)
+  std::int64_t shortRadiusArcs = 0;  // R arcs whose R fell short of half the chord: read as half
+                                     // circles about the chord's midpoint, which a control refuses
   std::int64_t skippedLines = 0; // lines of features the reader does not interpret (parameters,
                                  // Heidenhain cycles and cycle calls, functions, polar and
                                  // machine-coordinate moves, drilling cycles without a depth)
@@ -86,6 +88,9 @@ int ParseLine(ToolpathDatabase& db, std::string_view line);
 // `end` in `plane`: the shorter of the two possible arcs for a positive radius, the longer for
 // a negative one. A radius shorter than half the chord centres the arc on the chord.
 Point3 ArcCentreFromRadius(ArcPlane plane, Point3 start, Point3 end, double radius, MoveKind kind);
+// Whether `radius` is shorter than half the chord from `start` to `end` in `plane`: no arc of
+// it reaches the end, and a control refuses the block.
+bool RadiusShortOfChord(ArcPlane plane, Point3 start, Point3 end, double radius);
 
 // Writes `arc` at the end of the work buffer as straight feed moves that stay within
 // `tolerance` (mm) of it, ending exactly at its end point. False when a record could not be

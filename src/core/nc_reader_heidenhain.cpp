@@ -330,7 +330,7 @@ LineOutcome ParseHeidenhainLine(ToolpathDatabase& db, std::string_view line) {
     if (!b.byRadius && reader.circleCentre) {
       offset = *reader.circleCentre - start;
     } else if (b.byRadius ? reader.radius != 0 : reader.radius > 0) {
-      offset = ArcCentreFromRadius(db.plane, start, end, reader.radius, b.kind);
+      offset = RadiusCentreOffset(db, start, end, reader.radius, b.kind);
     } else {
       b.kind = MoveKind::FeedStart;
     }

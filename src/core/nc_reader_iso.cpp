@@ -317,9 +317,8 @@ LineOutcome ParseIsoLine(ToolpathDatabase& db, std::string_view line) {
     const unsigned named = b.present & kAllAxes;
     NoteStatedAxes(db, reader.incremental ? 0 : named, reader.incremental ? named : 0, end, start);
   }
-  const Point3 centreOffset = b.Has(IsoChar::R)
-                                 ? ArcCentreFromRadius(db.plane, start, end, length(IsoChar::R), b.kind)
-                                 : CentreWordsOffset(b, reader, db.plane, start, end, unit);
+  const Point3 centreOffset = b.Has(IsoChar::R) ? RadiusCentreOffset(db, start, end, length(IsoChar::R), b.kind)
+                                                : CentreWordsOffset(b, reader, db.plane, start, end, unit);
   // A block that stays where it is moves only when it programs a full circle: an arc word
   // (axis or centre) in arc mode. A bare "M05" or "G17" in arc mode is no move at all.
   constexpr std::uint32_t kArcWords = (1u << IsoBlock::Index(IsoChar::X)) | (1u << IsoBlock::Index(IsoChar::Y)) |

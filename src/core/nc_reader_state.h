@@ -43,6 +43,7 @@ struct NcReaderState {
                                         // stated yet: its moves stand at the reader's start there
   LateAxes lateAxes;                    // what the file's first moves took from a later block
   std::int64_t droppedWords = 0;        // words dropped from blocks that stood (a negative F)
+  std::int64_t shortRadiusArcs = 0;     // R arcs whose R fell short of half the chord
   bool programBegun = false;            // a Heidenhain BEGIN PGM line was read in this file
 };
 

@@ -175,6 +175,26 @@ TEST(WordsTheReaderCannotUse, AreCountedAndTheRestStands) {
   }
 }
 
+TEST(ShortRadiusArcs, AreCountedWhereTheyAreReadAsHalfCircles) {
+  struct Case {
+    const char* what;
+    std::string program;
+    bool heidenhain;
+    std::int64_t shortArcs;
+  };
+  const Case cases[] = {
+      {"R 4 over a 10 mm chord", "G00 X0 Y0\nG02 X10 R4 F100\n", false, 1},
+      {"exactly half the chord is a half circle, not short", "G00 X0 Y0\nG02 X10 R5 F100\n", false, 0},
+      {"a negative R counts by its size", "G00 X0 Y0\nG03 X10 R-4.999 F100\n", false, 1},
+      {"a longer R", "G00 X0 Y0\nG02 X10 R6 F100\n", false, 0},
+      {"Heidenhain CR", "L X+0 Y+0 FMAX\nCR X+10 Y+0 R+4 DR- F100\n", true, 1},
+  };
+  for (const Case& c : cases) {
+    const Reading reading = ReadText(c.program, c.heidenhain ? Heidenhain() : NcOptions{});
+    EXPECT_EQ(reading.result.shortRadiusArcs, c.shortArcs) << c.what;
+  }
+}
+
 TEST(Comments, AreTheParenthesisedTextsOnly) {
   struct Case {
     std::string program;
