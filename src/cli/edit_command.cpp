@@ -3,6 +3,7 @@
 // with the writer's defaults (or the output options given). The values start from the dialogs'
 // own defaults; the engine's checks refuse what the dialogs refuse.
 #include <charconv>
+#include <cmath>
 #include <functional>
 #include <optional>
 #include <span>
@@ -47,12 +48,13 @@ std::vector<std::string_view> Split(std::string_view text, char separator) {
   }
 }
 
-// The numbers of a value of several words ("10 40"); nothing unless there are `count` numbers.
+// The numbers of a value of several words ("10 40"); nothing unless there are `count` finite
+// numbers (a pixel or a point at infinity is no place).
 std::optional<std::vector<double>> Numbers(std::string_view text, std::size_t count, char separator = ' ') {
   std::vector<double> numbers;
   for (std::string_view piece : Split(text, separator)) {
     const std::optional<double> n = Number(piece);
-    if (!n) return std::nullopt;
+    if (!n || !std::isfinite(*n)) return std::nullopt;
     numbers.push_back(*n);
   }
   if (numbers.size() != count) return std::nullopt;

@@ -246,6 +246,8 @@ TEST(EditCommand, WrongCallsAreRefusedWithTheReason) {
       {{"--delete-slope", "10", "95"}, "--delete-slope: maxAngle"},
       {{"--delete-points-longer", "0"}, "--delete-points-longer: length"},
       {{"--delete-window", "0", "0", "10"}, "option --delete-window needs X1 Y1 X2 Y2"},
+      {{"--delete-window", "0", "0", "inf", "10"}, "--delete-window takes the pixels X1 Y1 X2 Y2"},
+      {{"--start-points", "open", "--at", "1,nan"}, "--at takes points"},
       {{"--delete-window", "0", "0", "10", "10", "--view", "under"}, "--view takes top, front, side"},
       {{"--reverse", "sideways"}, "--reverse takes direction, order, both or two-way"},
       {{"--start-points", "open"}, "--start-points needs --at"},
