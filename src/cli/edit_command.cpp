@@ -334,7 +334,9 @@ constexpr Option<PlungeParams> kPlunge[] = {
 };
 
 constexpr Option<SubdivisionParams> kSubdivide[] = {
-    {"--subdivide", "H", "\"포인트 세분화\": straight feed moves longer than H mm (above 0) are\ncut into equal pieces no longer than H.",
+    {"--subdivide", "H",
+     "\"포인트 세분화\": straight feed moves longer than H mm (above 0) are\n"
+     "cut into equal pieces no longer than H.",
      Store<&SubdivisionParams::interval>},
 };
 

@@ -67,8 +67,10 @@ fs::path WriteProgram(const TempDir& dir, const std::string& name, std::string_v
   return path;
 }
 
+using EngineEdit = std::function<EditOutcome(ToolpathDatabase&)>;
+
 // The program as edit writes it after `edit` ran on it as the engine's own call.
-std::string EngineResult(const fs::path& in, const fs::path& out, const std::function<EditOutcome(ToolpathDatabase&)>& edit) {
+std::string EngineResult(const fs::path& in, const fs::path& out, const EngineEdit& edit) {
   std::ostringstream messages;
   const BatchStreams streams{messages, messages, false};
   LoadedProgram program = LoadProgram(in.string(), ReaderOptions(BatchArguments{}, messages), streams);
@@ -89,7 +91,7 @@ std::string EngineResult(const fs::path& in, const fs::path& out, const std::fun
 struct EngineCase {
   std::string_view program;  // a bundled example, or one of the programs above
   std::vector<std::string> flags;
-  std::function<EditOutcome(ToolpathDatabase&)> edit;
+  EngineEdit edit;
 };
 
 TEST(EditCommand, EachOperationWritesWhatTheEngineMakes) {
@@ -149,7 +151,8 @@ TEST(EditCommand, EachOperationWritesWhatTheEngineMakes) {
          p.usePlungeFeed = true;
          p.plungeFeed = 150;
        })},
-      {"bracket", {"--plunge", "angle", "--length", "4", "--z-angle", "10", "--xy-angle", "-90", "--rapid-height", "20"},
+      {"bracket",
+       {"--plunge", "angle", "--length", "4", "--z-angle", "10", "--xy-angle", "-90", "--rapid-height", "20"},
        plunge([](PlungeParams& p) {
          p.length = 4;
          p.zAngle = 10;
