@@ -41,7 +41,16 @@ ParsedCommandLine ParseBatchArguments(const std::vector<std::string>& words) {
     } else if (!option->TakesValue()) {
       args.flags.insert(word);
     } else if (i + 1 < words.size()) {
-      args.values[word] = words[++i];
+      // A value of several words ("--delete-slope 10 40") is kept as they were, one space apart.
+      const std::size_t count = static_cast<std::size_t>(option->ValueWords(words[i + 1]));
+      if (i + count >= words.size()) {
+        parsed.error = "option " + word + " needs " + std::string(option->value);
+        i = words.size();
+        continue;
+      }
+      std::string value = words[++i];
+      for (std::size_t k = 1; k < count; ++k) value.append(" ").append(words[++i]);
+      args.values[word] = std::move(value);
     } else {
       parsed.error = "option " + word + " needs a value";
     }

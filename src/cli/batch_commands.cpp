@@ -55,6 +55,11 @@ constexpr BatchCommand kCommands[] = {
      {kReader, kOutput, {OptimizeOptionGroup}}},
     {"feed", "", "feed IN -o OUT", "Changes the program's feeds with one feed change, then writes it.", RunFeed,
      {kReader, kOutput, {FeedOptionGroup}}},
+    {"edit", "", "edit IN -o OUT",
+     "Edits the program with one of the desktop program's toolpath edits\n"
+     "(deletes, reverse, start points, plunges, subdivision, Z-up), prints\n"
+     "the records before and after, and writes it.",
+     RunEdit, {kReader, kOutput, {EditOptionGroup}}},
     {"master", "build", "master build IN -o FILE.mma",
      "Builds the master model (the height grid the feed optimizer slows\n"
      "down by) from a program that finishes the part, and writes it.",

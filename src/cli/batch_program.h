@@ -70,6 +70,8 @@ int RunConvert(const BatchArguments& args, const BatchStreams& streams);
 const OptionGroup& ConvertOptionGroup();
 int RunFilter(const BatchArguments& args, const BatchStreams& streams);
 const OptionGroup& FilterOptionGroup();
+int RunEdit(const BatchArguments& args, const BatchStreams& streams);
+const OptionGroup& EditOptionGroup();
 int RunFeed(const BatchArguments& args, const BatchStreams& streams);
 const OptionGroup& FeedOptionGroup();
 int RunOptimize(const BatchArguments& args, const BatchStreams& streams);

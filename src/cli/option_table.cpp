@@ -1,5 +1,6 @@
 #include "cli/option_table.h"
 
+#include <algorithm>
 #include <charconv>
 #include <stdexcept>
 
@@ -39,6 +40,18 @@ std::string OptionEntry::Name() const {
   if (!twin.empty()) name.append(", ").append(twin);
   if (!value.empty()) name.append(" ").append(value);
   return name;
+}
+
+int OptionEntry::ValueWords(std::string_view first) const {
+  const auto words = [](std::string_view text) { return 1 + static_cast<int>(std::ranges::count(text, ' ')); };
+  if (value.find('|') == std::string_view::npos) return words(value);
+  for (std::string_view rest = value; !rest.empty();) {
+    const std::size_t bar = rest.find('|');
+    const std::string_view alternative = rest.substr(0, bar);
+    rest.remove_prefix(bar == std::string_view::npos ? rest.size() : bar + 1);
+    if (alternative.substr(0, alternative.find(' ')) == first) return words(alternative);
+  }
+  return 1;
 }
 
 std::string JoinedList(const std::vector<std::string>& items, std::string_view lastJoint) {

@@ -122,6 +122,10 @@ struct OptionEntry {
                                        // the one it modifies
 
   bool TakesValue() const { return !value.empty(); }
+  // How many words the value takes when its first word is `first`: one for each word of its
+  // name ("MIN MAX" two); a name of alternatives ("hold|floor Z|drop-down") counts the words of
+  // the alternative that starts with `first`.
+  int ValueWords(std::string_view first) const;
   // "--tolerance TOL", "--finish, --no-finish".
   std::string Name() const;
 };

@@ -4,44 +4,22 @@
 #include <QBuffer>
 #include <QGuiApplication>
 #include <QImageWriter>
-#include <array>
 #include <charconv>
 #include <optional>
 #include <string_view>
 
 #include "cli/batch_program.h"
 #include "cli/output_flags.h"
+#include "cli/render_view.h"
 #include "core/output_file.h"
 #include "qtdraw/qt_image_canvas.h"
 #include "view/draw_view.h"
 #include "view/fit_view.h"
-#include "view/navigation.h"
 
 namespace fendo {
 namespace {
 
-constexpr int kDefaultWidth = 1600;   // pixels
-constexpr int kDefaultHeight = 1000;  // pixels
 constexpr int kLargestSide = 16384;   // pixels: beyond this an image is no longer a view
-
-struct NamedDirection {
-  std::string_view name;
-  ViewDirection direction;
-};
-constexpr std::array<NamedDirection, 7> kDirections = {{{"top", ViewDirection::Top},
-                                                        {"front", ViewDirection::Front},
-                                                        {"side", ViewDirection::Side},
-                                                        {"iso1", ViewDirection::Iso1},
-                                                        {"iso2", ViewDirection::Iso2},
-                                                        {"iso3", ViewDirection::Iso3},
-                                                        {"iso4", ViewDirection::Iso4}}};
-
-std::optional<ViewDirection> DirectionNamed(std::string_view name) {
-  for (const NamedDirection& d : kDirections) {
-    if (d.name == name) return d.direction;
-  }
-  return std::nullopt;
-}
 
 std::optional<int> Side(std::string_view text) {
   int value = 0;
@@ -67,16 +45,13 @@ struct RenderRequest {
   ViewState view;
   ViewOptions options;
 
-  RenderRequest() {
-    view.clientWidth = kDefaultWidth;
-    view.clientHeight = kDefaultHeight;
-  }
+  RenderRequest() : view(RenderViewState()) {}
 };
 
 bool ReadDirection(RenderRequest& request, std::string_view name, std::string& error) {
   const std::optional<ViewDirection> direction = DirectionNamed(name);
   if (!direction) {
-    error = "--view takes top, front, side, iso1, iso2, iso3 or iso4, not " + std::string(name);
+    error = UnknownDirectionText(name);
     return false;
   }
   ShowDirection(request.view, *direction);

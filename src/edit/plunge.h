@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 
 #include "core/option_range.h"
 #include "edit/edit_outcome.h"
@@ -75,6 +76,8 @@ struct PlungeParams {
 // Only the fields of the chosen method are looked at, with the rapid height and plunge feed
 // when they are on.
 std::optional<OptionOutOfRange> CheckPlungeParams(const PlungeParams& params);
+// The ranges of every numeric field, for a help that quotes them.
+std::span<const FieldRange<PlungeParams>> PlungeRanges();
 
 // The plunge change ("플런지(접근) 변경"). Entries are built at every plunge bottom (only at
 // selected ones with selectedOnly):

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <unordered_map>
+#include <vector>
 
 #include "core/angle_units.h"
 #include "core/geometry.h"
@@ -286,6 +287,19 @@ void SetPlungeFeeds(RecordList& records, int feed, bool selectedOnly) {
 }
 
 }  // namespace
+
+std::span<const FieldRange<PlungeParams>> PlungeRanges() {
+  static const std::vector<Range> all = [] {
+    std::vector<Range> ranges;
+    for (std::span<const Range> group : {std::span<const Range>(kAngleRanges), std::span<const Range>(kRapidHeightRange),
+                                         std::span<const Range>(kMachinedRange), std::span<const Range>(kCircleRanges),
+                                         std::span<const Range>(kGrooveRanges), std::span<const Range>(kPlungeFeedRange)}) {
+      ranges.insert(ranges.end(), group.begin(), group.end());
+    }
+    return ranges;
+  }();
+  return all;
+}
 
 std::optional<OptionOutOfRange> CheckPlungeParams(const PlungeParams& p) {
   std::optional<OptionOutOfRange> refused;

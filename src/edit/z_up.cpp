@@ -135,6 +135,11 @@ bool DropSteepMoves(RecordList& records, bool descending, double tolerance) {
 
 }  // namespace
 
+std::span<const FieldRange<ZUpParams>> ZUpRanges() {
+  static constexpr std::array kAll = {kFloorRange[0], kDownRange[0], kUpRange[0]};
+  return kAll;
+}
+
 std::optional<OptionOutOfRange> CheckZUpParams(const ZUpParams& params) {
   switch (params.mode) {
     case ZUpMode::HoldDown: return std::nullopt;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 
 #include "core/option_range.h"
 #include "edit/edit_outcome.h"
@@ -27,6 +28,8 @@ struct ZUpParams {
 
 // The first field of the chosen mode out of its range.
 std::optional<OptionOutOfRange> CheckZUpParams(const ZUpParams& params);
+// The ranges of the numeric fields, for a help that quotes them.
+std::span<const FieldRange<ZUpParams>> ZUpRanges();
 
 // The Z-up change (after the arc guard, which the interactive command runs; arcs are left as
 // they are). The entry into a path (its FeedStart, reached from a rapid move, whether straight

@@ -343,6 +343,11 @@ std::vector<std::pair<std::string, bool>> FlagsOf(const BatchCommand& command) {
   return flags;
 }
 
+// Appends as many words `value` as the option takes (a switch: one, a file).
+void AppendValue(std::vector<std::string>& words, const OptionEntry& option, const std::string& value) {
+  for (int k = 0; k < option.ValueWords(value); ++k) words.push_back(value);
+}
+
 // The command's words and, before `flag`, the option it means nothing without (with a value
 // where that takes one).
 std::vector<std::string> WordsFor(const BatchCommand& command, const std::string& flag) {
@@ -350,7 +355,8 @@ std::vector<std::string> WordsFor(const BatchCommand& command, const std::string
   const OptionEntry* option = FindOption(command, flag);
   if (!option || option->needs.empty()) return words;
   words.emplace_back(option->needs);
-  if (FindOption(command, option->needs)->TakesValue()) words.emplace_back("N");
+  const OptionEntry& needed = *FindOption(command, option->needs);
+  if (needed.TakesValue()) AppendValue(words, needed, "N");
   return words;
 }
 
@@ -376,7 +382,7 @@ TEST(BatchOptionTables, EveryCommandParsesItsOwnOptionsAndRefusesOthers) {
       words.push_back(flag);
       const ParsedCommandLine last = ParseBatchArguments(words);
       EXPECT_EQ(last.error, takesValue ? "option " + flag + " needs a value" : "") << command.FullName();
-      words.emplace_back("VALUE");
+      AppendValue(words, *FindOption(command, flag), "VALUE");
       const ParsedCommandLine given = ParseBatchArguments(words);
       EXPECT_EQ(given.error, "") << command.FullName() << " " << flag;
       EXPECT_EQ(given.args.values.count(flag), takesValue ? 1u : 0u) << command.FullName() << " " << flag;
