@@ -49,29 +49,11 @@ std::vector<ListRange> PathRangesIn(const RecordList& records, int from, int to)
 
 namespace {
 
-// After the rebuild, a rapid run that ends at the start of a path's first cut (a plunge made a
-// rapid move, a path run backwards) comes down from above the end of that cut: a slanted rapid
-// move into the material. Its traverse is put above the point the run ends at, so the tool
-// comes straight down there.
-void TraverseAboveRapidEnds(ToolpathDatabase& db) {
-  const float safeHeight = static_cast<float>(db.safeZ);
-  for (int i = 2; i + 1 < db.recordCount; ++i) {
-    const ToolpathRecord& end = *db.RecordAt(i);
-    const ToolpathRecord& traverse = *db.RecordAt(i - 1);
-    if (!IsRapidKind(end.kind) || !IsCuttingKind(db.RecordAt(i + 1)->kind) || !IsRapidKind(traverse.kind) ||
-        traverse.z != safeHeight || (traverse.x == end.x && traverse.y == end.y) || end.z >= safeHeight) {
-      continue;
-    }
-    db.ReadRecord(i - 1);
-    db.cursor.x = end.x;
-    db.cursor.y = end.y;
-    db.WriteRecord(i - 1);
-  }
-}
 
 // How many records RebuildRapids makes of `records`: each rapid run becomes its first record
-// (or a retract) and, before a path, a traverse, its last record and the path's first record.
-std::size_t RebuiltCount(const RecordList& records) {
+// (or a retract; a first record that rises straight to below safeZ, and a rise on from it) and,
+// before a path, a traverse, its last record and the path's first record.
+std::size_t RebuiltCount(const RecordList& records, double safeZ) {
   const std::size_t n = records.size();
   std::size_t count = 0;
   for (std::size_t i = 0; i < n;) {
@@ -81,6 +63,12 @@ std::size_t RebuiltCount(const RecordList& records) {
       continue;
     }
     ++count;
+    const int before = PrevMotionIn(records, static_cast<int>(i));
+    if (before >= 0) {
+      const ToolpathRecord& from = records[before];
+      const ToolpathRecord& rise = records[i];
+      if (from.x == rise.x && from.y == rise.y && rise.z > from.z && rise.z < static_cast<float>(safeZ)) ++count;
+    }
     std::size_t next = i + 1;
     while (next < n && !IsCuttingKind(records[next].kind)) ++next;
     if (next >= n) break;
@@ -97,7 +85,7 @@ EditOutcome CommitRecords(ToolpathDatabase& db, const RecordList& records, After
   // The rebuild may lengthen the program: a result past the limit is refused before anything
   // changes.
   const bool rebuild = after == AfterEdit::RebuildRapids;
-  if (rebuild && RebuiltCount(records) > static_cast<std::size_t>(ToolpathDatabase::kMaxRecords)) {
+  if (rebuild && RebuiltCount(records, db.safeZ) > static_cast<std::size_t>(ToolpathDatabase::kMaxRecords)) {
     return EditOutcome::NoRoom;
   }
   db.Snapshot(SnapshotMode::Push);
@@ -109,7 +97,6 @@ EditOutcome CommitRecords(ToolpathDatabase& db, const RecordList& records, After
       db.Snapshot(SnapshotMode::Undo);
       return EditOutcome::NoRoom;
     }
-    TraverseAboveRapidEnds(db);
   }
   if (after == AfterEdit::NormalizeKinds) NormalizeKinds(db);
   return EditOutcome::Changed;

@@ -55,8 +55,7 @@ std::vector<ListRange> PathRangesIn(const RecordList& records, int from, int to)
 enum class AfterEdit {
   Nothing,
   NormalizeKinds,
-  RebuildRapids,  // which compacts and normalises too; a traverse that would lead to a slanted
-                  // rapid descent into a path's start goes above that start instead
+  RebuildRapids,  // which compacts and normalises too
 };
 
 // Puts `records` in place of the work buffer's records, pushing one undo snapshot first, then

@@ -45,9 +45,10 @@ TEST(RebuildRapids, EveryConnectionBecomesRetractTraverseApproach) {
   EXPECT_EQ(Records(db), (Lines{
       "1 0 0 50 0", "2 0 0 50 300", "2 0 0 10 0", "3 0 0 0 300", "4 10 0 0 400",
       "1 10 0 50 400", "2 20 5 50 500", "2 20 5 2 0", "3 20 5 -1 500", "4 30 5 -1 500",
-      "1 30 5 25 0", "2 40 9 50 600", "2 40 9 3 0", "3 40 9 0 600",
+      "1 30 5 25 0", "2 30 5 50 0", "2 40 9 50 600", "2 40 9 3 0", "3 40 9 0 600",
       "1 40 9 50 0"}))
-      << "a slanted rapid out of a path becomes a retract above its end; a straight one is kept";
+      << "a slanted rapid out of a path becomes a retract above its end; a straight one is kept, and goes on up to "
+         "safeZ before the traverse";
 }
 
 TEST(RebuildRapids, AnEmptyBufferStaysEmpty) {

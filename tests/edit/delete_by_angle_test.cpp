@@ -50,7 +50,7 @@ TEST(DeleteByXyAngle, AVerticalMoveHasNoDirectionAndADeletedMoveIsLeftAtTheRetra
   EXPECT_EQ(DeleteByXyAngle(db, {.angle = 90, .tolerance = 1}), EditOutcome::Changed);
   EXPECT_EQ(test::Records(db), (std::vector<std::string>{
                                    "1 0 0 50 0", "2 0 0 50 500", "2 0 0 2 0", "3 0 0 0 500",  // the plunge stays
-                                   "1 0 0 50 500", "2 10 10 50 800", "2 0 10 0 800",       // up, across, down
+                                   "1 0 0 50 500", "2 0 10 50 800", "2 0 10 0 800",        // up, across, down
                                    "3 10 10 0 800", "1 10 10 50 800"}));
 }
 
@@ -107,8 +107,8 @@ TEST(DeleteBySlope, AFlatStretchIsLeftByARetractAndEnteredFromItsEnd) {
   db.safeZ = 50;
   EXPECT_EQ(DeleteBySlope(db, {}), EditOutcome::Changed);
   EXPECT_EQ(test::Records(db), (std::vector<std::string>{
-                                   "1 0 0 50 0", "2 1 0 50 100", "2 0 0 5 0", "3 1 0 0 100",
-                                   "1 1 0 50 100", "2 25.7735 0 50 500", "2 20 0 0 1000",  // over the flat
+                                   "1 0 0 50 0", "2 0 0 50 100", "2 0 0 5 0", "3 1 0 0 100",
+                                   "1 1 0 50 100", "2 20 0 50 500", "2 20 0 0 1000",  // over the flat
                                    "3 25.7735 0 10 500", "4 28.7735 0 10 700", "4 34.547 0 0 500",
                                    "1 34.547 0 50 500"}))  // the last flat and the retract after it go
       << "the rapid moves keep the feeds of the records they were made from";

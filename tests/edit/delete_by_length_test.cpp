@@ -27,7 +27,7 @@ TEST(DeletePointsByLength, ALongMoveIsLeftByARetractAndEnteredFromItsEnd) {
   EXPECT_EQ(test::Records(db), (std::vector<std::string>{
                                    "1 0 0 50 0", "2 0 0 50 500", "2 0 0 2 0", "3 0 0 0 500", "4 10 0 0 500",
                                    "1 10 0 50 500",                        // retract before the 60 mm move
-                                   "2 80 0 50 700", "2 70 0 0 600",        // traverse, approach to its end
+                                   "2 70 0 50 700", "2 70 0 0 600",        // traverse, approach to its end
                                    "3 80 0 0 700", "1 80 0 50 700"}));
 }
 
