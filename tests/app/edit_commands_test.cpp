@@ -114,6 +114,31 @@ int SelectedCount(ToolpathDatabase& db) {
   return n;
 }
 
+// A script that looks at the window each time the loop waits: where the marks drawn over the
+// picture are, as the pixels in which the window differs from the picture under them.
+class WatchedScript : public test::ScriptedInput {
+ public:
+  explicit WatchedScript(CFendoView& view) : view_(view) {}
+
+  void Sleep(int milliseconds) override {
+    const QImage shown = view_.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage under = view_.Picture().convertToFormat(QImage::Format_RGB32);
+    QRect marks;
+    for (int y = 0; y < shown.height() && y < under.height(); ++y) {
+      for (int x = 0; x < shown.width() && x < under.width(); ++x) {
+        if (shown.pixel(x, y) != under.pixel(x, y)) marks |= QRect(x, y, 1, 1);
+      }
+    }
+    seen.push_back(marks);
+    ScriptedInput::Sleep(milliseconds);
+  }
+
+  std::vector<QRect> seen;  // one per wait; empty where nothing was drawn over the picture
+
+ private:
+  CFendoView& view_;
+};
+
 }  // namespace
 
 class EditCommandsTest : public QObject {
@@ -130,6 +155,7 @@ class EditCommandsTest : public QObject {
   void reverseDialogKeepsItsRuleAndShowsFourPictures();
   void windowsAndPolygonDeleteWhatWasInside();
   void pointAndPathLoopsDeleteWhatWasSteppedTo();
+  void thePointLoopMarksTheCurrentPointWithACross();
   void reverseMarksWithAPolygonAndOnePathReverseTurnsThePickedPath();
   void startPointsComeFromTheClicks();
   void selectModeKeysActOnTheSelection();
@@ -369,20 +395,29 @@ void EditCommandsTest::valuesTheChangeCannotWorkWithAreRefusedOnTheirField() {
   struct Case {
     CommandId command;
     std::function<void(QWidget&)> fill;
-    const char* field;  // the field that gets the focus
+    const char* field;    // the field that gets the focus
+    const char* message;  // what the message says
   };
   const Case cases[] = {
       // A pitch that gives the helix or the zigzag no descent.
-      {CommandId::ChangePlunge, [](QWidget& d) { Tick(d, "circle"), Type(d, "circlePitch", "0"); }, "circlePitch"},
-      {CommandId::ChangePlunge, [](QWidget& d) { Tick(d, "groove"), Type(d, "groovePitch", "-5"); }, "groovePitch"},
-      {CommandId::ChangePlunge, [](QWidget& d) { Type(d, "zAngle", "0"); }, "zAngle"},
+      {CommandId::ChangePlunge, [](QWidget& d) { Tick(d, "circle"), Type(d, "circlePitch", "0"); }, "circlePitch",
+       "피치 각도: 0 ~ 60 사이의 값을 입력하시요."},
+      {CommandId::ChangePlunge, [](QWidget& d) { Tick(d, "groove"), Type(d, "groovePitch", "0"); }, "groovePitch",
+       "피치 각도: 0 ~ 180 사이의 값을 입력하시요."},
+      {CommandId::ChangePlunge, [](QWidget& d) { Tick(d, "angle"), Type(d, "zAngle", "0"); }, "zAngle",
+       "Z각도: 1 ~ 90 사이의 값을 입력하시요."},
       {CommandId::ChangePlunge, [](QWidget& d) { Tick(d, "usePlungeFeed"), Type(d, "plungeFeed", "2.5"); },
-       "plungeFeed"},
-      {CommandId::SubdividePoints, [](QWidget& d) { Type(d, "interval", "0"); }, "interval"},
-      {CommandId::DeleteByXyAngle, [](QWidget& d) { Type(d, "angle", "400"); }, "angle"},
-      {CommandId::DeleteBySlope, [](QWidget& d) { Type(d, "maxAngle", "91"); }, "maxAngle"},
-      {CommandId::DeletePointsByLength, [](QWidget& d) { Type(d, "length", "0"); }, "length"},
-      {CommandId::SuppressZMoves, [](QWidget& d) { Tick(d, "dropUp"), Type(d, "upTolerance", "95"); }, "upTolerance"},
+       "plungeFeed", "플런지 피드: 정수를 입력하시요."},
+      {CommandId::SubdividePoints, [](QWidget& d) { Type(d, "interval", "0"); }, "interval",
+       "세분화 간격: 0 ~ 10000 사이의 값을 입력하시요."},
+      {CommandId::DeleteByXyAngle, [](QWidget& d) { Type(d, "angle", "400"); }, "angle",
+       "각도: -360 ~ 360 사이의 값을 입력하시요."},
+      {CommandId::DeleteBySlope, [](QWidget& d) { Type(d, "maxAngle", "91"); }, "maxAngle",
+       "최대 면각도: 0 ~ 90 사이의 값을 입력하시요."},
+      {CommandId::DeletePointsByLength, [](QWidget& d) { Type(d, "length", "0"); }, "length",
+       "삭제 길이: 0.001 ~ 100000 사이의 값을 입력하시요."},
+      {CommandId::SuppressZMoves, [](QWidget& d) { Tick(d, "dropUp"), Type(d, "upTolerance", "95"); }, "upTolerance",
+       "각도 공차: 0 ~ 90 사이의 값을 입력하시요."},
   };
   auto before = Twin(db());
   for (const Case& c : cases) {
@@ -399,7 +434,7 @@ void EditCommandsTest::valuesTheChangeCannotWorkWithAreRefusedOnTheirField() {
       Press(dialog, QStringLiteral("Cancel"));
     });
     QVERIFY2(stayedOpen, c.field);
-    QVERIFY2(!message.isEmpty(), c.field);
+    QCOMPARE(message, QString::fromUtf8(c.message));
     QCOMPARE(focused, QString::fromLatin1(c.field));
   }
   QVERIFY(Difference(db(), *before).isEmpty());
@@ -520,6 +555,33 @@ void EditCommandsTest::pointAndPathLoopsDeleteWhatWasSteppedTo() {
   auto keyedTwin = Twin(*before);
   QCOMPARE(DeletePoint(*keyedTwin, picked), EditOutcome::Changed);
   QVERIFY2(Difference(db(), *keyedTwin).isEmpty(), qPrintable(Difference(db(), *keyedTwin)));
+}
+
+void EditCommandsTest::thePointLoopMarksTheCurrentPointWithACross() {
+  const ViewState shown = view().viewState();
+  const ClientPoint onPass = OnScreen(30, 20);
+  const int picked = PickRecord(db(), shown, view().options().rapidShown, onPass);
+  const int next = *db().HasNextMotion(picked);
+  WatchedScript script(view());
+  script.ClickAt(onPass).Idle().Hold({Key::Space}).Idle().Hold({Key::Esc});
+  RunScripted(CommandId::DeletePoint, script);
+  QVERIFY(!script.ranOut);
+  // The marks of the picked point, then of the one SPACE stepped to: a cross around each.
+  const auto crossAt = [&shown](int record, ToolpathDatabase& db) {
+    const ToolpathRecord& r = *db.RecordAt(record);
+    const ClientPoint c = Projection(shown).ToClient({r.x, r.y, r.z});
+    return QRectF(c.x - 12, c.y - 12, 24, 24).toAlignedRect();
+  };
+  const auto markedAround = [&](int record) {
+    for (const QRect& marks : script.seen) {
+      if (!marks.isEmpty() && crossAt(record, db()).contains(marks) && marks.width() >= 8) return true;
+    }
+    return false;
+  };
+  QVERIFY(markedAround(picked));
+  QVERIFY(markedAround(next));
+  QVERIFY(view().grab().toImage().convertToFormat(QImage::Format_RGB32) ==
+          view().Picture().convertToFormat(QImage::Format_RGB32));
 }
 
 void EditCommandsTest::reverseMarksWithAPolygonAndOnePathReverseTurnsThePickedPath() {
