@@ -443,9 +443,11 @@ void EditCommandsTest::valuesTheChangeCannotWorkWithAreRefusedOnTheirField() {
 
 void EditCommandsTest::reverseDialogKeepsItsRuleAndShowsFourPictures() {
   QStringList states;
-  int pictures = 0;
+  std::vector<QImage> pictures;
   RunWithDialog(CommandId::ReverseDirection, [&](QWidget& d) {
-    for (const QLabel* label : d.findChildren<QLabel*>()) pictures += !label->pixmap().isNull();
+    for (const QLabel* label : d.findChildren<QLabel*>()) {
+      if (!label->pixmap().isNull()) pictures.push_back(label->pixmap().toImage());
+    }
     const auto state = [&d] {
       QString s;
       for (const char* box : {"direction", "order", "twoWay", "polygon"}) s += Ticked(d, box) ? '1' : '0';
@@ -462,7 +464,10 @@ void EditCommandsTest::reverseDialogKeepsItsRuleAndShowsFourPictures() {
     states << state();
     Press(d, QStringLiteral("Cancel"));
   });
-  QCOMPARE(pictures, 4);
+  QCOMPARE(pictures.size(), 4u);
+  for (std::size_t i = 0; i < pictures.size(); ++i) {
+    for (std::size_t j = i + 1; j < pictures.size(); ++j) QVERIFY2(pictures[i] != pictures[j], "each box its own picture");
+  }
   QCOMPARE(states, (QStringList{"1000", "1100", "0010", "1000", "1001"}));
 }
 

@@ -1,7 +1,8 @@
 #include "app/dialogs/z_up_dialog.h"
 
 #include <QButtonGroup>
-#include <QFormLayout>
+#include <QGridLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -22,12 +23,12 @@ CZUpDlg::CZUpDlg(const ZUpParams& params, QWidget* parent)
       upTolerance_(AddNumberField("upTolerance", QStringLiteral("각도 공차"))) {
   auto* layout = new QVBoxLayout(this);
   layout->setSizeConstraint(QLayout::SetFixedSize);
-  auto* form = new QFormLayout;
+  auto* grid = new QGridLayout;
   const std::pair<const char*, QString> modes[] = {{"holdDown", QStringLiteral("Z 하향 억제")},
                                                    {"floor", QStringLiteral("Z값 하향 억제")},
                                                    {"dropDown", QStringLiteral("하향 삭제")},
                                                    {"dropUp", QStringLiteral("상향 삭제")}};
-  // Each mode with the value it uses beside it.
+  // Each mode with the value it uses beside it, under that value's label.
   NumberField* const modeFields[] = {nullptr, floorZ_, downTolerance_, upTolerance_};
   QList<QWidget*> tabOrder;
   for (int id = 0; id < static_cast<int>(std::size(modes)); ++id) {
@@ -36,14 +37,14 @@ CZUpDlg::CZUpDlg(const ZUpParams& params, QWidget* parent)
     mode_->addButton(button, id);
     button->setChecked(id == static_cast<int>(params.mode));
     tabOrder << button;
+    grid->addWidget(button, id, 0);
     if (modeFields[id]) {
-      form->addRow(button, modeFields[id]);
+      grid->addWidget(new QLabel(modeFields[id]->Label(), this), id, 1);
+      grid->addWidget(modeFields[id], id, 2);
       tabOrder << modeFields[id];
-    } else {
-      form->addRow(button);
     }
   }
-  layout->addLayout(form);
+  layout->addLayout(grid);
   floorZ_->SetNumber(params.floorZ);
   downTolerance_->SetNumber(params.downTolerance);
   upTolerance_->SetNumber(params.upTolerance);
