@@ -27,6 +27,7 @@
 #include "edit/start_point.h"
 #include "edit/subdivision.h"
 #include "edit/z_up.h"
+#include "interact/arc_guard.h"
 #include "interact/scripted_input.h"
 #include "record_twin.h"
 #include "view/path_span.h"
@@ -159,6 +160,7 @@ class EditCommandsTest : public QObject {
   void reverseMarksWithAPolygonAndOnePathReverseTurnsThePickedPath();
   void startPointsComeFromTheClicks();
   void selectModeKeysActOnTheSelection();
+  void theArcGuardsCancelEndsZUpAndStartPointChange();
   void aResultThatWouldNotFitChangesNothing();
 
  private:
@@ -560,6 +562,16 @@ void EditCommandsTest::pointAndPathLoopsDeleteWhatWasSteppedTo() {
   auto keyedTwin = Twin(*before);
   QCOMPARE(DeletePoint(*keyedTwin, picked), EditOutcome::Changed);
   QVERIFY2(Difference(db(), *keyedTwin).isEmpty(), qPrintable(Difference(db(), *keyedTwin)));
+  ExpectUndoGivesBack(*before, "point delete by TAB");
+
+  // Shift+D the one-path delete.
+  test::ScriptedInput shifted;
+  shifted.ClickAt(onPass).Hold({Key::Enter});
+  view().SetInputSource(&shifted);
+  QTest::keyClick(&view(), Qt::Key_D, Qt::ShiftModifier);
+  view().SetInputSource(nullptr);
+  QVERIFY(!shifted.ranOut);
+  QVERIFY2(Difference(db(), *pathTwin).isEmpty(), qPrintable(Difference(db(), *pathTwin)));
 }
 
 void EditCommandsTest::thePointLoopMarksTheCurrentPointWithACross() {
@@ -683,6 +695,51 @@ void EditCommandsTest::selectModeKeysActOnTheSelection() {
   Select(*menuTwin, 20, 26);
   QCOMPARE(DeleteSelected(*menuTwin), EditOutcome::Changed);
   QVERIFY2(Difference(db(), *menuTwin).isEmpty(), qPrintable(Difference(db(), *menuTwin)));
+}
+
+void EditCommandsTest::theArcGuardsCancelEndsZUpAndStartPointChange() {
+  const QString path = fixture_->HomeFile("arc.nc");
+  std::ofstream(path.toStdString()) << "%\nG90 G17 G21\nG00 X0 Y0 Z50.\nZ2.\nG01 Z0 F500\nX10.\n"
+                                       "G02 X20. Y0 I5. J0\nG01 X20. Y-5. Z-2.\nG00 Z50.\nM30\n%\n";
+  view_ = frame().OpenDocument(path);
+  QVERIFY(view_);
+  frame().RunCommand(CommandId::ViewTop);
+  auto before = Twin(db());
+
+  // Z-up: its dialog, then the question; Cancel ends the command.
+  auto asked = std::make_shared<ShownMessage>();
+  const auto cancelQuestion = [asked](QWidget& question) {
+    if (auto* box = qobject_cast<QMessageBox*>(&question)) {
+      asked->text = box->text();
+      box->button(QMessageBox::Cancel)->click();
+    }
+  };
+  RunWithDialog(CommandId::SuppressZMoves, [cancelQuestion](QWidget& d) {
+    AnswerNextDialog(cancelQuestion);
+    Press(d, QStringLiteral("OK"));
+  });
+  QCOMPARE(asked->text, QString::fromUtf8(kArcGuardQuestion.data(), kArcGuardQuestion.size()));
+  QVERIFY(Difference(db(), *before).isEmpty());
+
+  // Start point change asks before it takes any click.
+  asked->text.clear();
+  test::ScriptedInput clicks;
+  clicks.ClickAt(OnScreen(20, -5)).Hold({Key::Enter});
+  AnswerNextDialog(cancelQuestion);
+  RunScripted(CommandId::StartPointOfOpenPaths, clicks);
+  QVERIFY(!asked->text.isEmpty());
+  QVERIFY(Difference(db(), *before).isEmpty());
+
+  // OK turns the arc into straight moves, then drops the steep descent.
+  RunWithDialog(CommandId::SuppressZMoves, [](QWidget& d) {
+    AnswerNextDialog([](QWidget& question) { Press(question, QStringLiteral("OK")); });
+    Tick(d, "dropDown");
+    Press(d, QStringLiteral("OK"));
+  });
+  int arcs = 0;
+  db().ForEachRecord([&arcs](int, const ToolpathRecord& r) { arcs += IsArcKind(r.kind); });
+  QCOMPARE(arcs, 0);
+  QVERIFY(!Difference(db(), *before).isEmpty());
 }
 
 void EditCommandsTest::aResultThatWouldNotFitChangesNothing() {
