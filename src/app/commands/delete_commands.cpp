@@ -1,5 +1,6 @@
 #include "app/commands/delete_commands.h"
 
+#include "app/commands/view_edit_report.h"
 #include "app/dialogs/checked_dialog.h"
 #include "app/dialogs/edit_value_dialogs.h"
 #include "app/dialogs/message_box_prompts.h"
@@ -8,23 +9,16 @@
 #include "edit/delete_selection.h"
 #include "edit/path_delete.h"
 #include "interact/delete_commands.h"
-#include "interact/edit_report.h"
 
 namespace fendo {
 namespace {
-
-// Tells what `outcome` did: the redraw, or the no-room message.
-void Report(CFendoView& view, EditOutcome outcome) {
-  MessageBoxPrompts prompts(&view);
-  ReportEdit(outcome, view, prompts);
-}
 
 // Opens the command's value dialog on the values it keeps; on OK runs `edit` with them.
 template <typename Dialog, typename Options>
 void EditWithValues(CFendoView& view, EditOutcome (*edit)(ToolpathDatabase&, const Options&, UndoStep)) {
   Options& options = view.app().Remembered<Options>();
   if (!EditInDialog<Dialog>(options, &view)) return;
-  Report(view, edit(view.database(), options, UndoStep::Push));
+  ReportOnView(view, edit(view.database(), options, UndoStep::Push));
 }
 
 }  // namespace
@@ -40,7 +34,7 @@ void DeleteOnePathCommand(CFendoView& view) {
 }
 
 void DeleteMiddlePathsCommand(CFendoView& view) {
-  Report(view, DeleteMiddlePaths(view.database(), UndoStep::Push));
+  ReportOnView(view, DeleteMiddlePaths(view.database(), UndoStep::Push));
 }
 
 void DeleteInWindowCommand(CFendoView& view) {
@@ -64,8 +58,8 @@ void DeletePathsByLengthCommand(CFendoView& view) {
   EditWithValues<PathLengthDeleteDialog>(view, &DeletePathsByLength);
 }
 
-void DeleteAllCommand(CFendoView& view) { Report(view, DeleteAll(view.database())); }
+void DeleteAllCommand(CFendoView& view) { ReportOnView(view, DeleteAll(view.database())); }
 
-void DeleteSelectedCommand(CFendoView& view) { Report(view, DeleteSelected(view.database())); }
+void DeleteSelectedCommand(CFendoView& view) { ReportOnView(view, DeleteSelected(view.database())); }
 
 }  // namespace fendo

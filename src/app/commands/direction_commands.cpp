@@ -1,5 +1,6 @@
 #include "app/commands/direction_commands.h"
 
+#include "app/commands/view_edit_report.h"
 #include "app/dialogs/checked_dialog.h"
 #include "app/dialogs/edit_value_dialogs.h"
 #include "app/dialogs/message_box_prompts.h"
@@ -10,18 +11,13 @@
 #include "app/fendo_view.h"
 #include "app/main_frame.h"
 #include "app/status_progress.h"
-#include "interact/edit_report.h"
+#include "interact/no_room.h"
 #include "interact/reverse_command.h"
 #include "interact/start_point_command.h"
 #include "interact/z_up_command.h"
 
 namespace fendo {
 namespace {
-
-void Report(CFendoView& view, EditOutcome outcome) {
-  MessageBoxPrompts prompts(&view);
-  ReportEdit(outcome, view, prompts);
-}
 
 void ChangeStartPoints(CFendoView& view, StartPointMode mode) {
   const CFendoView::InteractiveCommand running(view);
@@ -56,14 +52,14 @@ void ChangePlungeCommand(CFendoView& view) {
   PlungeParams& params = view.app().Remembered<PlungeParams>();
   params.PresetForDialog(view.database().safeZ);
   if (!EditInDialog<CPlungeDlg>(params, &view)) return;
-  Report(view, ChangePlunges(view.database(), params));
+  ReportOnView(view, ChangePlunges(view.database(), params));
 }
 
 void SubdivideCommand(CFendoView& view) {
   SubdivisionParams& params = view.app().Remembered<SubdivisionParams>();
   params.PresetForDialog();
   if (!EditInDialog<SubdivisionDialog>(params, &view)) return;
-  Report(view, Subdivide(view.database(), params));
+  ReportOnView(view, Subdivide(view.database(), params));
 }
 
 void SuppressZMovesCommand(CFendoView& view) {
