@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProgressBar>
 #include <QPushButton>
 
 #include <fstream>
@@ -28,6 +29,7 @@
 #include "edit/subdivision.h"
 #include "edit/z_up.h"
 #include "interact/arc_guard.h"
+#include "output/arc_conversion.h"
 #include "interact/scripted_input.h"
 #include "record_twin.h"
 #include "view/path_span.h"
@@ -138,6 +140,22 @@ class WatchedScript : public test::ScriptedInput {
 
  private:
   CFendoView& view_;
+};
+
+// A script that notes whether a progress bar stands in the status bar while the loop waits.
+class BarWatch : public test::ScriptedInput {
+ public:
+  explicit BarWatch(QWidget& frame) : frame_(frame) {}
+
+  void Sleep(int milliseconds) override {
+    for (const QProgressBar* bar : frame_.findChildren<QProgressBar*>()) barSeen |= bar->isVisible();
+    ScriptedInput::Sleep(milliseconds);
+  }
+
+  bool barSeen = false;
+
+ private:
+  QWidget& frame_;
 };
 
 }  // namespace
@@ -740,6 +758,23 @@ void EditCommandsTest::theArcGuardsCancelEndsZUpAndStartPointChange() {
   db().ForEachRecord([&arcs](int, const ToolpathRecord& r) { arcs += IsArcKind(r.kind); });
   QCOMPARE(arcs, 0);
   QVERIFY(!Difference(db(), *before).isEmpty());
+  frame().RunCommand(CommandId::Undo);
+  frame().RunCommand(CommandId::Undo);
+  QVERIFY(Difference(db(), *before).isEmpty());
+
+  // After the conversion the clicks are taken with no progress bar left standing.
+  BarWatch watched(frame());
+  watched.ClickAt(OnScreen(20, -5)).Hold({Key::Enter});
+  AnswerNextDialog([](QWidget& question) { Press(question, QStringLiteral("OK")); });
+  RunScripted(CommandId::StartPointOfOpenPaths, watched);
+  QVERIFY(!watched.ranOut);
+  QVERIFY(!watched.barSeen);
+  auto twin = Twin(*before);
+  QVERIFY(ArcsToLines(*twin, kArcGuardChordTolerance));
+  const ClientPoint click = OnScreen(20, -5);
+  QCOMPARE(ChangeStartPoints(*twin, StartPointMode::Open, std::vector{*ScreenToModel(view().viewState(), click)}),
+           EditOutcome::Changed);
+  QVERIFY2(Difference(db(), *twin).isEmpty(), qPrintable(Difference(db(), *twin)));
 }
 
 void EditCommandsTest::aResultThatWouldNotFitChangesNothing() {
