@@ -274,7 +274,7 @@ void EditCommandsTest::dialogCommandsGiveWhatTheEngineGivesAndUndoTakesItBack() 
   const QString values = QStringLiteral("변수를 입력하시요!!");
   const std::vector<Case> cases = {
       {"XY 각도", CommandId::DeleteByXyAngle, {values, " 각도 ", " 각도 공차 "},
-       [](QWidget& d) { Type(d, "angle", "0"), Type(d, "tolerance", "5"); },
+       [](QWidget& d) { Type(d, "angle", "0"); Type(d, "tolerance", "5"); },
        [](ToolpathDatabase& t) { return DeleteByXyAngle(t, {0, 5}); }},
       {"Z 각도", CommandId::DeleteBySlope, {values, " 최소 면각도 ", " 최대 면각도 ", "삭제 무시 길이"}, {},
        [](ToolpathDatabase& t) { return DeleteBySlope(t, {}); }},
@@ -294,7 +294,7 @@ void EditCommandsTest::dialogCommandsGiveWhatTheEngineGivesAndUndoTakesItBack() 
          return ReversePaths(t, p);
        }},
       {"순서 바꾸기", CommandId::ReverseDirection, {QStringLiteral("공구경로 방향 바꾸기")},
-       [](QWidget& d) { Tick(d, "direction", false), Tick(d, "order"); },
+       [](QWidget& d) { Tick(d, "direction", false); Tick(d, "order"); },
        [](ToolpathDatabase& t) {
          ReverseParams p;
          p.direction = false;
@@ -311,7 +311,7 @@ void EditCommandsTest::dialogCommandsGiveWhatTheEngineGivesAndUndoTakesItBack() 
          return ChangePlunges(t, p);
        }},
       {"플런지 원형", CommandId::ChangePlunge, {QStringLiteral("플런지 조건을 입력하시요!!")},
-       [](QWidget& d) { Tick(d, "circle"), Type(d, "circleRadius", "3"), Tick(d, "usePlungeFeed"); },
+       [](QWidget& d) { Tick(d, "circle"); Type(d, "circleRadius", "3"); Tick(d, "usePlungeFeed"); },
        [](ToolpathDatabase& t) {
          PlungeParams p;
          p.PresetForDialog(t.safeZ);
@@ -323,7 +323,7 @@ void EditCommandsTest::dialogCommandsGiveWhatTheEngineGivesAndUndoTakesItBack() 
       {"플런지 직선 홈", CommandId::ChangePlunge, {QStringLiteral("플런지 조건을 입력하시요!!")},
        [](QWidget& d) {
          // The plunge feed the case before ticked is still ticked: the dialog keeps its values.
-         Tick(d, "groove"), Tick(d, "usePlungeFeed", false), Tick(d, "newRapidHeight"), Type(d, "rapidHeight", "20");
+         Tick(d, "groove"); Tick(d, "usePlungeFeed", false); Tick(d, "newRapidHeight"); Type(d, "rapidHeight", "20");
          Tick(d, "passMachined");
        },
        [](ToolpathDatabase& t) {
@@ -337,10 +337,10 @@ void EditCommandsTest::dialogCommandsGiveWhatTheEngineGivesAndUndoTakesItBack() 
       {"Z 하향 억제", CommandId::SuppressZMoves, {QStringLiteral("Z 상향")}, {},
        [](ToolpathDatabase& t) { return ZUp(t, {}); }},
       {"Z값 하향 억제", CommandId::SuppressZMoves, {QStringLiteral("Z 상향")},
-       [](QWidget& d) { Tick(d, "floor"), Type(d, "floorZ", "-1"); },
+       [](QWidget& d) { Tick(d, "floor"); Type(d, "floorZ", "-1"); },
        [](ToolpathDatabase& t) { return ZUp(t, {ZUpMode::Floor, -1, 5, 5}); }},
       {"상향 삭제", CommandId::SuppressZMoves, {QStringLiteral("Z 상향")},
-       [](QWidget& d) { Tick(d, "dropUp"), Type(d, "upTolerance", "45"); },
+       [](QWidget& d) { Tick(d, "dropUp"); Type(d, "upTolerance", "45"); },
        [](ToolpathDatabase& t) { return ZUp(t, {ZUpMode::DropUp, 0, 5, 45}); }},
   };
   for (const Case& c : cases) {
@@ -420,13 +420,13 @@ void EditCommandsTest::valuesTheChangeCannotWorkWithAreRefusedOnTheirField() {
   };
   const Case cases[] = {
       // A pitch that gives the helix or the zigzag no descent.
-      {CommandId::ChangePlunge, [](QWidget& d) { Tick(d, "circle"), Type(d, "circlePitch", "0"); }, "circlePitch",
+      {CommandId::ChangePlunge, [](QWidget& d) { Tick(d, "circle"); Type(d, "circlePitch", "0"); }, "circlePitch",
        "피치 각도: 0 ~ 60 사이의 값을 입력하시요."},
-      {CommandId::ChangePlunge, [](QWidget& d) { Tick(d, "groove"), Type(d, "groovePitch", "0"); }, "groovePitch",
+      {CommandId::ChangePlunge, [](QWidget& d) { Tick(d, "groove"); Type(d, "groovePitch", "0"); }, "groovePitch",
        "피치 각도: 0 ~ 180 사이의 값을 입력하시요."},
-      {CommandId::ChangePlunge, [](QWidget& d) { Tick(d, "angle"), Type(d, "zAngle", "0"); }, "zAngle",
+      {CommandId::ChangePlunge, [](QWidget& d) { Tick(d, "angle"); Type(d, "zAngle", "0"); }, "zAngle",
        "Z각도: 1 ~ 90 사이의 값을 입력하시요."},
-      {CommandId::ChangePlunge, [](QWidget& d) { Tick(d, "usePlungeFeed"), Type(d, "plungeFeed", "2.5"); },
+      {CommandId::ChangePlunge, [](QWidget& d) { Tick(d, "usePlungeFeed"); Type(d, "plungeFeed", "2.5"); },
        "plungeFeed", "플런지 피드: 정수를 입력하시요."},
       {CommandId::SubdividePoints, [](QWidget& d) { Type(d, "interval", "0"); }, "interval",
        "세분화 간격: 0 ~ 10000 사이의 값을 입력하시요."},
@@ -436,7 +436,7 @@ void EditCommandsTest::valuesTheChangeCannotWorkWithAreRefusedOnTheirField() {
        "최대 면각도: 0 ~ 90 사이의 값을 입력하시요."},
       {CommandId::DeletePointsByLength, [](QWidget& d) { Type(d, "length", "0"); }, "length",
        "삭제 길이: 0.001 ~ 100000 사이의 값을 입력하시요."},
-      {CommandId::SuppressZMoves, [](QWidget& d) { Tick(d, "dropUp"), Type(d, "upTolerance", "95"); }, "upTolerance",
+      {CommandId::SuppressZMoves, [](QWidget& d) { Tick(d, "dropUp"); Type(d, "upTolerance", "95"); }, "upTolerance",
        "각도 공차: 0 ~ 90 사이의 값을 입력하시요."},
   };
   auto before = Twin(db());
