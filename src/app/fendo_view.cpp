@@ -15,6 +15,7 @@
 #include <QStringList>
 #include <QWheelEvent>
 
+#include "app/commands/delete_commands.h"
 #include "app/fendo_app.h"
 #include "app/main_frame.h"
 #include "app/qt_keys.h"
@@ -150,6 +151,7 @@ CFendoView::CFendoView(CFendoApp& app, CMainFrame& frame, QWidget* parent)
   ReadNcOptionsFile(NcOptionsPath(app_.settings()), db_->options);
   ReadLayerColoursFile(LayerColoursPath(app_.settings()), layerColours_);
   input_ = std::make_unique<ViewInput>(*db_, viewState_, options_, *this, windowInput_);
+  input_->deleteSelection = [this] { DeleteSelectedCommand(*this); };
 }
 
 CFendoView::~CFendoView() = default;

@@ -20,3 +20,6 @@ target_link_libraries(optimizer_tests PRIVATE fendo_app fendo_cli)
 
 fendo_qt_test(layers_tests app/layers_test.cpp)
 target_link_libraries(layers_tests PRIVATE fendo_app fendo_cli)
+
+fendo_qt_test(edit_commands_tests app/edit_commands_test.cpp)
+target_link_libraries(edit_commands_tests PRIVATE fendo_app)

@@ -9,6 +9,7 @@ add_library(fendo_dialogs STATIC
   ${CMAKE_CURRENT_LIST_DIR}/dialog_layout.cpp
   ${CMAKE_CURRENT_LIST_DIR}/feed_change_dialogs.cpp
   ${CMAKE_CURRENT_LIST_DIR}/echo_layer_dialog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/edit_value_dialogs.cpp
   ${CMAKE_CURRENT_LIST_DIR}/feed_file_dialogs.cpp
   ${CMAKE_CURRENT_LIST_DIR}/layer_colour_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/layer_copy_dialog.cpp
@@ -23,8 +24,11 @@ add_library(fendo_dialogs STATIC
   ${CMAKE_CURRENT_LIST_DIR}/number_form_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/options_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/path_button.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/plunge_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/post_output_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qel_settings_dialog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/reverse_dialog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/reverse_pictures.cpp
   ${CMAKE_CURRENT_LIST_DIR}/settings_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/template_section_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tool_shape_dialog.cpp
@@ -32,6 +36,7 @@ add_library(fendo_dialogs STATIC
   ${CMAKE_CURRENT_LIST_DIR}/value_dialogs.cpp
   ${CMAKE_CURRENT_LIST_DIR}/work_environment_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/work_layer_dialog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/z_up_dialog.cpp
 )
 set_target_properties(fendo_dialogs PROPERTIES AUTOMOC ON)
 target_link_libraries(fendo_dialogs PUBLIC fendo_engine Qt6::Widgets)
