@@ -22,4 +22,4 @@ fendo_qt_test(layers_tests app/layers_test.cpp)
 target_link_libraries(layers_tests PRIVATE fendo_app fendo_cli)
 
 fendo_qt_test(edit_commands_tests app/edit_commands_test.cpp)
-target_link_libraries(edit_commands_tests PRIVATE fendo_app)
+target_link_libraries(edit_commands_tests PRIVATE fendo_app fendo_cli)

@@ -14,8 +14,11 @@
 #include <vector>
 
 #include "app/fendo_view.h"
+#include "app/qt_text.h"
 #include "app/status_panes.h"
 #include "app_fixture.h"
+#include "cli/batch_run.h"
+#include "core/scripted_prompts.h"
 #include "core/toolpath_database.h"
 #include "edit/delete_by_angle.h"
 #include "edit/delete_by_length.h"
@@ -30,6 +33,9 @@
 #include "edit/z_up.h"
 #include "interact/arc_guard.h"
 #include "output/arc_conversion.h"
+#include "output/nc_output_options.h"
+#include "output/nc_writer.h"
+#include "support/file_bytes.h"
 #include "interact/scripted_input.h"
 #include "record_twin.h"
 #include "view/path_span.h"
@@ -169,6 +175,7 @@ class EditCommandsTest : public QObject {
 
   void commandsAreInTheMenusWithTheirTextsAndKeys();
   void dialogCommandsGiveWhatTheEngineGivesAndUndoTakesItBack();
+  void dialogCommandsWriteWhatTheBatchEditWrites();
   void dialogsOpenOnTheValuesEnteredLast();
   void valuesTheChangeCannotWorkWithAreRefusedOnTheirField();
   void reverseDialogKeepsItsRuleAndShowsFourPictures();
@@ -360,6 +367,60 @@ void EditCommandsTest::dialogCommandsGiveWhatTheEngineGivesAndUndoTakesItBack() 
     QCOMPARE(shown, c.shown);
     QVERIFY2(c.engine(*twin) == EditOutcome::Changed, c.name);
     QVERIFY2(Difference(db(), *twin).isEmpty(), qPrintable(QStringLiteral("%1: %2").arg(c.name, Difference(db(), *twin))));
+    ExpectUndoGivesBack(*before, c.name);
+  }
+}
+
+// Each dialog command's result, written as "Ncdata로 저장" writes it, is byte for byte what
+// fendo-batch edit writes from the same file with the same values.
+void EditCommandsTest::dialogCommandsWriteWhatTheBatchEditWrites() {
+  struct Case {
+    const char* name;
+    CommandId command;
+    std::function<void(QWidget&)> fill;
+    std::vector<std::string> batch;  // the operation's options
+  };
+  const std::vector<Case> cases = {
+      {"XY 각도", CommandId::DeleteByXyAngle, [](QWidget& d) { Type(d, "angle", "0"); Type(d, "tolerance", "5"); },
+       {"--delete-xy-angle", "0", "--tol", "5"}},
+      {"Z 각도", CommandId::DeleteBySlope, {}, {"--delete-slope", "0", "30", "--ignore", "4"}},
+      {"길이에 의한 경로", CommandId::DeletePathsByLength, [](QWidget& d) { Type(d, "length", "12"); },
+       {"--delete-paths-shorter", "12"}},
+      {"두방향", CommandId::ReverseDirection, [](QWidget& d) { Tick(d, "twoWay"); }, {"--reverse", "two-way"}},
+      {"포인트 세분화", CommandId::SubdividePoints, [](QWidget& d) { Type(d, "interval", "7"); }, {"--subdivide", "7"}},
+      {"플런지 원형", CommandId::ChangePlunge,
+       [](QWidget& d) { Tick(d, "circle"); Type(d, "circleRadius", "3"); Tick(d, "usePlungeFeed"); },
+       {"--plunge", "circle", "--radius", "3", "--plunge-feed", "300"}},
+      {"Z값 하향 억제", CommandId::SuppressZMoves, [](QWidget& d) { Tick(d, "floor"); Type(d, "floorZ", "-1"); },
+       {"--z-up", "floor", "-1"}},
+  };
+  const std::string input = ToUtf8(fixture_->HomeFile("edit.nc"));
+  const test::BatchRun plain = test::Batch({"convert", input, "-o", ToUtf8(fixture_->HomeFile("plain.nc")),
+                                            "--no-diagonal-check"});
+  QCOMPARE(plain.status, 0);
+  const std::string unedited = test::ReadFile(ToUtf8(fixture_->HomeFile("plain.nc")));
+  for (const Case& c : cases) {
+    auto before = Twin(db());
+    RunWithDialog(c.command, [&c](QWidget& dialog) {
+      if (c.fill) c.fill(dialog);
+      Press(dialog, QStringLiteral("OK"));
+    });
+    NcOutputOptions options;
+    PresetFromWorkLayer(db(), options);
+    options.outputPath = ToUtf8(fixture_->HomeFile("desktop.nc"));
+    options.diagonalRapidCheck = false;
+    options.openEditor = false;
+    test::ScriptedPrompts prompts;
+    QVERIFY2(WriteNcProgram(db(), options, prompts).ok(), c.name);
+
+    const std::string batchOut = ToUtf8(fixture_->HomeFile("batch.nc"));
+    std::vector<std::string> args = {"edit", input, "-o", batchOut, "--no-diagonal-check"};
+    args.insert(args.end(), c.batch.begin(), c.batch.end());
+    const test::BatchRun batch = test::Batch(args);
+    QVERIFY2(batch.status == 0, qPrintable(QStringLiteral("%1: %2").arg(c.name, QString::fromStdString(batch.err))));
+    const std::string desktop = test::ReadFile(options.outputPath);
+    QVERIFY2(desktop == test::ReadFile(batchOut), c.name);
+    QVERIFY2(desktop != unedited, c.name);
     ExpectUndoGivesBack(*before, c.name);
   }
 }
