@@ -18,6 +18,7 @@
 
 #include "app/fendo_view.h"
 #include "app_fixture.h"
+#include "dialog_controls.h"
 #include "core/post_edit.h"
 #include "core/toolpath_database.h"
 #include "interact/scripted_input.h"
@@ -66,40 +67,6 @@ int CountRecords(ToolpathDatabase& db, bool (*counted)(MoveKind)) {
   int n = 0;
   db.ForEachRecord([&n, counted](int, const ToolpathRecord& r) { n += counted(r.kind); });
   return n;
-}
-
-QPushButton* Button(QWidget& dialog, const QString& text) {
-  for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
-    if (button->text() == text) return button;
-  }
-  return nullptr;
-}
-
-// Closes a dialog with OK or Cancel as the user would.
-void Press(QWidget& dialog, const QString& text) {
-  if (QPushButton* button = Button(dialog, text)) {
-    button->click();
-  } else if (auto* d = qobject_cast<QDialog*>(&dialog)) {
-    d->reject();
-  }
-}
-
-QString TextOf(QWidget& dialog, const char* field) {
-  const auto* edit = dialog.findChild<QLineEdit*>(QString::fromLatin1(field));
-  return edit ? edit->text() : QStringLiteral("<no field %1>").arg(QString::fromLatin1(field));
-}
-
-void Type(QWidget& dialog, const char* field, const QString& text) {
-  if (auto* edit = dialog.findChild<QLineEdit*>(QString::fromLatin1(field))) edit->setText(text);
-}
-
-void Tick(QWidget& dialog, const char* box, bool on) {
-  if (auto* button = dialog.findChild<QAbstractButton*>(QString::fromLatin1(box))) button->setChecked(on);
-}
-
-bool Ticked(QWidget& dialog, const char* box) {
-  const auto* button = dialog.findChild<QAbstractButton*>(QString::fromLatin1(box));
-  return button && button->isChecked();
 }
 
 // The one-value dialogs: their label and the text of their field.

@@ -17,6 +17,7 @@
 #include "app/qt_text.h"
 #include "app/status_panes.h"
 #include "app_fixture.h"
+#include "dialog_controls.h"
 #include "cli/batch_run.h"
 #include "core/scripted_prompts.h"
 #include "core/toolpath_database.h"
@@ -60,39 +61,6 @@ std::string TestProgram() {
   nc += "G00 X100. Y30.\nZ2.\nG01 Z0 F800\nX105.\nG00 Z50.\n";
   nc += "G00 X120. Y0\nZ2.\nG01 Z0 F800\nX130.\nX135. Z8.66\nX145.\nX150. Z0\nX160.\nG00 Z50.\nM30\n%\n";
   return nc;
-}
-
-QPushButton* Button(QWidget& dialog, const QString& text) {
-  for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
-    if (button->text() == text) return button;
-  }
-  return nullptr;
-}
-
-void Press(QWidget& dialog, const QString& text) {
-  if (QPushButton* button = Button(dialog, text)) {
-    button->click();
-  } else if (auto* d = qobject_cast<QDialog*>(&dialog)) {
-    d->reject();
-  }
-}
-
-QString TextOf(QWidget& dialog, const char* field) {
-  const auto* edit = dialog.findChild<QLineEdit*>(QString::fromLatin1(field));
-  return edit ? edit->text() : QStringLiteral("<no field %1>").arg(QString::fromLatin1(field));
-}
-
-void Type(QWidget& dialog, const char* field, const QString& text) {
-  if (auto* edit = dialog.findChild<QLineEdit*>(QString::fromLatin1(field))) edit->setText(text);
-}
-
-void Tick(QWidget& dialog, const char* box, bool on = true) {
-  if (auto* button = dialog.findChild<QAbstractButton*>(QString::fromLatin1(box))) button->setChecked(on);
-}
-
-bool Ticked(QWidget& dialog, const char* box) {
-  const auto* button = dialog.findChild<QAbstractButton*>(QString::fromLatin1(box));
-  return button && button->isChecked();
 }
 
 // The labels of a number dialog, in their order.
