@@ -16,6 +16,7 @@ struct OptionOutOfRange {
   // one of a list rather than lie in a range).
   double lowest = 0;
   double highest = 0;
+  bool endsLeftOut = false;  // the value must lie strictly between them
 };
 
 // The range of one field of a dialog's options struct; a table of them in the order of the

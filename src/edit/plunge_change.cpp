@@ -52,10 +52,15 @@ constexpr std::array kPlungeFeedRange = {
           [](const PlungeParams& p) { return static_cast<double>(p.plungeFeed); }},
 };
 
-// A pitch angle whose descent per turn or pass is not positive: the entry could never get down.
+// A pitch angle whose descent per turn or pass is less than a last digit: the entry could never
+// get down. Such angles are the ends of the pitch's range, which it must lie strictly between.
+constexpr double kLeastDescent = 0.001;  // mm
 std::optional<OptionOutOfRange> NoDescent(std::string_view field, double descent, double pitch, double highest) {
-  if (descent > 0) return std::nullopt;
-  return OutOfRange(field, "피치 각도", 0, highest, pitch);
+  if (descent >= kLeastDescent) return std::nullopt;
+  OptionOutOfRange refused = OutOfRange(field, "피치 각도", 0, highest, pitch);
+  refused.message.insert(refused.message.rfind(", not "), ", both left out, for the entry to go down");
+  refused.endsLeftOut = true;
+  return refused;
 }
 
 // ---- Where the plunges are

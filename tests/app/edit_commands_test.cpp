@@ -450,9 +450,11 @@ void EditCommandsTest::valuesTheChangeCannotWorkWithAreRefusedOnTheirField() {
   const Case cases[] = {
       // A pitch that gives the helix or the zigzag no descent.
       {CommandId::ChangePlunge, [](QWidget& d) { Tick(d, "circle"); Type(d, "circlePitch", "0"); }, "circlePitch",
-       "피치 각도: 0 ~ 60 사이의 값을 입력하시요."},
+       "피치 각도: 0 보다 크고 60 보다 작은 값을 입력하시요."},
+      {CommandId::ChangePlunge, [](QWidget& d) { Tick(d, "circle"); Type(d, "circlePitch", "60"); }, "circlePitch",
+       "피치 각도: 0 보다 크고 60 보다 작은 값을 입력하시요."},
       {CommandId::ChangePlunge, [](QWidget& d) { Tick(d, "groove"); Type(d, "groovePitch", "0"); }, "groovePitch",
-       "피치 각도: 0 ~ 180 사이의 값을 입력하시요."},
+       "피치 각도: 0 보다 크고 180 보다 작은 값을 입력하시요."},
       {CommandId::ChangePlunge, [](QWidget& d) { Tick(d, "angle"); Type(d, "zAngle", "0"); }, "zAngle",
        "Z각도: 1 ~ 90 사이의 값을 입력하시요."},
       {CommandId::ChangePlunge, [](QWidget& d) { Tick(d, "usePlungeFeed"); Type(d, "plungeFeed", "2.5"); },

@@ -32,7 +32,12 @@ bool CheckedDialog::Refuse(QWidget* field, const QString& why) {
   return false;
 }
 
-bool CheckedDialog::RefuseOutOfRange(QWidget* control, const QString& label, double lowest, double highest) {
+bool CheckedDialog::RefuseOutOfRange(QWidget* control, const QString& label, double lowest, double highest,
+                                     bool endsLeftOut) {
+  if (endsLeftOut) {
+    return Refuse(control, FieldMessage(label, NumberText(lowest) + QStringLiteral(" 보다 크고 ") + NumberText(highest) +
+                                                   QStringLiteral(" 보다 작은 값을 입력하시요.")));
+  }
   return Refuse(control, FieldMessage(label, NumberText(lowest) + QStringLiteral(" ~ ") + NumberText(highest) +
                                                  QStringLiteral(" 사이의 값을 입력하시요.")));
 }

@@ -36,7 +36,8 @@ class CheckedDialog : public QDialog {
   bool Refuse(QWidget* field, const QString& why);
   // Tells the user that the value `label` names must lie in lowest … highest, in the words
   // every dialog of the program uses for that, and puts the focus on `control`. Always false.
-  bool RefuseOutOfRange(QWidget* control, const QString& label, double lowest, double highest);
+  bool RefuseOutOfRange(QWidget* control, const QString& label, double lowest, double highest,
+                        bool endsLeftOut = false);
 
   // The number `field` holds, into `v`; a text that is not one is refused.
   bool TakeNumber(NumberField* field, double& v);

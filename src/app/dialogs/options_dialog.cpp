@@ -14,7 +14,9 @@ NumberField* OptionsDialog::AddNumberField(std::string_view name, const QString&
 bool OptionsDialog::HoldToRanges(const std::optional<OptionOutOfRange>& outside) {
   if (!outside) return true;
   for (const auto& [name, field] : fields_) {
-    if (name == outside->field) return RefuseOutOfRange(field, field->Label(), outside->lowest, outside->highest);
+    if (name == outside->field) {
+      return RefuseOutOfRange(field, field->Label(), outside->lowest, outside->highest, outside->endsLeftOut);
+    }
   }
   // A value without a number field (a list's choice, a slider's position) has no text to
   // point at: the label its range gives it names it.
