@@ -87,7 +87,9 @@ class SourceWatcher : public LineWatcher {
     }
     if (scratch_.reader.shortRadiusArcs != shortRadiusArcs_) {
       shortRadiusArcs_ = scratch_.reader.shortRadiusArcs;
-      findings_.Add(FindingKind::ShortRadius, recordsBefore, number, quote);
+      findings_.Add(FindingKind::ShortRadius, recordsBefore, number, [text] {
+        return "R shorter than half the chord, read as a half circle: " + Quoted(text);
+      });
     }
     if (scratch_.reader.lateAxes.axes != lateAxes_) {
       lateAxes_ = scratch_.reader.lateAxes.axes;
@@ -217,7 +219,7 @@ void CheckRecords(ToolpathDatabase& db, const CheckInput& input, const std::vect
         const double run = length / (r.feed / kSecondsPerMinute);
         if (characters > 0 && run < send) {
           findings.Add(FindingKind::BlockRate, i, line, [&] {
-            return Format("%.4f mm at F%d runs %.1f ms, its block takes %.1f ms to send", length, r.feed, run * 1000, send * 1000);
+            return Format("%.4f mm at F%d runs %.3f ms, its block takes %.3f ms to send", length, r.feed, run * 1000, send * 1000);
           });
         }
       }
