@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 #include "check/source_constructs.h"
 #include "core/geometry.h"
@@ -16,16 +17,12 @@
 #include "feed/machine_condition.h"
 #include "feed/machine_condition_feed.h"
 #include "feed/machine_feed_options.h"
+#include "output/nc_dialect_writer.h"
 
 namespace fendo {
 namespace {
 
 constexpr double kRadiusTolerance = ArcCentreCheck::kRadiusTolerance;  // mm
-// mm: smaller steps do not make a rapid move diagonal, as the writer's diagonal-rapid question
-// counts them.
-constexpr double kDiagonalStep = 0.001;
-constexpr double kBitsPerCharacter = 10;  // a start bit, eight data bits and a stop bit
-constexpr double kSecondsPerMinute = 60;
 constexpr std::size_t kLongestText = 80;  // characters of a source line quoted in a finding
 
 constexpr std::array<std::string_view, kFindingKinds> kKindNames = {
@@ -123,8 +120,9 @@ class SourceWatcher : public LineWatcher {
     unit_ = unit;
     if (!change && !firstInch) return;
     findings_.Add(FindingKind::Unit, record, number, [&] {
-      return (change ? "unit changed to " : "inch program (the numbers are not converted): ") +
-             std::string(change ? LengthUnitName(unit) : "") + (change ? ": " : "") + Quoted(text);
+      const std::string what = change ? "unit changed to " + std::string(LengthUnitName(unit))
+                                      : std::string("inch program, its numbers read as they stand");
+      return what + ": " + Quoted(text);
     });
   }
 
@@ -194,7 +192,7 @@ void CheckRecords(ToolpathDatabase& db, const CheckInput& input, const std::vect
     if (previous) {
       const Point3 start = PositionOf(*previous);
       const Point3 d = end - start;
-      const bool across = std::fabs(d.x) >= kDiagonalStep || std::fabs(d.y) >= kDiagonalStep;
+      const bool across = std::fabs(d.x) >= kDiagonalRapidStep || std::fabs(d.y) >= kDiagonalRapidStep;
       if (IsArcKind(r.kind) && i + 1 < db.recordCount) {
         const ToolpathRecord centre = *db.RecordAt(i + 1);
         if (IsCentreKind(centre.kind)) {
@@ -204,10 +202,10 @@ void CheckRecords(ToolpathDatabase& db, const CheckInput& input, const std::vect
           }
         }
       }
-      if (IsRapidKind(r.kind) && across && d.z <= -kDiagonalStep) {
+      if (IsRapidKind(r.kind) && across && d.z <= -kDiagonalRapidStep) {
         findings.Add(FindingKind::DiagonalRapid, i, line, [&] { return Format("rapid down %.3f and across at once", -d.z); });
       }
-      if (IsRapidKind(r.kind) && across && end.z < highestCut - kDiagonalStep) {
+      if (IsRapidKind(r.kind) && across && end.z < highestCut - kDiagonalRapidStep) {
         findings.Add(FindingKind::RapidIntoPart, i, line, [&] {
           return Format("rapid across at Z%.3f, below the highest cut Z%.3f", end.z, highestCut);
         });
@@ -215,8 +213,8 @@ void CheckRecords(ToolpathDatabase& db, const CheckInput& input, const std::vect
       if (IsCuttingKind(r.kind) && input.transmission && r.feed > 0) {
         const double length = IsArcKind(r.kind) ? ArcLength(db, i) : Length(d);
         const int characters = BlockLength(*previous, r, length);
-        const double send = characters * kBitsPerCharacter / baud;
-        const double run = length / (r.feed / kSecondsPerMinute);
+        const double send = TransmissionTime(characters, baud);
+        const double run = RunTime(length, r.feed);
         if (characters > 0 && run < send) {
           findings.Add(FindingKind::BlockRate, i, line, [&] {
             return Format("%.4f mm at F%d runs %.3f ms, its block takes %.3f ms to send", length, r.feed, run * 1000, send * 1000);
