@@ -23,7 +23,8 @@ namespace fendo {
 namespace {
 
 constexpr double kRadiusTolerance = ArcCentreCheck::kRadiusTolerance;  // mm
-constexpr std::size_t kLongestText = 80;  // characters of a source line quoted in a finding
+constexpr std::size_t kLongestText = 80;
+constexpr std::size_t kSpareLines = 4096;  // lines beyond one a record: headers, comments  // characters of a source line quoted in a finding
 
 constexpr std::array<std::string_view, kFindingKinds> kKindNames = {
     "arcRadiusMismatch", "shortRadius",   "zeroFeed",       "outOfReach",      "recordLimit",
@@ -96,6 +97,9 @@ class SourceWatcher : public LineWatcher {
     }
     NoteConstructs(number, text, recordsBefore);
   }
+
+  // Room for about `lines` lines, so that a long program's table is not copied while it grows.
+  void Reserve(int lines) { lineStarts_.reserve(static_cast<std::size_t>(lines) + kSpareLines); }
 
   // Records start at lineStarts()[n − 1] for line n.
   const std::vector<int>& lineStarts() const { return lineStarts_; }
@@ -250,6 +254,7 @@ CheckReport CheckProgramReport(ToolpathDatabase& db, const CheckInput& input) {
   scratch->options.heidenhainInputChk = input.heidenhain;
   scratch->chordTolerance = db.chordTolerance;
   SourceWatcher watcher(*scratch, input.heidenhain, findings);
+  watcher.Reserve(db.recordCount);
   const LoadResult read = ReadWatched(*scratch, input.sourcePath, watcher);
   report.sourceRead = !read.refused();
   scratch.reset();
