@@ -19,6 +19,11 @@ const Case kCases[] = {
     {"G41 D1 X5.", false, false, false, false, false, true},
     {"g42 d2 x5.", false, false, false, false, false, true},
     {"G40 G49 G80", false, false, false, false, false, false},
+    // Past the first sixteen bytes, and a comment that opens in them and closes after.
+    {"X12.345 Y-23.456 Z-0.031 G53", false, false, true, false, false, false},
+    {"X12.345 Y-23.456 Z-0.031 X12.345 Y-23.456 #5", false, false, false, false, true, false},
+    {"X12.345 (Y-23.456 Z-0.031 G41) G42", false, false, false, false, false, true},
+    {"X12.345 (Y-23.456 Z-0.031 G41)", false, false, false, false, false, false},
     {"G281 X1.", false, false, false, false, false, false},
     {"M98 P1000", false, false, false, true, false, false},
     {"M198 P1000", false, false, false, true, false, false},
