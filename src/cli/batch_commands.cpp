@@ -48,6 +48,12 @@ constexpr BatchCommand kCommands[] = {
      "its number, name, file, program O, tool T, length offset H, spindle S\n"
      "and records.",
      RunLayers, {kReader, {LayersOptionGroup}}},
+    {"check", "", "check IN...",
+     "The pre-flight check of \"공구경로 체크\": prints per program what a control\n"
+     "refuses (errors) and what the drawn path does not show as the machine\n"
+     "will run it (warnings), by kind with the record and the source line.\n"
+     "Exits 1 when an error was found.",
+     RunCheck, {kReader, {CheckOptionGroup}}},
     {"filter", "", "filter IN -o OUT", "Filters or converts the program with one operation, then writes it.", RunFilter,
      {kReaderBeforeArcsToLines, kOutput, {FilterOptionGroup}}},
     {"optimize", "", "optimize IN -o OUT",

@@ -81,6 +81,8 @@ const OptionGroup& MasterBuildOptionGroup();
 int RunMasterInfo(const BatchArguments& args, const BatchStreams& streams);
 int RunLayers(const BatchArguments& args, const BatchStreams& streams);
 const OptionGroup& LayersOptionGroup();
+int RunCheck(const BatchArguments& args, const BatchStreams& streams);
+const OptionGroup& CheckOptionGroup();
 int RunRender(const BatchArguments& args, const BatchStreams& streams);
 const OptionGroup& RenderOptionGroup();
 

@@ -108,7 +108,7 @@ bool StoreBlock(ToolpathDatabase& db, MoveKind& lastStored) {
   return false;
 }
 
-LoadResult ReadLines(ToolpathDatabase& db, LineReader& lines, Progress* progress) {
+LoadResult ReadLines(ToolpathDatabase& db, LineReader& lines, Progress* progress, LineWatcher* watcher = nullptr) {
   LoadResult result;
   StartFile(db);
   MoveKind lastStored = LastStoredMotionKind(db);
@@ -121,7 +121,9 @@ LoadResult ReadLines(ToolpathDatabase& db, LineReader& lines, Progress* progress
     if (progress && result.lines % kLinesBetweenReports == 0) {
       progress->Report(kLoadingText, lines.bytesConsumed(), lines.totalBytes());
     }
+    const int recordsBefore = db.recordCount;
     const LineOutcome outcome = ParseInDialect(db, line);
+    if (watcher) watcher->Line(result.lines, line, outcome, recordsBefore);
     switch (outcome) {
       case LineOutcome::Record: break;
       case LineOutcome::RecordBesideSkipped: ++result.skippedLines; break;
@@ -262,6 +264,15 @@ bool RunAfterLoadSteps(ToolpathDatabase& db, const std::filesystem::path& path) 
   if (db.statistics.highestFeed > 0) db.workFeed = db.statistics.highestFeed;
   if (!db.statistics.rapidExtents.empty()) db.safeZ = MaxRapidZ(db);
   return saved;
+}
+
+LoadResult ReadWatched(ToolpathDatabase& db, const std::filesystem::path& path, LineWatcher& watcher) {
+  LoadResult failure;
+  std::optional<LineReader> lines = OpenProgram(path, failure);
+  if (!lines) return failure;
+  db.recordCount = 0;
+  db.cursor.kind = MoveKind::None;
+  return ReadLines(db, *lines, nullptr, &watcher);
 }
 
 int ParseLine(ToolpathDatabase& db, std::string_view line) {

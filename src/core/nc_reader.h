@@ -8,6 +8,7 @@
 #include "core/arc_centre_mode.h"
 #include "core/arc_rule.h"
 #include "core/move_kind.h"
+#include "core/nc_line_parsers.h"
 #include "core/nc_reader_state.h"
 #include "core/point3.h"
 
@@ -78,6 +79,19 @@ LoadResult AppendText(ToolpathDatabase& db, std::string_view text);
 // statistics are computed, and the created moves' feed (workFeed) and retract height (safeZ)
 // are taken from the program. False when the work layer's copy could not be allocated.
 bool RunAfterLoadSteps(ToolpathDatabase& db, const std::filesystem::path& path);
+
+// Follows a reading line by line, for passes that must know which line a record came from.
+class LineWatcher {
+ public:
+  virtual ~LineWatcher() = default;
+  // Line `number` (1-based) was read: `text` as it stands in the file, what the reader made of
+  // it, and the record count before it (its records, if any, start there).
+  virtual void Line(std::int64_t number, std::string_view text, LineOutcome outcome, int recordsBefore) = 0;
+};
+
+// Reads the program in `path` into `db` (emptied first, no undo snapshot, no dialect check) as
+// LoadFile reads it, telling `watcher` about every line.
+LoadResult ReadWatched(ToolpathDatabase& db, const std::filesystem::path& path, LineWatcher& watcher);
 
 // Reads one line (without its line feed) into the cursor: 1 when the block yields a record.
 // The moves of a drilling cycle's block go straight into the work buffer (0).

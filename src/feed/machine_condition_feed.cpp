@@ -142,9 +142,9 @@ void WalkBuffer(ToolpathDatabase& db, const PassSettings& pass) {
     const ToolpathRecord record = *db.RecordAt(move.index);
     const int characters = BlockLength(*db.RecordAt(move.previous), record, move.length);
     if (characters <= 0) return;
-    const double send = characters * kBitsPerCharacter / pass.baud;  // T
+    const double send = TransmissionTime(characters, pass.baud);  // T
     if (IsRapidKind(move.kind)) {
-      const double run = move.length / (pass.rapidFeed / kSecondsPerMinute);
+      const double run = RunTime(move.length, pass.rapidFeed);
       if (buffer.Total() != 0 && buffer.Total() >= send) {
         buffer.Append(run);
         if (buffer.Count() < pass.bufferSize) {
@@ -158,7 +158,7 @@ void WalkBuffer(ToolpathDatabase& db, const PassSettings& pass) {
       return;
     }
     if (record.feed <= 0) return;
-    double run = move.length / (record.feed / kSecondsPerMinute);  // E
+    double run = RunTime(move.length, record.feed);  // E
     // Slows the move so that it runs `target` seconds (a little less after rounding).
     const auto slowTo = [&](double target) {
       const int old = FeedOf(db, move.index);
@@ -236,6 +236,10 @@ void RunPass(ToolpathDatabase& db, const PassSettings& pass) {
 }
 
 }  // namespace
+
+double TransmissionTime(int characters, double baud) { return characters * kBitsPerCharacter / baud; }
+
+double RunTime(double length, int feed) { return length / (feed / kSecondsPerMinute); }
 
 int BlockLength(const ToolpathRecord& previous, const ToolpathRecord& record, double moveLength) {
   if (moveLength < kShortestBlockMove) return 0;

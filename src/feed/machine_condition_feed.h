@@ -13,6 +13,11 @@ class ToolpathDatabase;
 // shorter than 0.0001 mm, which is never sent.
 int BlockLength(const ToolpathRecord& previous, const ToolpathRecord& record, double moveLength);
 
+// Seconds a block of `characters` takes to send at `baud` (a start bit, eight data bits and a
+// stop bit a character), and seconds a move of `length` mm takes to run at `feed` mm/min.
+double TransmissionTime(int characters, double baud);
+double RunTime(double length, int feed);
+
 // Lowers the feeds so that the machine's block buffer, fed over a serial link, does not run
 // dry: F_max first when asked, then the pass (cap at F_max, the buffer walk, rounding to the
 // feed unit, smoothing) once, and a second time when smoothing is on. Every feed written is

@@ -10,7 +10,6 @@ namespace fendo {
 namespace {
 
 constexpr double kRapidRate = 5000;        // mm/min, rapid moves in the time estimate
-constexpr double kDiagonalStep = 0.001;    // mm; smaller steps do not make a rapid diagonal
 constexpr int kLastSequenceNumber = 9999;  // numbering runs 1 … 10000, then 1 again
 
 constexpr std::string_view kDiagonalFound = " 사선으로 이동 되는 급속이송이 발견 되었습니다!!!.";
@@ -74,8 +73,8 @@ void NcDialectWriter::LoadSourceStartEnd() {
 bool NcDialectWriter::ConfirmRapid(Point3 p) {
   if (!options_.diagonalRapidCheck || !state_.positioned) return true;
   const Point3 d = state_.last - p;
-  const bool diagonal = std::fabs(d.z) >= kDiagonalStep &&
-                        (std::fabs(d.x) >= kDiagonalStep || std::fabs(d.y) >= kDiagonalStep);
+  const bool diagonal = std::fabs(d.z) >= kDiagonalRapidStep &&
+                        (std::fabs(d.x) >= kDiagonalRapidStep || std::fabs(d.y) >= kDiagonalRapidStep);
   if (!diagonal) return true;
   prompts_.Message(kDiagonalFound, kFendoCaption, PromptIcon::Information);
   if (prompts_.AskOkCancel(kStopQuestion, kFendoCaption, PromptIcon::Information)) return false;

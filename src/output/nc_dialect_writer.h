@@ -20,6 +20,10 @@ namespace fendo {
 
 class UserPrompts;
 
+// mm: a rapid move whose Z and X or Y each change by at least this goes down (or up) and across
+// at once; smaller steps do not make it diagonal.
+inline constexpr double kDiagonalRapidStep = 0.001;
+
 // How a run writes lengths in the program's unit (coordinates, R, I/J/K): to the micrometre in
 // millimetres, to the ten-thousandth in inches (2.5 µm), so that an inch program keeps the
 // digits it was written with.
