@@ -1,5 +1,6 @@
 #include "app/command_table.h"
 
+#include "app/commands/check_commands.h"
 #include "app/commands/conversion_commands.h"
 #include "app/commands/delete_commands.h"
 #include "app/commands/direction_commands.h"
@@ -144,7 +145,8 @@ const CommandRow kNcViewCommands[] = {
     {CommandId::ShowToolBars, "보기(&V)", "도구 모음(&T)", "", FrameCommand{&CMainFrame::OnToggleToolBars}},
     {CommandId::ShowStatusBar, "보기(&V)", "상태 표시줄(&S)", "", FrameCommand{&CMainFrame::OnToggleStatusBar}},
     {CommandId::ToolpathInformation, "기타", "공구경로 정보", "", ViewCommand{&CFendoView::OnToolpathInformation}},
-    {CommandId::CheckToolpath, "기타", "공구경로 체크", "", {}},
+    {CommandId::CheckToolpath, "기타", "공구경로 체크", "", ViewFunction{&PreflightCheckCommand}, nullptr,
+     "기계로 보내기 전에 공구경로와 NC 프로그램을 검사합니다.\n공구경로 체크"},
     {CommandId::Undo, "기타", "Undo", "", ViewCommand{&CFendoView::OnUndo}},
     {CommandId::Redo, "기타", "Redo", "", ViewCommand{&CFendoView::OnRedo}},
     {CommandId::FilterLinear, "기타", "Ncdata(G01) 필터링", "", ViewFunction{&FilterLinearCommand}, nullptr,
