@@ -175,11 +175,15 @@ void PreflightTest::cleanProgramPasses() {
 
 void PreflightTest::manyFindingsAreCountedButListedOnlyInPart() {
   constexpr int kMany = PreflightDialog::kShownPerKind + 5;
-  std::vector<Finding> findings;
-  for (int k = 0; k < kMany; ++k) findings.push_back({FindingKind::DiagonalRapid, Severity::Warning, k, k + 1, "G00"});
-  findings.push_back({FindingKind::RecordLimit, Severity::Error, -1, 0, "cut off"});
+  CheckReport report;
+  for (int k = 0; k < PreflightDialog::kShownPerKind; ++k) {
+    report.findings.push_back({FindingKind::DiagonalRapid, Severity::Warning, k, k + 1, "G00"});
+  }
+  report.findings.push_back({FindingKind::RecordLimit, Severity::Error, -1, 0, "cut off"});
+  report.counts[static_cast<int>(FindingKind::DiagonalRapid)] = kMany;
+  report.counts[static_cast<int>(FindingKind::RecordLimit)] = 1;
   std::vector<std::int64_t> shown;
-  PreflightDialog dialog(findings, [&shown](std::int64_t record) { shown.push_back(record); }, nullptr);
+  PreflightDialog dialog(report, [&shown](std::int64_t record) { shown.push_back(record); }, nullptr);
   QTreeWidget& list = dialog.list();
   QCOMPARE(list.topLevelItemCount(), 2);
   QCOMPARE(list.topLevelItem(0)->text(PreflightDialog::KindColumn), KindText(FindingKind::RecordLimit));

@@ -16,7 +16,7 @@
 namespace fendo {
 namespace {
 
-constexpr int kKindCount = static_cast<int>(FindingKind::FirstPosition) + 1;
+constexpr int kKindCount = static_cast<int>(kFindingKinds);
 constexpr int kListWidth = 760;
 constexpr int kListLines = 24;
 // Where a finding's row keeps its record, for the double click.
@@ -94,20 +94,25 @@ QString KindText(FindingKind kind) {
   return {};
 }
 
-PreflightDialog::PreflightDialog(std::span<const Finding> findings, std::function<void(std::int64_t)> showRecord,
+PreflightDialog::PreflightDialog(const CheckReport& report, std::function<void(std::int64_t)> showRecord,
                                  QWidget* parent)
     : QDialog(parent), list_(new QTreeWidget(this)), summary_(new QLabel(this)) {
   setWindowTitle(QStringLiteral("공구경로 체크"));
   list_->setObjectName(QStringLiteral("findings"));
   summary_->setObjectName(QStringLiteral("summary"));
 
-  std::array<std::int64_t, kKindCount> counts{};
+  // The report counts every finding; it keeps only the first ones of a kind.
+  const auto& counts = report.counts;
   std::array<std::vector<const Finding*>, kKindCount> shown;
-  std::int64_t errors = 0;
-  for (const Finding& finding : findings) {
+  for (const Finding& finding : report.findings) {
     const int k = static_cast<int>(finding.kind);
-    if (counts[k]++ < kShownPerKind) shown[k].push_back(&finding);
-    if (finding.severity == Severity::Error) ++errors;
+    if (shown[k].size() < static_cast<std::size_t>(kShownPerKind)) shown[k].push_back(&finding);
+  }
+  std::int64_t errors = 0;
+  std::int64_t all = 0;
+  for (int k = 0; k < kKindCount; ++k) {
+    all += counts[k];
+    if (SeverityOf(static_cast<FindingKind>(k)) == Severity::Error) errors += counts[k];
   }
 
   list_->setColumnCount(ColumnCount);
@@ -135,11 +140,8 @@ PreflightDialog::PreflightDialog(std::span<const Finding> findings, std::functio
     if (record.isValid()) showRecord(record.toLongLong());
   });
 
-  summary_->setText(findings.empty()
-                        ? QStringLiteral("공구경로 체크를 통과했습니다. 찾은 문제가 없습니다.")
-                        : QStringLiteral("오류 %1개, 경고 %2개")
-                              .arg(errors)
-                              .arg(static_cast<std::int64_t>(findings.size()) - errors));
+  summary_->setText(all == 0 ? QStringLiteral("공구경로 체크를 통과했습니다. 찾은 문제가 없습니다.")
+                             : QStringLiteral("오류 %1개, 경고 %2개").arg(errors).arg(all - errors));
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -27,7 +27,7 @@ class PreflightDialog : public QDialog {
   enum Column { KindColumn, SeverityColumn, CountColumn, RecordColumn, LineColumn, TextColumn, ColumnCount };
   static constexpr int kShownPerKind = 1000;
 
-  PreflightDialog(std::span<const Finding> findings, std::function<void(std::int64_t record)> showRecord,
+  PreflightDialog(const CheckReport& report, std::function<void(std::int64_t record)> showRecord,
                   QWidget* parent);
 
   QTreeWidget& list() { return *list_; }
