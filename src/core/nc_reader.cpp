@@ -156,7 +156,8 @@ LoadResult ReadLines(ToolpathDatabase& db, LineReader& lines, Progress* progress
   result.shortRadiusArcs = db.reader.shortRadiusArcs - shortBefore;
   result.lateAxes = db.reader.lateAxes;
   db.lastMotionIndex = db.PrevMotion(db.recordCount);
-  BoundingBox(db);
+  // A reading watched line by line (the pre-flight check's) only links lines and records.
+  if (!watcher) BoundingBox(db);
   result.arcCentres = CheckArcCentres(db.reader.arcCentres);
   return result;
 }
