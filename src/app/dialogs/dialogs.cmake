@@ -14,6 +14,7 @@ add_library(fendo_dialogs STATIC
   ${CMAKE_CURRENT_LIST_DIR}/layer_colour_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/layer_copy_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/layer_info_dialog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/layer_header_fields.cpp
   ${CMAKE_CURRENT_LIST_DIR}/layer_output_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/machine_feed_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/master_model_dialog.cpp

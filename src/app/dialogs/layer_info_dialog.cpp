@@ -17,9 +17,7 @@
 namespace fendo {
 namespace {
 
-constexpr int kLargestHeaderNumber = 100000;  // program, tool, offset and spindle of a layer
 constexpr int kListLines = 12;
-constexpr int kCommentLines = 4;
 
 }  // namespace
 
@@ -29,11 +27,7 @@ CLayerInfoDlg::CLayerInfoDlg(LayerTable& layers, int workLayer, QWidget* parent)
       list_(new QListWidget(this)),
       name_(new QLineEdit(this)),
       file_(new QLineEdit(this)),
-      programNumber_(new NumberField(QStringLiteral("Layer ProgNum"), this)),
-      toolNumber_(new NumberField(QStringLiteral("Layer ToolNum"), this)),
-      lengthOffset_(new NumberField(QStringLiteral("Layer ToolOffset"), this)),
-      spindle_(new NumberField(QStringLiteral("Layer spindle"), this)),
-      comment_(new QPlainTextEdit(this)) {
+      header_(this) {
   auto* layout = new QVBoxLayout(this);
   layout->setSizeConstraint(QLayout::SetFixedSize);
   auto* columns = new QHBoxLayout;
@@ -52,15 +46,7 @@ CLayerInfoDlg::CLayerInfoDlg(LayerTable& layers, int workLayer, QWidget* parent)
   fields->addWidget(name_, row++, 1);
   fields->addWidget(new QLabel(QStringLiteral("파일명"), this), row, 0);
   fields->addWidget(file_, row++, 1);
-  for (NumberField* field : {programNumber_, toolNumber_, lengthOffset_, spindle_}) {
-    fields->addWidget(new QLabel(field->Label(), this), row, 0);
-    fields->addWidget(field, row++, 1);
-  }
-  fields->addWidget(new QLabel(QStringLiteral("<< Layer 주석문 >>"), this), row++, 0, 1, 2);
-  comment_->setTabChangesFocus(true);
-  comment_->setFixedHeight(comment_->fontMetrics().lineSpacing() * kCommentLines);
-  fields->addWidget(comment_, row++, 0, 1, 2);
-  auto* update = new QPushButton(QStringLiteral("Layer update"), this);
+  QPushButton* update = header_.AddTo(*fields, row);
   update->setObjectName(QStringLiteral("layerUpdate"));
   fields->addWidget(update, row++, 1);
   columns->addLayout(fields);
@@ -72,7 +58,8 @@ CLayerInfoDlg::CLayerInfoDlg(LayerTable& layers, int workLayer, QWidget* parent)
   });
   connect(update, &QPushButton::clicked, this, [this] { UpdateLayer(); });
   list_->setCurrentRow(workLayer >= 0 && workLayer < LayerTable::kUserLayers ? workLayer : 0);
-  ChainTabOrder({list_, name_, file_, programNumber_, toolNumber_, lengthOffset_, spindle_, comment_, update,
+  ChainTabOrder({list_, name_, file_, header_.programNumber, header_.toolNumber, header_.lengthOffset,
+                 header_.spindle, header_.comment, update,
                  buttons.accept, buttons.reject});
 }
 
@@ -80,33 +67,21 @@ void CLayerInfoDlg::ShowLayer(int layer) {
   const LayerSlot& slot = layers_[layer];
   name_->setText(Utf8(slot.layerName));
   file_->setText(Utf8(slot.fileName));
-  programNumber_->setText(QString::number(slot.programNumber));
-  toolNumber_->setText(QString::number(slot.toolNumber));
-  lengthOffset_->setText(QString::number(slot.lengthOffset));
-  spindle_->setText(QString::number(slot.spindle));
-  comment_->setPlainText(ShownComment(slot.comment));
+  header_.Show(slot);
 }
 
 void CLayerInfoDlg::UpdateLayer() {
   const int layer = list_->currentRow();
-  int program = 0, tool = 0, offset = 0, spindle = 0;
-  if (layer < 0 || !TakeWholeNumber(programNumber_, program, 0, kLargestHeaderNumber) ||
-      !TakeWholeNumber(toolNumber_, tool, 0, kLargestHeaderNumber) ||
-      !TakeWholeNumber(lengthOffset_, offset, 0, kLargestHeaderNumber) ||
-      !TakeWholeNumber(spindle_, spindle, 0, kLargestHeaderNumber)) {
-    return;
-  }
+  if (layer < 0) return;
+  const std::optional<LayerHeaderFields::Numbers> numbers =
+      header_.Take([this](NumberField* field, int& v, int lowest, int highest) {
+        return TakeWholeNumber(field, v, lowest, highest);
+      });
+  if (!numbers) return;
   LayerSlot& slot = layers_[layer];
   slot.layerName = ToUtf8(name_->text());
   slot.fileName = ToUtf8(file_->text());
-  slot.programNumber = program;
-  slot.toolNumber = tool;
-  slot.lengthOffset = offset;
-  slot.spindle = spindle;
-  std::string comment = StoredComment(comment_->toPlainText(), slot.comment);
-  // Every comment line of a layer ends in CR LF, the last one too.
-  if (!comment.empty() && !comment.ends_with("\r\n")) comment += "\r\n";
-  slot.comment = comment;
+  header_.Store(*numbers, slot);
   list_->item(layer)->setText(LayerEntry(layer, slot.fileName));
   changed_ = true;
 }

@@ -1,15 +1,14 @@
 #pragma once
 
 #include "app/dialogs/checked_dialog.h"
+#include "app/dialogs/layer_header_fields.h"
 
 class QLineEdit;
 class QListWidget;
-class QPlainTextEdit;
 
 namespace fendo {
 
 class LayerTable;
-class NumberField;
 
 // "Layer 정보": the user's layers listed by number and file name; the selected one's names,
 // header numbers and comment in fields that "Layer update" writes into the layer at once. The
@@ -31,11 +30,7 @@ class CLayerInfoDlg : public CheckedDialog {
   QListWidget* list_;
   QLineEdit* name_;
   QLineEdit* file_;
-  NumberField* programNumber_;
-  NumberField* toolNumber_;
-  NumberField* lengthOffset_;
-  NumberField* spindle_;
-  QPlainTextEdit* comment_;
+  LayerHeaderFields header_;
 };
 
 }  // namespace fendo

@@ -22,9 +22,7 @@
 namespace fendo {
 namespace {
 
-constexpr int kLargestHeaderNumber = 100000;  // program, tool, offset and spindle of a layer
 constexpr int kListLines = 12;
-constexpr int kCommentLines = 4;
 
 }  // namespace
 
@@ -57,11 +55,7 @@ LayerOutputDialog::LayerOutputDialog(LayerTable& layers, int currentLayer, const
           this)),
       list_(new QListWidget(this)),
       name_(new QLineEdit(this)),
-      programNumber_(new NumberField(QStringLiteral("Layer ProgNum"), this)),
-      toolNumber_(new NumberField(QStringLiteral("Layer ToolNum"), this)),
-      lengthOffset_(new NumberField(QStringLiteral("Layer ToolOffset"), this)),
-      spindle_(new NumberField(QStringLiteral("Layer spindle"), this)),
-      comment_(new QPlainTextEdit(this)),
+      header_(this),
       layerText_(new QLineEdit(this)) {
   auto* layout = new QVBoxLayout(this);
   layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -83,16 +77,7 @@ LayerOutputDialog::LayerOutputDialog(LayerTable& layers, int currentLayer, const
   int row = 0;
   fields->addWidget(new QLabel(QStringLiteral("Layer 명"), this), row, 0);
   fields->addWidget(name_, row++, 1);
-  for (NumberField* field : {programNumber_, toolNumber_, lengthOffset_, spindle_}) {
-    fields->addWidget(new QLabel(field->Label(), this), row, 0);
-    fields->addWidget(field, row++, 1);
-  }
-  fields->addWidget(new QLabel(QStringLiteral("<< Layer 주석문 >>"), this), row++, 0, 1, 2);
-  comment_->setTabChangesFocus(true);
-  comment_->setFixedHeight(comment_->fontMetrics().lineSpacing() * kCommentLines);
-  fields->addWidget(comment_, row++, 0, 1, 2);
-  auto* update = new QPushButton(QStringLiteral("Layer update"), this);
-  fields->addWidget(update, row++, 1);
+  QPushButton* update = header_.AddTo(*fields, row);
   columns->addLayout(fields);
   layout->addLayout(columns);
 
@@ -110,7 +95,8 @@ LayerOutputDialog::LayerOutputDialog(LayerTable& layers, int currentLayer, const
   const int shown = currentLayer >= 0 && currentLayer < LayerTable::kUserLayers ? currentLayer : 0;
   list_->setCurrentRow(shown);
 
-  ChainTabOrder({output_, list_, name_, programNumber_, toolNumber_, lengthOffset_, spindle_, comment_, update,
+  ChainTabOrder({output_, list_, name_, header_.programNumber, header_.toolNumber, header_.lengthOffset,
+                 header_.spindle, header_.comment, update,
                  layerText_, buttons.accept, buttons.reject});
   layerText_->setFocus();
 }
@@ -118,40 +104,28 @@ LayerOutputDialog::LayerOutputDialog(LayerTable& layers, int currentLayer, const
 void LayerOutputDialog::ShowLayer(int layer) {
   const LayerSlot& slot = layers_[layer];
   name_->setText(Utf8(slot.layerName));
-  programNumber_->setText(QString::number(slot.programNumber));
-  toolNumber_->setText(QString::number(slot.toolNumber));
-  lengthOffset_->setText(QString::number(slot.lengthOffset));
-  spindle_->setText(QString::number(slot.spindle));
-  comment_->setPlainText(ShownComment(slot.comment));
+  header_.Show(slot);
 }
 
-bool LayerOutputDialog::TakeHeaderNumbers(int& program, int& tool, int& offset, int& spindle) {
-  return TakeWholeNumber(programNumber_, program, 0, kLargestHeaderNumber) &&
-         TakeWholeNumber(toolNumber_, tool, 0, kLargestHeaderNumber) &&
-         TakeWholeNumber(lengthOffset_, offset, 0, kLargestHeaderNumber) &&
-         TakeWholeNumber(spindle_, spindle, 0, kLargestHeaderNumber);
+std::optional<LayerHeaderFields::Numbers> LayerOutputDialog::TakeHeaderNumbers() {
+  return header_.Take([this](NumberField* field, int& v, int lowest, int highest) {
+    return TakeWholeNumber(field, v, lowest, highest);
+  });
 }
 
 void LayerOutputDialog::UpdateLayer() {
   const int layer = list_->currentRow();
-  int program = 0, tool = 0, offset = 0, spindle = 0;
-  if (layer < 0 || !TakeHeaderNumbers(program, tool, offset, spindle)) return;
+  if (layer < 0) return;
+  const std::optional<LayerHeaderFields::Numbers> numbers = TakeHeaderNumbers();
+  if (!numbers) return;
   LayerSlot& slot = layers_[layer];
   slot.layerName = ToUtf8(name_->text());
-  slot.programNumber = program;
-  slot.toolNumber = tool;
-  slot.lengthOffset = offset;
-  slot.spindle = spindle;
-  std::string comment = StoredComment(comment_->toPlainText(), slot.comment);
-  // Every comment line of a layer ends in CR LF, the last one too.
-  if (!comment.empty() && !comment.ends_with("\r\n")) comment += "\r\n";
-  slot.comment = comment;
+  header_.Store(*numbers, slot);
   list_->item(layer)->setText(LayerEntry(layer, slot.layerName));
 }
 
 bool LayerOutputDialog::TakeFields() {
-  int program = 0, tool = 0, offset = 0, spindle = 0;
-  if (!TakeHeaderNumbers(program, tool, offset, spindle)) return false;
+  if (!TakeHeaderNumbers()) return false;
   const QString text = layerText_->text();
   const std::optional<int> count = CountListedLayers(text);
   if (!count) {

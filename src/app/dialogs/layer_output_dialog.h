@@ -4,15 +4,14 @@
 #include <vector>
 
 #include "app/dialogs/checked_dialog.h"
+#include "app/dialogs/layer_header_fields.h"
 
 class QLineEdit;
 class QListWidget;
-class QPlainTextEdit;
 
 namespace fendo {
 
 class LayerTable;
-class NumberField;
 class PathButton;
 
 // What the layer output dialog is opened with and gives back.
@@ -35,8 +34,8 @@ class LayerOutputDialog : public CheckedDialog {
 
  private:
   bool TakeFields() override;
-  // The header numbers of the fields, each a whole number 0 … 100000; false after refusing one.
-  bool TakeHeaderNumbers(int& program, int& tool, int& offset, int& spindle);
+  // The header numbers of the fields; nothing after refusing one.
+  std::optional<LayerHeaderFields::Numbers> TakeHeaderNumbers();
   void ShowLayer(int layer);
   void UpdateLayer();
 
@@ -45,11 +44,7 @@ class LayerOutputDialog : public CheckedDialog {
   PathButton* output_;
   QListWidget* list_;
   QLineEdit* name_;
-  NumberField* programNumber_;
-  NumberField* toolNumber_;
-  NumberField* lengthOffset_;
-  NumberField* spindle_;
-  QPlainTextEdit* comment_;
+  LayerHeaderFields header_;
   QLineEdit* layerText_;
 };
 
