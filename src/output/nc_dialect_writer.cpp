@@ -94,4 +94,12 @@ void NcDialectWriter::Accumulate(const CursorRecord& cursor) {
   }
 }
 
+NcDialectWriter::ArcHalves NcDialectWriter::HalveArc(const CursorRecord& cursor, const Arc& arc) {
+  const Point3 cut = ArcPointAt(arc, 0.5);
+  ArcHalves halves{cut, cursor, MeasureArc(arc.start, cut, arc.centre - arc.start, arc.kind, arc.plane),
+                   MeasureArc(cut, arc.end, arc.centre - cut, arc.kind, arc.plane)};
+  halves.middle.SetPosition(cut);
+  return halves;
+}
+
 }  // namespace fendo

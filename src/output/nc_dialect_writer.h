@@ -117,6 +117,16 @@ class NcDialectWriter {
   // offsets when `form` says so.
   virtual void WriteMeasuredArc(CursorRecord& cursor, const Arc& arc, bool continued, ArcForm form) = 0;
 
+  // An arc that no written form holds within one last digit is written in halves: each half is
+  // measured about the held centre, and `middle` is the cursor at the cut.
+  struct ArcHalves {
+    Point3 cut;
+    CursorRecord middle;
+    Arc first;
+    Arc second;
+  };
+  static ArcHalves HalveArc(const CursorRecord& cursor, const Arc& arc);
+
   // One line of the program, numbered as the dialect numbers its lines (1 … 10000, then 1 again).
   void WriteNcLine(std::string_view text);
 

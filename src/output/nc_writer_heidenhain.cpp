@@ -165,12 +165,10 @@ class HeidenhainWriter final : public NcDialectWriter {
   }
 
   void WriteHalves(CursorRecord& cursor, const Arc& arc, bool withFeed, int halvings) {
-    const Point3 middle = ArcPointAt(arc, 0.5);
-    CursorRecord first = cursor;
-    first.SetPosition(middle);
-    WriteTurn(first, MeasureArc(arc.start, middle, arc.centre - arc.start, arc.kind, arc.plane), withFeed, halvings);
-    Moved(first, middle);
-    WriteTurn(cursor, MeasureArc(middle, arc.end, arc.centre - middle, arc.kind, arc.plane), false, halvings);
+    ArcHalves halves = HalveArc(cursor, arc);
+    WriteTurn(halves.middle, halves.first, withFeed, halvings);
+    Moved(halves.middle, halves.cut);
+    WriteTurn(cursor, halves.second, false, halvings);
   }
 
   // The arc as straight L blocks within the chord tolerance; the first carries the feed unless

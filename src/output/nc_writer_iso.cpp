@@ -230,15 +230,11 @@ class IsoWriter final : public NcDialectWriter {
   }
 
   void WriteHalves(CursorRecord& cursor, const Arc& arc, bool continued, ArcForm form, int halvings) {
-    const Point3 heldMiddle = ArcPointAt(arc, 0.5);
-    CursorRecord middle = cursor;
-    middle.SetPosition(heldMiddle);
-    const Arc first = MeasureArc(arc.start, heldMiddle, arc.centre - arc.start, arc.kind, arc.plane);
-    WriteArcInPieces(middle, first, continued, form, halvings);
-    set_lastFeed(middle.feed);
-    Moved(middle, heldMiddle);
-    const Arc second = MeasureArc(heldMiddle, arc.end, arc.centre - heldMiddle, arc.kind, arc.plane);
-    WriteArcInPieces(cursor, second, true, form, halvings);
+    ArcHalves halves = HalveArc(cursor, arc);
+    WriteArcInPieces(halves.middle, halves.first, continued, form, halvings);
+    set_lastFeed(halves.middle.feed);
+    Moved(halves.middle, halves.cut);
+    WriteArcInPieces(cursor, halves.second, true, form, halvings);
   }
 
   // Rapid moves are written absolute: a G90 goes before the first one after incremental cuts.

@@ -18,6 +18,7 @@
 #include "output/arc_fidelity.h"
 #include "output/nc_writer.h"
 #include "support/temp_dir.h"
+#include "support/unattended_writer.h"
 
 namespace fendo {
 namespace {
@@ -92,9 +93,7 @@ TEST(FineArcs, EveryFormBringsBackEveryPointWithinALastDigit) {
     const Arc held = ArcGeometry(original, arcAt);
     for (Form form : forms) {
       const test::TempDir dir;
-      form.options.outputPath = (dir / "out.nc").string();
-      form.options.openEditor = false;
-      form.options.diagonalRapidCheck = false;
+      test::WriteUnattendedTo(form.options, dir / "out.nc");
       test::ScriptedPrompts prompts;
       ASSERT_TRUE(WriteNcProgram(original, form.options, prompts).ok()) << c.name << ", " << form.name;
       ToolpathDatabase again;

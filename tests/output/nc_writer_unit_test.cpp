@@ -15,6 +15,7 @@
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
 #include "support/text_lines.h"
+#include "support/unattended_writer.h"
 
 namespace fendo {
 namespace {
@@ -31,9 +32,7 @@ class UnitWriterTest : public testing::Test {
                     NcOptions reader = {}) {
     db.options = reader;
     AppendText(db, program);
-    options.outputPath = out_.string();
-    options.openEditor = false;
-    options.diagonalRapidCheck = false;
+    test::WriteUnattendedTo(options, out_);
     NcOutputOptions preset;
     PresetFromWorkLayer(db, preset);
     options.unit = preset.unit;

@@ -34,6 +34,7 @@
 #include "output/nc_writer.h"
 #include "support/corpus_dir.h"
 #include "support/temp_dir.h"
+#include "support/unattended_writer.h"
 
 namespace fendo {
 namespace {
@@ -341,9 +342,7 @@ TEST_P(RoundTrip, KeepsEveryMotionOfTheProgram) {
 
     const test::TempDir dir;
     NcOutputOptions options;
-    options.outputPath = (dir / "written.nc").string();
-    options.openEditor = false;
-    options.diagonalRapidCheck = false;
+    test::WriteUnattendedTo(options, dir / "written.nc");
     options.heidenhain = form.heidenhain;
     options.ijkToR = form.radius;
     options.incremental = form.incremental;

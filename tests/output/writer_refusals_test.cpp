@@ -17,6 +17,7 @@
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
 #include "support/text_lines.h"
+#include "support/unattended_writer.h"
 
 namespace fendo {
 namespace {
@@ -29,9 +30,7 @@ using test::SplitLines;
 class WriterRefusalTest : public testing::Test {
  protected:
   WriterRefusalTest() {
-    options_.outputPath = (dir_ / "out.nc").string();
-    options_.openEditor = false;
-    options_.diagonalRapidCheck = false;
+    test::WriteUnattendedTo(options_, dir_ / "out.nc");
   }
 
   // Reads `program` into a fresh work buffer, writes it with the test's options and returns
