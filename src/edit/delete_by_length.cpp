@@ -113,9 +113,7 @@ EditOutcome DeletePathsByLength(ToolpathDatabase& db, const PathLengthDeleteOpti
   std::vector<ToolpathRecord> records = CopyRecords(db);
   MarkShortPaths(records, options.length);
   // One rebuild gives what two would: a rebuilt program rebuilds to itself.
-  const std::unique_ptr<ToolpathDatabase> edited = ScratchStore(db, records);
-  if (!edited || !RebuildRapids(*edited)) return EditOutcome::NoRoom;
-  return CommitEdit(db, *edited, undo);
+  return RebuildAndCommit(db, records, undo);
 }
 
 }  // namespace fendo

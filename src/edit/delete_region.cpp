@@ -27,7 +27,6 @@
 
 #include <vector>
 
-#include "core/post_edit.h"
 #include "core/screen_polygon.h"
 #include "core/toolpath_database.h"
 
@@ -87,12 +86,6 @@ void MarkInsidePolygon(std::vector<ToolpathRecord>& records, const ScreenPolygon
     if (inside || previousInside) record.kind = MoveKind::Rapid;
     previousInside = inside;
   }
-}
-
-EditOutcome RebuildAndCommit(ToolpathDatabase& db, const std::vector<ToolpathRecord>& records, UndoStep undo) {
-  const std::unique_ptr<ToolpathDatabase> edited = ScratchStore(db, records);
-  if (!edited || !RebuildRapids(*edited)) return EditOutcome::NoRoom;
-  return CommitEdit(db, *edited, undo);
 }
 
 }  // namespace

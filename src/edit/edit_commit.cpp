@@ -1,5 +1,6 @@
 #include "edit/edit_commit.h"
 
+#include "core/post_edit.h"
 #include "core/toolpath_database.h"
 
 namespace fendo {
@@ -37,6 +38,12 @@ std::unique_ptr<ToolpathDatabase> ScratchCopy(ToolpathDatabase& db) {
 EditOutcome CommitEdit(ToolpathDatabase& db, ToolpathDatabase& edited, UndoStep undo) {
   TakeUndoStep(db, undo);
   return db.ReplaceRecords(edited) ? EditOutcome::Changed : EditOutcome::NoRoom;
+}
+
+EditOutcome RebuildAndCommit(ToolpathDatabase& db, std::span<const ToolpathRecord> records, UndoStep undo) {
+  const std::unique_ptr<ToolpathDatabase> edited = ScratchStore(db, records);
+  if (!edited || !RebuildRapids(*edited)) return EditOutcome::NoRoom;
+  return CommitEdit(db, *edited, undo);
 }
 
 void TakeUndoStep(ToolpathDatabase& db, UndoStep undo) {

@@ -35,6 +35,10 @@ std::unique_ptr<ToolpathDatabase> ScratchCopy(ToolpathDatabase& db);
 // Changed, or NoRoom with the records as they were when their memory could not be had.
 EditOutcome CommitEdit(ToolpathDatabase& db, ToolpathDatabase& edited, UndoStep undo);
 
+// Puts `records` in a scratch store, rebuilds its rapid moves there and commits the result as
+// CommitEdit does: NoRoom, with the work buffer as it was, when the result does not fit.
+EditOutcome RebuildAndCommit(ToolpathDatabase& db, std::span<const ToolpathRecord> records, UndoStep undo);
+
 // Takes the undo step before an edit that changes the work buffer in place.
 void TakeUndoStep(ToolpathDatabase& db, UndoStep undo);
 
