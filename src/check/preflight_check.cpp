@@ -25,8 +25,8 @@ namespace fendo {
 namespace {
 
 constexpr double kRadiusTolerance = ArcCentreCheck::kRadiusTolerance;  // mm
-constexpr std::size_t kLongestText = 80;
-constexpr std::size_t kSpareLines = 4096;  // lines beyond one a record: headers, comments  // characters of a source line quoted in a finding
+constexpr std::size_t kLongestText = 80;    // characters of a source line quoted in a finding
+constexpr std::size_t kSpareLines = 4096;  // lines beyond one a record: headers, comments
 
 constexpr std::array<std::string_view, kFindingKinds> kKindNames = {
     "arcRadiusMismatch", "shortRadius",   "zeroFeed",       "outOfReach",      "recordLimit",

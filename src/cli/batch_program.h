@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,24 @@ LoadResult LoadIntoWorkLayer(ToolpathDatabase& db, const std::string& file, cons
 
 // Loads `file` into a database of its own, as LoadIntoWorkLayer does.
 LoadedProgram LoadProgram(const std::string& file, const NcOptions& options, const BatchStreams& streams);
+
+// The text reports of a command over several programs, one after another on one stream, a
+// blank line between two.
+class TextBlocks {
+ public:
+  explicit TextBlocks(std::ostream& out) : out_(out) {}
+
+  // The stream for the next report, after the blank line that parts it from the one before.
+  std::ostream& Next() {
+    if (started_) out_ << '\n';
+    started_ = true;
+    return out_;
+  }
+
+ private:
+  std::ostream& out_;
+  bool started_ = false;
+};
 
 // Says on the error stream how a write that did not complete ended; the exit status.
 int ReportWriteResult(const WriteResult& result, const std::string& path, std::ostream& err);

@@ -99,7 +99,7 @@ int RunCheck(const BatchArguments& args, const BatchStreams& streams) {
   machine.qelMaxFeed = request.maxFeed;
   const NcOptions options = ReaderOptions(args, streams.err);
   int status = 0;
-  bool first = true;
+  TextBlocks blocks(streams.out);
   for (const std::string& file : args.files) {
     const LoadedProgram program = LoadProgram(file, options, streams);
     if (program.result.refused()) {
@@ -115,10 +115,8 @@ int RunCheck(const BatchArguments& args, const BatchStreams& streams) {
     if (request.json) {
       PrintJson(file, report, streams.out);
     } else {
-      if (!first) streams.out << '\n';
-      PrintText(file, report, streams.out);
+      PrintText(file, report, blocks.Next());
     }
-    first = false;
   }
   streams.out.flush();
   return status;

@@ -96,13 +96,9 @@ bool ReadWindow(WindowDelete& window, std::string_view text, std::string& error)
 }
 
 bool ReadWindowView(WindowDelete& window, std::string_view name, std::string& error) {
-  const std::optional<ViewDirection> direction = DirectionNamed(name);
-  if (!direction) {
-    error = UnknownDirectionText(name);
-    return false;
-  }
-  window.direction = *direction;
-  return true;
+  const std::optional<ViewDirection> direction = DirectionNamed(name, error);
+  if (direction) window.direction = *direction;
+  return direction.has_value();
 }
 
 // The check boxes of "공구경로 방향 바꾸기" that each word stands for.

@@ -1,6 +1,5 @@
 // fendo-batch feed: one feed change, then the program written with the writer's defaults (or
 // the output options given).
-#include <algorithm>
 #include <optional>
 #include <span>
 #include <variant>
@@ -133,11 +132,10 @@ constexpr Option<FfCutOptions> kFfCut[] = {
 
 using FeedChange = std::variant<ArcRadiusFeedOptions, MoveLengthFeedOptions, MachineFeedOptions, WholePathFeed, FfCutOptions>;
 
-// A feed change as the command line gives it: its flag, the flags of its options, how they are
-// read, and its part of the help.
+// A feed change as the command line gives it: its flag, how its options are read, and its part
+// of the help.
 struct FeedOperation {
   std::string_view flag;
-  std::vector<std::string_view> options;
   // The change the options ask for; nothing, with `error`, for a malformed value or one out of
   // range.
   std::optional<FeedChange> (*read)(const BatchArguments& args, std::string& error);
@@ -146,8 +144,8 @@ struct FeedOperation {
 
 template <typename O, const auto& rows, auto ranges>
 FeedOperation Operation() {
-  FeedOperation operation{
-      rows[0].flag, {},
+  return {
+      rows[0].flag,
       [](const BatchArguments& args, std::string& error) -> std::optional<FeedChange> {
         O options;
         if (!ApplyOptions(args, rows, options, error)) return std::nullopt;
@@ -158,8 +156,6 @@ FeedOperation Operation() {
         return options;
       },
       [](OptionGroup& group) { group.AddOperation<O>(rows, ranges()); }};
-  for (std::size_t i = 1; i < std::size(rows); ++i) operation.options.push_back(rows[i].flag);
-  return operation;
 }
 
 const std::vector<FeedOperation>& Operations() {
@@ -173,8 +169,8 @@ const std::vector<FeedOperation>& Operations() {
   return operations;
 }
 
-// The one operation given; nothing, with `error`, when there is not exactly one or an option of
-// another operation is given with it.
+// The one operation given; nothing, with `error`, when there is not exactly one. An option of
+// another operation is refused as the command line is read.
 const FeedOperation* ChosenOperation(const BatchArguments& args, std::string& error) {
   const FeedOperation* chosen = nullptr;
   int given = 0;
@@ -185,18 +181,9 @@ const FeedOperation* ChosenOperation(const BatchArguments& args, std::string& er
     ++given;
     chosen = &operation;
   }
-  if (given != 1) {
-    error = "feed takes one input, -o OUT and exactly one of " + JoinedList(flags, " and ");
-    return nullptr;
-  }
-  for (const FeedOperation& operation : Operations()) {
-    for (std::string_view option : operation.options) {
-      if (!args.Has(option) || std::ranges::find(chosen->options, option) != chosen->options.end()) continue;
-      error = std::string(option) + " belongs to " + std::string(operation.flag) + ", not to " + std::string(chosen->flag);
-      return nullptr;
-    }
-  }
-  return chosen;
+  if (given == 1) return chosen;
+  error = "feed takes one input, -o OUT and exactly one of " + JoinedList(flags, " and ");
+  return nullptr;
 }
 
 // Runs the change on the loaded program. False when it could not be done (nothing changed).

@@ -260,7 +260,7 @@ int RunInfo(const BatchArguments& args, const BatchStreams& streams) {
   ApplyOptions(args, kInfoOptions, request, switchesOnly);
   const NcOptions options = ReaderOptions(args, streams.err);
   int status = 0;
-  bool first = true;
+  TextBlocks blocks(streams.out);
   for (const std::string& file : args.files) {
     const LoadedProgram program = LoadProgram(file, options, streams);
     if (!program.result.ok()) status = 1;
@@ -269,10 +269,8 @@ int RunInfo(const BatchArguments& args, const BatchStreams& streams) {
     if (request.json) {
       PrintJson(file, program, kinds, streams.out);
     } else {
-      if (!first) streams.out << '\n';
-      PrintText(file, program, kinds, streams.out);
+      PrintText(file, program, kinds, blocks.Next());
     }
-    first = false;
   }
   streams.out.flush();
   return status;

@@ -66,7 +66,7 @@ int RunLayers(const BatchArguments& args, const BatchStreams& streams) {
   ToolpathDatabase db;
   db.options = ReaderOptions(args, streams.err);
   int status = 0;
-  bool first = true;
+  TextBlocks blocks(streams.out);
   for (std::size_t k = 0; k < args.files.size(); ++k) {
     const int layer = static_cast<int>(k);
     db.layers.workLayer = layer;
@@ -77,10 +77,8 @@ int RunLayers(const BatchArguments& args, const BatchStreams& streams) {
     if (request.json) {
       PrintJson(listing, streams.out);
     } else {
-      if (!first) streams.out << '\n';
-      PrintText(listing, streams.out);
+      PrintText(listing, blocks.Next());
     }
-    first = false;
   }
   streams.out.flush();
   return status;

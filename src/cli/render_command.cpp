@@ -49,13 +49,9 @@ struct RenderRequest {
 };
 
 bool ReadDirection(RenderRequest& request, std::string_view name, std::string& error) {
-  const std::optional<ViewDirection> direction = DirectionNamed(name);
-  if (!direction) {
-    error = UnknownDirectionText(name);
-    return false;
-  }
-  ShowDirection(request.view, *direction);
-  return true;
+  const std::optional<ViewDirection> direction = DirectionNamed(name, error);
+  if (direction) ShowDirection(request.view, *direction);
+  return direction.has_value();
 }
 
 bool ReadSize(RenderRequest& request, std::string_view text, std::string& error) {

@@ -1,7 +1,9 @@
 #include "cli/render_view.h"
 
 #include <array>
+#include <vector>
 
+#include "cli/option_table.h"
 #include "view/fit_view.h"
 #include "view/view_options.h"
 
@@ -22,15 +24,14 @@ constexpr std::array<NamedDirection, 7> kDirections = {{{"top", ViewDirection::T
 
 }  // namespace
 
-std::optional<ViewDirection> DirectionNamed(std::string_view name) {
+std::optional<ViewDirection> DirectionNamed(std::string_view name, std::string& error) {
+  std::vector<std::string> names;
   for (const NamedDirection& d : kDirections) {
     if (d.name == name) return d.direction;
+    names.emplace_back(d.name);
   }
+  error = "--view takes " + JoinedList(names, " or ") + ", not " + std::string(name);
   return std::nullopt;
-}
-
-std::string UnknownDirectionText(std::string_view name) {
-  return "--view takes top, front, side, iso1, iso2, iso3 or iso4, not " + std::string(name);
 }
 
 ViewState RenderViewState(ViewDirection direction) {

@@ -21,10 +21,9 @@ inline constexpr int kRenderHeight = 1000;  // pixels
 // The direction when --view does not say.
 inline constexpr ViewDirection kRenderDirection = ViewDirection::Iso1;
 
-// "top", "front", "side", "iso1" … "iso4"; nothing for another name.
-std::optional<ViewDirection> DirectionNamed(std::string_view name);
-// What --view says of a name it does not take.
-std::string UnknownDirectionText(std::string_view name);
+// "top", "front", "side", "iso1" … "iso4"; nothing, with `error` saying what --view takes, for
+// another name.
+std::optional<ViewDirection> DirectionNamed(std::string_view name, std::string& error);
 
 // A view of render's default size turned to `direction`.
 ViewState RenderViewState(ViewDirection direction = kRenderDirection);

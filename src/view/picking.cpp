@@ -36,12 +36,14 @@ int ToleranceClass(double distance) {
   return kNoClass;
 }
 
-// Every point of an arc lies within its radius and its rise of the centre: arcs that cannot
-// come near the point are passed over without cutting them into chords.
-bool ArcCanBeNear(const Arc& arc, const ViewState& view, const Projection& projection, ClientPoint p) {
+// Whether the arc passes within the arc distance of the point. Every point of an arc lies within
+// its radius and its rise of the centre: arcs that cannot come near the point are passed over
+// without cutting them into chords.
+bool ArcIsNear(const Arc& arc, const ViewState& view, const Projection& projection, ClientPoint p) {
   const double reach = (arc.radius + Length(arc.end - arc.start)) * view.scale + kArcPickDistance;
   const ClientPoint centre = projection.ToClient(arc.centre);
-  return std::hypot(p.x - centre.x, p.y - centre.y) <= reach;
+  if (std::hypot(p.x - centre.x, p.y - centre.y) > reach) return false;
+  return DistanceToArcOnScreen(arc, view, p) < kArcPickDistance;
 }
 
 // The nearest move of one layer's records: its tolerance class and record, the first record in
@@ -81,10 +83,7 @@ LayerHit NearestMove(int count, RecordAt recordAt, ArcIsNear arcIsNear, const Pr
 
 LayerHit NearestWorkMove(ToolpathDatabase& db, const ViewState& view, bool rapidShown, ClientPoint p) {
   const Projection projection(view);
-  const auto arcIsNear = [&](int i, int) {
-    const Arc arc = ArcGeometry(db, i);
-    return ArcCanBeNear(arc, view, projection, p) && DistanceToArcOnScreen(arc, view, p) < kArcPickDistance;
-  };
+  const auto arcIsNear = [&](int i, int) { return ArcIsNear(ArcGeometry(db, i), view, projection, p); };
   return NearestMove(db.recordCount, [&db](int i) { return db.RecordAt(i); }, arcIsNear, projection, rapidShown, p);
 }
 
@@ -101,7 +100,7 @@ LayerHit NearestStoredMove(const LayerSlot& layer, const ViewState& view, bool r
     const Arc arc = MeasureArc(PositionOf(records[previous]), PositionOf(records[i]),
                                centre ? PositionOf(*centre) : Point3{}, records[i].kind,
                                centre ? PlaneOfCentreKind(centre->kind) : ArcPlane::XY);
-    return ArcCanBeNear(arc, view, projection, p) && DistanceToArcOnScreen(arc, view, p) < kArcPickDistance;
+    return ArcIsNear(arc, view, projection, p);
   };
   return NearestMove(count, recordAt, arcIsNear, projection, rapidShown, p);
 }
