@@ -321,10 +321,6 @@ CheckReport CheckProgramReport(ToolpathDatabase& db, const CheckInput& input) {
   return report;
 }
 
-std::vector<Finding> CheckProgram(ToolpathDatabase& db, const CheckInput& input) {
-  return CheckProgramReport(db, input).findings;
-}
-
 std::string_view KindName(FindingKind kind) { return kKindNames[static_cast<int>(kind)]; }
 
 Severity SeverityOf(FindingKind kind) {

@@ -84,9 +84,6 @@ struct CheckReport {
 // lines that no longer match).
 CheckReport CheckProgramReport(ToolpathDatabase& db, const CheckInput& input);
 
-// The findings, in the order of the source file (at most kMaxStoredPerKind of a kind).
-std::vector<Finding> CheckProgram(ToolpathDatabase& db, const CheckInput& input);
-
 // The name of a kind as `fendo-batch check --json` writes it ("arcRadiusMismatch", …) and as
 // the dialog groups it.
 std::string_view KindName(FindingKind kind);

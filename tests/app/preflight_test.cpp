@@ -10,6 +10,7 @@
 #include "app/fendo_view.h"
 #include "app_fixture.h"
 #include "check/preflight_check.h"
+#include "feed/machine_feed_options.h"
 #include "core/toolpath_database.h"
 #include "feed/feed_control.h"
 #include "view/navigation.h"
@@ -73,8 +74,10 @@ class PreflightTest : public QObject {
   // The findings of the engine, as the command asks for them.
   std::vector<Finding> EngineFindings() {
     const FeedControl& host = FeedOptimizerHost(fixture_->app());
-    return CheckProgram(db(), {db().layers[db().layers.workLayer].fileName, db().options.heidenhainInputChk,
-                               &host.machines[host.currentMachine]});
+    return CheckProgramReport(db(), {db().layers[db().layers.workLayer].fileName, db().options.heidenhainInputChk,
+                                     &host.machines[host.currentMachine],
+                                     &fixture_->app().Remembered<MachineFeedOptions>()})
+        .findings;
   }
   // Runs the command; `look` sees its dialog, which is closed afterwards.
   void RunCheck(std::function<void(PreflightDialog&)> look) {
