@@ -291,6 +291,7 @@ CheckReport CheckProgramReport(ToolpathDatabase& db, const CheckInput& input) {
   scratch->options = db.options;
   scratch->options.heidenhainInputChk = input.heidenhain;
   scratch->chordTolerance = db.chordTolerance;
+  scratch->KeepLatestRecordsOnly();
   SourceWatcher watcher(*scratch, findings);
   watcher.Reserve(db.recordCount);
   ConstructScan constructs(input.heidenhain);

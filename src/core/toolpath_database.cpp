@@ -174,6 +174,14 @@ void ToolpathDatabase::Clear() {
   recordCount = 0;
 }
 
+void ToolpathDatabase::KeepLatestRecordsOnly() {
+  // The reader looks back only at the last motion record it stored, and an arc's two records
+  // may straddle a chunk border: a few chunks hold all it ever reads again.
+  constexpr int kFollowedChunks = 4;
+  buffer_.KeepLatestChunks(kFollowedChunks);
+  recordCount = 0;
+}
+
 std::size_t ToolpathDatabase::HeldBytes() const {
   std::size_t bytes = buffer_.HeldBytes() + layers.HeldBytes();
   for (const RecordBlock& snapshot : snapshots_) bytes += snapshot.HeldBytes();

@@ -160,6 +160,9 @@ class ToolpathDatabase {
 
   // Frees every chunk of the work buffer; recordCount becomes 0.
   void Clear();
+  // Empties the work buffer and keeps from now on only its latest records (a few chunks): for
+  // a reading that is followed line by line and whose records are not wanted afterwards.
+  void KeepLatestRecordsOnly();
 
   // Push: keep the work buffer in the undo ring before an edit (nothing for an empty buffer).
   // Undo and Redo step through the ring. False when nothing was done or memory ran out.

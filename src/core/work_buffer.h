@@ -30,11 +30,21 @@ class WorkBuffer {
   ToolpathRecord* Obtain(int i) {
     if (ToolpathRecord* found = Find(i)) return found;
     if (i < 0 || i >= kMaxRecords) return nullptr;
-    if (!memory_.data()) memory_ = RecordMemory(kMaxRecords);
-    if (!memory_.data()) return nullptr;
     const int chunk = i / kChunkRecords;
-    chunks_[chunk] = memory_.data() + chunk * kChunkRecords;
+    if (!memory_.data()) memory_ = RecordMemory(static_cast<std::size_t>(keptChunks_) * kChunkRecords);
+    if (!memory_.data()) return nullptr;
+    if (chunk >= keptChunks_) chunks_[chunk - keptChunks_] = nullptr;
+    chunks_[chunk] = memory_.data() + chunk % keptChunks_ * kChunkRecords;
     return chunks_[chunk] + i % kChunkRecords;
+  }
+
+  // From now on, only the `count` chunks written last are kept: an older chunk reads as never
+  // written and its memory takes the next one. For a reading that only follows the program as
+  // it goes (the pre-flight check's), which then costs a few chunks instead of the program's
+  // size. Clears the buffer.
+  void KeepLatestChunks(int count) {
+    Clear();
+    keptChunks_ = count;
   }
 
   // Calls visit(first, chunk, n) for the chunks holding records 0..count−1 in order: n records
@@ -63,7 +73,8 @@ class WorkBuffer {
   template <typename After>
   void CopyOutChunks(int count, ToolpathRecord* out, After after) const;
 
-  RecordMemory memory_;                              // room for every chunk
+  int keptChunks_ = kMaxChunks;                      // chunks kept at once (see KeepLatestChunks)
+  RecordMemory memory_;                              // room for the chunks kept
   std::array<ToolpathRecord*, kMaxChunks> chunks_{};  // the chunks written, nullptr for the others
 };
 

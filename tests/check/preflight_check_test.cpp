@@ -139,6 +139,56 @@ TEST(PreflightCheck, CountsEveryFindingAndKeepsTheFirstOfAKind) {
   fs::remove(path);
 }
 
+// Findings deep in a long program keep their record and line: the reading that links them
+// keeps only its latest records, and lines that store nothing still count.
+TEST(PreflightCheck, FindingsFarIntoALongProgramKeepTheirRecordAndLine) {
+  const fs::path path = fs::temp_directory_path() / "fendo_check_long.nc";
+  {
+    std::ofstream out(path);
+    out << "G90 G00 X0 Y0 Z1.\nG01 Z0 F100\n";  // lines 1 and 2: records 0 and 1
+    for (int line = 3; line <= 20002; ++line) {
+      if (line == 18000) out << "X" << line << ". F0\n";
+      else if (line == 18001) out << "X" << line << ". F100\n";
+      else if (line == 19000) out << "M98 P100\n";  // stores nothing
+      else out << "X" << line << ".\n";
+    }
+    out << "G81 X1. Y1. Z-1. R1. F100\nG80\n";
+  }
+  const CheckReport report = Check(path, false, false);
+  const auto at = [&report](FindingKind kind) {
+    const auto found = std::ranges::find(report.findings, kind, &Finding::kind);
+    return found == report.findings.end() ? std::pair<std::int64_t, std::int64_t>{-2, -2}
+                                          : std::pair{found->record, found->line};
+  };
+  EXPECT_EQ(at(FindingKind::ZeroFeed), (std::pair<std::int64_t, std::int64_t>{17999, 18000}));
+  EXPECT_EQ(at(FindingKind::SubprogramCall), (std::pair<std::int64_t, std::int64_t>{18999, 19000}));
+  EXPECT_EQ(at(FindingKind::DrillingCycle), (std::pair<std::int64_t, std::int64_t>{20001, 20003}));
+  fs::remove(path);
+}
+
+// A program the work buffer cannot hold is an error, named on the line where reading stopped.
+// Each hole of a drilling cycle stores four records, so a short file fills the buffer.
+TEST(PreflightCheck, AProgramCutOffAtTheRecordLimitIsAnError) {
+  const fs::path path = fs::temp_directory_path() / "fendo_check_record_limit.nc";
+  constexpr int kRecordsPerHole = 4;
+  constexpr int kHoles = (ToolpathDatabase::kMaxRecords - 1) / kRecordsPerHole + 1;
+  {
+    std::ofstream out(path);
+    out << "G90 G00 X0 Y0 Z10.\nG98 G81 X1. Y1. Z-5. R2. F100\n";
+    for (int hole = 1; hole < kHoles; ++hole) out << (hole % 2 ? "X2.\n" : "X1.\n");
+  }
+  ToolpathDatabase db;  // the check reads the source whatever the work buffer holds
+  const CheckReport report = CheckProgramReport(db, {.sourcePath = path.string()});
+  ASSERT_EQ(report.Count(FindingKind::RecordLimit), 1);
+  EXPECT_TRUE(report.HasErrors());
+  const auto limit = std::ranges::find(report.findings, FindingKind::RecordLimit, &Finding::kind);
+  EXPECT_EQ(limit->severity, Severity::Error);
+  // Line 1 stores one record and line n ≥ 2 the hole n − 1: hole kHoles is the first that does
+  // not fit, on line kHoles + 1.
+  EXPECT_EQ(limit->line, kHoles + 1);
+  fs::remove(path);
+}
+
 TEST(PreflightCheck, KindNamesAreDistinct) {
   std::vector<std::string_view> names;
   for (int k = 0; k < kFindingKinds; ++k) names.push_back(KindName(static_cast<FindingKind>(k)));

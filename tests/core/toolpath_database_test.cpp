@@ -31,6 +31,24 @@ TEST(WorkBuffer, ChunksAreAllocatedOnFirstWriteUpToTheRecordLimit) {
   EXPECT_TRUE(db.memoryOk);  // running out of chunks is not running out of memory
 }
 
+// A reading followed line by line keeps a few chunks whatever its length: the latest records
+// read back as written, older ones as never written.
+TEST(WorkBuffer, KeepingTheLatestRecordsOnlyHoldsAFewChunks) {
+  ToolpathDatabase db;
+  db.KeepLatestRecordsOnly();
+  const int records = 10 * WorkBuffer::kChunkRecords;
+  for (int i = 0; i < records; ++i) {
+    db.cursor = {static_cast<double>(i), 0, 0, 100, 0, K::Feed};
+    ASSERT_TRUE(db.AppendCursor()) << i;
+  }
+  EXPECT_LT(db.HeldBytes(), 5u * WorkBuffer::kChunkRecords * sizeof(ToolpathRecord));
+  const ToolpathRecord* last = db.RecordAt(records - 1);
+  EXPECT_EQ(last->x, records - 1);
+  EXPECT_EQ(db.RecordAt(records - 3 * WorkBuffer::kChunkRecords)->x, records - 3 * WorkBuffer::kChunkRecords);
+  EXPECT_EQ(db.RecordAt(0)->kind, K::None);
+  EXPECT_EQ(db.ReadRecord(WorkBuffer::kChunkRecords), 0);
+}
+
 TEST(WorkBuffer, TheCursorWidensOnReadAndRoundsOnWrite) {
   ToolpathDatabase db;
   db.cursor = {0.1, -2.5, 1e-3, 40000, 1, K::Feed};
