@@ -277,7 +277,8 @@ void CMainFrame::OnActiveWindowChanged(QMdiSubWindow* window) {
     FillMenuBar(document ? NcViewCommands() : FrameCommands());
   }
   auto* child = qobject_cast<CChildFrame*>(window);
-  if (child) ShowWorkLayer(child->view().database().layers.workLayer);
+  // Each window has layers of its own: the box shows the names of the window now active.
+  if (child) ShowLayerNames(child->view().database().layers);
   setWindowTitle(child ? QStringLiteral("%1 - [%2]").arg(kTitle, child->view().document().title) : QString(kTitle));
   UpdateCommandStates();
 }

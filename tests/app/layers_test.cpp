@@ -2,6 +2,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -60,6 +62,7 @@ class LayersTest : public QObject {
   void switchAndBackKeepsTheEditsAndTheCurrentLayerIsNotReloaded();
   void undoAfterASwitchStaysInTheLayer();
   void comboBoxAfterLayerUpdate();
+  void comboBoxShowsTheLayersOfTheActiveWindow();
   void pickingAToolpathOfAnEchoedLayer();
   void echoListsOfAnyLengthAndTheirMistakes();
   void layerColoursAreSavedAndGivenToTheView();
@@ -251,6 +254,25 @@ void LayersTest::comboBoxAfterLayerUpdate() {
   QCOMPARE(combo.currentIndex(), 2);
   QCOMPARE(db().layers[2].programNumber, 77);
   QCOMPARE(db().layers.workLayer, 2);
+}
+
+void LayersTest::comboBoxShowsTheLayersOfTheActiveWindow() {
+  CMainFrame& frame = fixture_->frame();
+  CFendoView* firstWindow = frame.OpenDocument(first_);
+  CFendoView* secondWindow = frame.OpenDocument(second_);
+  QVERIFY(firstWindow && secondWindow && firstWindow != secondWindow);
+  secondWindow->database().layers[1].layerName = "정삭";
+  QMdiArea& windows = frame.mdiArea();
+  const auto windowOf = [&windows](CFendoView* view) {
+    for (QMdiSubWindow* window : windows.subWindowList()) {
+      if (window->isAncestorOf(view)) return window;
+    }
+    return static_cast<QMdiSubWindow*>(nullptr);
+  };
+  windows.setActiveSubWindow(windowOf(firstWindow));
+  QCOMPARE(frame.layerCombo().itemText(1), QStringLiteral("Layer 1"));
+  windows.setActiveSubWindow(windowOf(secondWindow));
+  QCOMPARE(frame.layerCombo().itemText(1), QStringLiteral("정삭"));
 }
 
 void LayersTest::pickingAToolpathOfAnEchoedLayer() {

@@ -61,8 +61,10 @@ QString ProposedFile(const std::string& label, const std::string& name) {
   return label.find(kUnnamedLayerWord) == std::string::npos ? PathText(name) : QString();
 }
 
-// The window's title shows the file the work layer names.
+// The window's title shows the file the work layer names, and the layer box the layer's new
+// name.
 void ShowWorkLayerFile(CFendoView& view) {
+  view.frame().ShowLayerNames(view.database().layers);
   const std::string& file = WorkLayer(view).fileName;
   if (!file.empty()) view.SetDocumentTitle(QDir::toNativeSeparators(PathText(file)));
 }
@@ -167,7 +169,10 @@ void SaveLayerNcData(CFendoView& view) {
   }
   QString& layerText = app.Remembered<LayerOutputMemory>().layerText;
   LayerOutputDialog dialog(db.layers, db.layers.workLayer, {path, layerText, {}}, NcFileFilter(app.settings()), &view);
-  if (dialog.exec() != QDialog::Accepted) return;
+  const bool accepted = dialog.exec() == QDialog::Accepted;
+  // "Layer update" in the dialog renames layers whether or not the program is then written.
+  view.frame().ShowLayerNames(db.layers);
+  if (!accepted) return;
   const LayerOutputChoice& choice = dialog.values();
   layerText = choice.layerText;
   if (choice.layers.empty()) return;
