@@ -47,6 +47,12 @@ int RecordsHeld(ToolpathDatabase& db) {
   return held;
 }
 
+int CuttingRecords(ToolpathDatabase& db) {
+  int cuts = 0;
+  db.ForEachRecord([&cuts](int, const ToolpathRecord& r) { cuts += IsCuttingKind(r.kind); });
+  return cuts;
+}
+
 }  // namespace
 
 const OptionGroup& CornersOptionGroup() {
@@ -87,6 +93,7 @@ int RunCorners(const BatchArguments& args, const BatchStreams& streams) {
     return 1;
   }
   streams.out << "records: " << before << " -> " << RecordsHeld(db) << '\n';
+  if (CuttingRecords(db) == 0) streams.err << "fendo-batch: corners: no corner region found; no cut is left\n";
   return ReportWriteResult(WriteNcProgram(db, output, prompts), output.outputPath, streams.err);
 }
 

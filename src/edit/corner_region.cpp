@@ -28,18 +28,14 @@ constexpr std::array kRanges = {
     Range{"interval", kCornerSubdivideLabel, 0.1, 1000, [](const CornerParams& p) { return p.interval; }},
 };
 
-// The unit vector of the move from p to q with the slope of that move: the angle of (its
-// horizontal length, its Z) in degrees, 0 … 360, 0 for a horizontal move.
-struct MoveSlope {
-  Point3 unit;
-  double slope = 0;
-};
+// The unit vector of the move from p to q; zero for a move without length.
+Point3 UnitOf(Point3 p, Point3 q) { return VectorBetween(q, p).unit; }
 
-MoveSlope SlopeOf(Point3 p, Point3 q) {
-  const SegmentResult s = VectorBetween(q, p);
-  MoveSlope d{s.unit, 0};
-  if (std::abs(d.unit.z) > kLevel) d.slope = PlaneAngle(d.unit.z, std::hypot(d.unit.x, d.unit.y));
-  return d;
+// The slope of a move with unit vector u: the angle of (its horizontal length, its Z) in
+// degrees, 0 … 360; 0 for a horizontal move.
+double SlopeOf(Point3 u) {
+  if (std::abs(u.z) <= kLevel) return 0;
+  return PlaneAngle(u.z, std::sqrt(u.x * u.x + u.y * u.y));
 }
 
 // The walk over one program's motion records: positions and kinds by motion index.
@@ -59,7 +55,7 @@ class CornerWalk {
         s = a > 0 ? a - 1 : a;
         continue;
       }
-      if (kind != MoveKind::Feed || feedStart < 0 || Distance(a - 1, a) == 0) continue;
+      if (kind != MoveKind::Feed || feedStart < 0 || Distance2(a - 1, a) == 0) continue;
       if (const std::optional<int> c = CornerStart(a, feedStart, s)) s = *c;
     }
   }
@@ -69,34 +65,40 @@ class CornerWalk {
   ToolpathRecord& At(int k) { return records_[motions_[k]]; }
   MoveKind Kind(int k) { return At(k).kind; }
   Point3 Position(int k) { return PositionOf(At(k)); }
-  double Distance(int j, int k) { return Length(Position(k) - Position(j)); }
+  double Distance2(int j, int k) {
+    const Point3 d = Position(k) - Position(j);
+    return d.x * d.x + d.y * d.y + d.z * d.z;
+  }
 
   // Steps 1 to 3 for the Feed record a: the c it found (to become the next s), nothing when a
-  // was given up.
+  // was given up. Distances are compared squared; the slopes (the costly part) are worked out
+  // only for a path that turns upward.
   std::optional<int> CornerStart(int a, int feedStart, int s) {
     const double reach = params_.distance / kSlopeReach;
-    // 1. The slope at a, from far enough back for a sloping move.
-    const MoveSlope own = SlopeOf(Position(a - 1), Position(a));
+    const double reach2 = reach * reach;
+    const double distance2 = params_.distance * params_.distance;
+    // 1. Where the slope at a is taken from: far enough back for a sloping move.
+    const Point3 own = UnitOf(Position(a - 1), Position(a));
     int b = a - 1;
-    if (std::abs(own.unit.z) > kLevel) {
-      while (Distance(b, a) < reach) {
+    if (std::abs(own.z) > kLevel) {
+      while (Distance2(b, a) < reach2) {
         if (--b <= feedStart) return std::nullopt;
       }
     }
-    const double slopeA = std::abs(own.unit.z) > kLevel ? SlopeOf(Position(b), Position(a)).slope : 0;
-    // 2. c, and the slope over the move from c onwards.
+    // 2. c, and the move from c over which its slope is taken; the path ends (the next one
+    // begins, or a rapid move comes) before that move's end: no slope.
     int c = s;
-    while (a - c >= kFewestBefore && Distance(c + 1, a) > params_.distance) ++c;
-    // The path ends (the next one begins, or a rapid move comes) before that record: no slope.
+    while (a - c >= kFewestBefore && Distance2(c + 1, a) > distance2) ++c;
     int e = c + 1;
     for (;; ++e) {
       if (e >= Count() || Kind(e) != MoveKind::Feed) return std::nullopt;
-      if (Distance(c, e) > reach) break;
+      if (Distance2(c, e) > reach2) break;
     }
-    const MoveSlope fromC = SlopeOf(Position(c), Position(e));
+    const Point3 fromC = UnitOf(Position(c), Position(e));
     // 3. A turn upward steeper than the angle.
-    if (own.unit.z > fromC.unit.z) {
-      double turn = slopeA - fromC.slope;
+    if (own.z > fromC.z) {
+      const double slopeA = std::abs(own.z) > kLevel ? SlopeOf(UnitOf(Position(b), Position(a))) : 0;
+      double turn = slopeA - SlopeOf(fromC);
       if (turn < 0) turn += 360;
       if (turn > 180) turn = 360 - turn;
       if (turn > params_.angle) {

@@ -123,6 +123,15 @@ TEST(CornersCommand, PrintsTheRecordsBeforeAndAfterAndTakesTheOutputOptions) {
   EXPECT_NE(ReadFile(out).find("N2"), std::string::npos) << "numbered as --seq asks";
 }
 
+TEST(CornersCommand, SaysSoWhenNoCornerIsFound) {
+  TempDir dir;
+  const fs::path in = WriteProgram(dir, "flat.nc", "G00 X0 Y0 Z50\nG00 Z2\nG01 Z0 F400\nG01 X40 F900\nG01 Y40\nG00 Z50\n");
+  const BatchRun run = Batch({"corners", in.string(), "-o", (dir.path() / "out.nc").string(), "--angle", "30",
+                              "--distance", "5"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.err.find("no corner region found"), std::string::npos) << run.err;
+}
+
 TEST(CornersCommand, WrongCallsAreRefusedWithTheReason) {
   TempDir dir;
   const fs::path in = WriteProgram(dir, "fine.nc", PocketProgram(1));
