@@ -43,10 +43,10 @@ enum class FeedField { Applied, Ignored };
 // and all after it move up by one). The edited record becomes a FeedStart for "절삭" and a
 // RapidStart for "급속"; the next motion record then follows it: after a RapidStart a Feed
 // becomes a FeedStart and a RapidStart a Rapid, after a FeedStart a Rapid becomes a RapidStart
-// and a FeedStart a Feed. (An inserted record is followed by the record it was inserted before,
-// which therefore continues the run the new one starts: a new first point of a path leaves the
-// old first point as a cut of the same path.) A moved arc end becomes a straight move and
-// loses its centre record. Nothing is compacted, normalised or rebuilt.
+// and a FeedStart a Feed. After an insert the record it went before is the next one, whatever
+// its kind: a new first point of a path leaves the old first point a cut of the same path, not
+// the start of a second one. A moved arc end becomes a straight move and loses its centre
+// record. Nothing is compacted, normalised or rebuilt.
 // One undo step; Refused for a record that is no motion record or a feed out of range, NoRoom
 // (nothing changed) for an insert into a full work buffer.
 EditOutcome EditPoint(ToolpathDatabase& db, int record, const PointEditValues& values,

@@ -1,3 +1,4 @@
+#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QKeySequence>
 #include <QLabel>
@@ -95,6 +96,7 @@ class PointEditCommandsTest : public QObject {
   void startAndEndPointsKeepTheirFeedAndEachCommandItsMode();
   void rapidChangeByWindowAndContourClose();
   void cornerCommandsGiveWhatFendoBatchCornersWrites();
+  void theCornerDialogOpensOnItsDefaultsAndHoldsItsRanges();
 
  private:
   CFendoView& view() { return *view_; }
@@ -371,6 +373,45 @@ void PointEditCommandsTest::cornerCommandsGiveWhatFendoBatchCornersWrites() {
   QVERIFY2(batch.status == 0, batch.err.c_str());
   QVERIFY(test::ReadFile(options.outputPath) == test::ReadFile(batchOut));
   ExpectUndoGivesBack(*before, "corner trim");
+}
+
+void PointEditCommandsTest::theCornerDialogOpensOnItsDefaultsAndHoldsItsRanges() {
+  QStringList shown;
+  RunWithDialog(CommandId::TrimToCorners, [&shown](QWidget& d) {
+    shown << d.windowTitle() << TextOf(d, "angle") << TextOf(d, "distance") << TextOf(d, "interval");
+    for (const QLabel* label : d.findChildren<QLabel*>()) shown << label->text();
+    shown << (Ticked(d, "subdivide") ? "subdivide" : "whole");
+    if (const auto* box = d.findChild<QAbstractButton*>(QStringLiteral("subdivide"))) shown << box->text();
+    Press(d, QStringLiteral("Cancel"));
+  });
+  QCOMPARE(shown, (QStringList{"코너 분리", "30", "10", "5", "코너검색 각도", "코너 거리", "whole", "공구경로 세분화"}));
+
+  struct Case {
+    const char* field;
+    const char* typed;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"angle", "0", "코너검색 각도: 0.01 ~ 90 사이의 값을 입력하시요."},
+      {"distance", "1000.5", "코너 거리: 0.01 ~ 1000 사이의 값을 입력하시요."},
+      {"interval", "0.01", "공구경로 세분화: 0.1 ~ 1000 사이의 값을 입력하시요."},
+  };
+  auto before = Twin(db());
+  for (const Case& c : cases) {
+    QString message;
+    bool stayedOpen = false;
+    RunWithDialog(CommandId::SelectCorners, [&](QWidget& d) {
+      Type(d, c.field, QString::fromLatin1(c.typed));
+      const std::shared_ptr<ShownMessage> caught = CatchNextMessage();
+      Press(d, QStringLiteral("OK"));
+      message = caught->text;
+      stayedOpen = d.isVisible();
+      Press(d, QStringLiteral("Cancel"));
+    });
+    QVERIFY2(stayedOpen, c.field);
+    QCOMPARE(message, QString::fromUtf8(c.message));
+  }
+  QVERIFY(Difference(db(), *before).isEmpty());
 }
 
 }  // namespace fendo
