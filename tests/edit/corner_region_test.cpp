@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "core/toolpath_database.h"
 #include "edit/edit_programs.h"
 #include "edit/subdivision.h"
+#include "output/arc_conversion.h"
 
 namespace fendo {
 namespace {
@@ -134,6 +136,30 @@ TEST(CornerRegions, SubdivisionFirstIsTheSubdivisionCommandFollowedByTheTrim) {
   ASSERT_EQ(SelectCorners(selected, {.angle = 30, .distance = 5, .subdivide = true, .interval = 1}), EditOutcome::Changed);
   EXPECT_EQ(selected.undoPos(), 1);
   EXPECT_TRUE(Selected(selected, 10, -10));
+}
+
+TEST(CornerRegions, OnMadeUpProgramsTheTrimKeepsExactlyTheSelectedCutsAndMakesNoNewOne) {
+  for (unsigned seed = 1; seed <= 6; ++seed) {
+    ToolpathDatabase db;
+    test::ReadRandomProgram(db, seed, 40);
+    ASSERT_TRUE(ArcsToLines(db, 0.005));
+    const std::vector<test::Joint> original = test::CuttingJoints(db);
+    const CornerParams params{.angle = 10, .distance = 3};
+
+    ToolpathDatabase selected;
+    ASSERT_TRUE(selected.ReplaceRecords(CopyRecords(db)));
+    ASSERT_EQ(SelectCorners(selected, params), EditOutcome::Changed);
+    int marked = 0;
+    selected.ForEachRecord([&marked](int, const ToolpathRecord& r) { marked += r.selected == 1; });
+
+    ASSERT_EQ(TrimToCorners(db, params), EditOutcome::Changed);
+    const std::vector<test::Joint> kept = test::CuttingJoints(db);
+    EXPECT_EQ(static_cast<int>(kept.size()), marked) << "seed " << seed;
+    EXPECT_GT(marked, 0) << "seed " << seed;
+    for (const test::Joint& joint : kept) {
+      EXPECT_TRUE(std::binary_search(original.begin(), original.end(), joint)) << "a new cut, seed " << seed;
+    }
+  }
 }
 
 TEST(CornerRegions, ValuesOutOfTheirRangesAreRefused) {
