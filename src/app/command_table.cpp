@@ -9,6 +9,7 @@
 #include "app/commands/master_model_commands.h"
 #include "app/commands/optimizer_commands.h"
 #include "app/commands/output_commands.h"
+#include "app/commands/point_edit_commands.h"
 #include "app/fendo_view.h"
 #include "app/main_frame.h"
 
@@ -32,8 +33,8 @@ const CommandRow kNcViewCommands[] = {
     {CommandId::PrintSetup, "파일(&F)", "인쇄 설정(&R)...", "", FrameCommand{&CMainFrame::OnPrintSetup}},
     {CommandId::RecentFiles, "파일(&F)", "최근 파일", "", RecentFiles{}},
     {CommandId::Exit, "파일(&F)", "종료(&X)", "", FrameCommand{&CMainFrame::OnExit}},
-    {CommandId::SelectCorners, "최적화 › 코너 분리", "코너 부위 선택", "", {}},
-    {CommandId::TrimToCorners, "최적화 › 코너 분리", "코너부위를 트림한다.", "", {}},
+    {CommandId::SelectCorners, "최적화 › 코너 분리", "코너 부위 선택", "", ViewFunction{&SelectCornerRegionsCommand}},
+    {CommandId::TrimToCorners, "최적화 › 코너 분리", "코너부위를 트림한다.", "", ViewFunction{&TrimToCornerRegionsCommand}},
     {CommandId::Pencil, "최적화", "펜슬", "", {}},
     {CommandId::GenerateContours, "최적화", "등고선 공구경로 생성", "", {}},
     {CommandId::AdjustRadialSpacing, "최적화", "방사선 간격조절", "", {}},
@@ -84,11 +85,12 @@ const CommandRow kNcViewCommands[] = {
     {CommandId::DeleteSelected, "편집(&E) › 공구경로 선택", "선택된 공구경로 삭제(RETURN)", "", ViewFunction{&DeleteSelectedCommand},
      nullptr, "선택되어진 공구경로를 삭제한다."},
     {CommandId::RebuildRapids, "편집(&E)", "급속이송 경로 걸르기", "", ViewCommand{&CFendoView::OnRebuildRapids}},
-    {CommandId::ChangePoint, "편집(&E) › 포인트 편집", "포인트 변경(Shift+C)", "", {}},
-    {CommandId::MoveStartPoint, "편집(&E) › 포인트 편집", "시작 포인트 위치변경", "", {}},
-    {CommandId::MoveEndPoint, "편집(&E) › 포인트 편집", "끝 포인트 위치변경", "", {}},
-    {CommandId::RapidsInsideWindow, "편집(&E) › 포인트 편집", "윈도우에 의한 급속이송 변경", "", {}},
-    {CommandId::CloseContourPaths, "편집(&E) › 포인트 편집", "등고선 공구경로 닫기", "", {}},
+    {CommandId::ChangePoint, "편집(&E) › 포인트 편집", "포인트 변경(Shift+C)", "", ViewFunction{&ChangePointCommand}},
+    {CommandId::MoveStartPoint, "편집(&E) › 포인트 편집", "시작 포인트 위치변경", "", ViewFunction{&MoveStartPointCommand}},
+    {CommandId::MoveEndPoint, "편집(&E) › 포인트 편집", "끝 포인트 위치변경", "", ViewFunction{&MoveEndPointCommand}},
+    {CommandId::RapidsInsideWindow, "편집(&E) › 포인트 편집", "윈도우에 의한 급속이송 변경", "",
+     ViewFunction{&RapidsInWindowCommand}},
+    {CommandId::CloseContourPaths, "편집(&E) › 포인트 편집", "등고선 공구경로 닫기", "", ViewFunction{&CloseContourPathsCommand}},
     {CommandId::OffsetInsideWindow, "편집(&E) › 포인트 Offset", "윈도우 안쪽 Offset", "", {}},
     {CommandId::OffsetInsideRectangle, "편집(&E) › 포인트 Offset", "좌표 안쪽 Offset", "", {}},
     {CommandId::OffsetOutsideZRange, "편집(&E) › 포인트 Offset", "Z 좌표 바같쪽 Offset", "", {}},
@@ -204,6 +206,7 @@ const Accelerator kAccelerators[] = {
     {"Ctrl+Y", CommandId::Redo},
     {"Tab", CommandId::DeletePoint},
     {"Shift+D", CommandId::DeleteOnePath},
+    {"Shift+C", CommandId::ChangePoint},
     {"F1", CommandId::ViewTop},
     {"F2", CommandId::ViewFront},
     {"F3", CommandId::ViewSide},

@@ -66,6 +66,14 @@ constexpr BatchCommand kCommands[] = {
      "(deletes, reverse, start points, plunges, subdivision, Z-up), prints\n"
      "the records before and after, and writes it.",
      RunEdit, {kReader, kOutput, {EditOptionGroup}}},
+    {"corners", "", "corners IN -o OUT --angle A --distance D [--subdivide H]",
+     "\"코너부위를 트림한다.\": keeps only the corner regions as cuts, where a\n"
+     "path turns upward (from a wall onto a floor, from a floor up a wall) by\n"
+     "more than A degrees, as far as D mm along the path; every other cut\n"
+     "becomes a rapid move and the rapid moves are rebuilt. Arcs are turned\n"
+     "into straight moves (within 0.005 mm) first. Prints the records before\n"
+     "and after, and writes the program.",
+     RunCorners, {kReader, kOutput, {CornersOptionGroup}}},
     {"master", "build", "master build IN -o FILE.mma",
      "Builds the master model (the height grid the feed optimizer slows\n"
      "down by) from a program that finishes the part, and writes it.",

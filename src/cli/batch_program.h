@@ -104,5 +104,7 @@ int RunCheck(const BatchArguments& args, const BatchStreams& streams);
 const OptionGroup& CheckOptionGroup();
 int RunRender(const BatchArguments& args, const BatchStreams& streams);
 const OptionGroup& RenderOptionGroup();
+int RunCorners(const BatchArguments& args, const BatchStreams& streams);
+const OptionGroup& CornersOptionGroup();
 
 }  // namespace fendo

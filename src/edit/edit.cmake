@@ -19,4 +19,9 @@ target_sources(fendo_engine PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/subdivision.cpp
   ${CMAKE_CURRENT_LIST_DIR}/work_layer.cpp
   ${CMAKE_CURRENT_LIST_DIR}/z_up.cpp
+  # point edit, rapid change by window, contour close and corner regions
+  ${CMAKE_CURRENT_LIST_DIR}/contour_close.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/corner_region.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/point_edit.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/rapid_window.cpp
 )

@@ -33,23 +33,16 @@ std::optional<OptionOutOfRange> CheckSubdivisionParams(const SubdivisionParams& 
   return OutOfRange("interval", kSubdivisionCaption, 0, kLongestInterval, params.interval);
 }
 
-EditOutcome Subdivide(ToolpathDatabase& db, const SubdivisionParams& params) {
-  if (CheckSubdivisionParams(params)) return EditOutcome::Refused;
-  const double h = params.interval;
-  const RecordList records = CompactedRecords(db);
+std::optional<RecordList> SubdividedRecords(const RecordList& records, double h) {
   const int n = static_cast<int>(records.size());
   // 1. Count.
   std::int64_t total = 0;
-  bool split = false;
   for (int i = 0, prev = -1; i < n; ++i) {
     const bool motion = !IsCentreKind(records[i].kind);
-    const std::int64_t pieces = motion && prev >= 0 ? Pieces(records[prev], records[i], h) : 1;
-    split = split || pieces > 1;
-    total += pieces;
-    if (total > ToolpathDatabase::kMaxRecords) return EditOutcome::NoRoom;
+    total += motion && prev >= 0 ? Pieces(records[prev], records[i], h) : 1;
+    if (total > ToolpathDatabase::kMaxRecords) return std::nullopt;
     if (motion) prev = i;
   }
-  if (!split) return EditOutcome::Unchanged;
   // 2. Cut.
   RecordList out;
   out.reserve(static_cast<std::size_t>(total));
@@ -73,7 +66,16 @@ EditOutcome Subdivide(ToolpathDatabase& db, const SubdivisionParams& params) {
     out.push_back(last);
     if (motion) prev = i;
   }
-  return CommitRecords(db, out, AfterEdit::Nothing);
+  return out;
+}
+
+EditOutcome Subdivide(ToolpathDatabase& db, const SubdivisionParams& params) {
+  if (CheckSubdivisionParams(params)) return EditOutcome::Refused;
+  const RecordList records = CompactedRecords(db);
+  const std::optional<RecordList> pieces = SubdividedRecords(records, params.interval);
+  if (!pieces) return EditOutcome::NoRoom;
+  if (pieces->size() == records.size()) return EditOutcome::Unchanged;
+  return CommitRecords(db, *pieces, AfterEdit::Nothing);
 }
 
 }  // namespace fendo

@@ -4,6 +4,7 @@
 
 #include "core/option_range.h"
 #include "edit/edit_outcome.h"
+#include "edit/record_list.h"
 
 namespace fendo {
 
@@ -30,5 +31,10 @@ std::optional<OptionOutOfRange> CheckSubdivisionParams(const SubdivisionParams& 
 // moves and arcs stay whole. One undo snapshot; Refused for an interval CheckSubdivisionParams
 // refuses, NoRoom (nothing changed) when the pieces would pass the record limit.
 EditOutcome Subdivide(ToolpathDatabase& db, const SubdivisionParams& params);
+
+// The cutting of Subdivide on a list of records (as CompactedRecords gives them), for an edit
+// that subdivides before it goes on: the list with its pieces, or nothing when they would pass
+// the record limit.
+std::optional<RecordList> SubdividedRecords(const RecordList& records, double h);
 
 }  // namespace fendo

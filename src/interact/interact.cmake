@@ -13,4 +13,7 @@ target_sources(fendo_engine PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/tool_simulation.cpp
   ${CMAKE_CURRENT_LIST_DIR}/undo_commands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/z_up_command.cpp
+  # point edit and corner regions
+  ${CMAKE_CURRENT_LIST_DIR}/corner_commands.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/point_edit_commands.cpp
 )

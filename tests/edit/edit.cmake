@@ -14,3 +14,7 @@ fendo_test(direction_edit_tests
   edit/subdivision_test.cpp
   edit/z_up_test.cpp
 )
+fendo_test(point_edit_tests
+  edit/corner_region_test.cpp
+  edit/point_edit_test.cpp
+)
