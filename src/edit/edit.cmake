@@ -19,4 +19,7 @@ target_sources(fendo_engine PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/subdivision.cpp
   ${CMAKE_CURRENT_LIST_DIR}/work_layer.cpp
   ${CMAKE_CURRENT_LIST_DIR}/z_up.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/transform.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/path_sort.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/nearest_point_index.cpp
 )
