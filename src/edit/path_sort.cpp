@@ -139,7 +139,7 @@ std::vector<PlacedPath> GreedyOrder(const RecordList& records, const std::vector
     }
     if (best.path >= 0) {
       // Reached at the start from the start, or at the end from the end: cut the other way.
-      place({best.path, best.pairing == 0 || best.pairing == 3});
+      place({best.path, eitherEnd && (best.pairing == 0 || best.pairing == 3)});
       continue;
     }
     while (placed[nextInOldOrder]) ++nextInOldOrder;

@@ -14,3 +14,7 @@ fendo_test(direction_edit_tests
   edit/subdivision_test.cpp
   edit/z_up_test.cpp
 )
+fendo_test(transform_edit_tests
+  edit/path_sort_test.cpp
+  edit/transform_test.cpp
+)
