@@ -104,5 +104,9 @@ int RunCheck(const BatchArguments& args, const BatchStreams& streams);
 const OptionGroup& CheckOptionGroup();
 int RunRender(const BatchArguments& args, const BatchStreams& streams);
 const OptionGroup& RenderOptionGroup();
+int RunTransform(const BatchArguments& args, const BatchStreams& streams);
+const OptionGroup& TransformOptionGroup();
+int RunSort(const BatchArguments& args, const BatchStreams& streams);
+const OptionGroup& SortOptionGroup();
 
 }  // namespace fendo
