@@ -39,6 +39,8 @@ add_library(fendo_dialogs STATIC
   ${CMAKE_CURRENT_LIST_DIR}/work_environment_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/work_layer_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/z_up_dialog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/move_copy_dialog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/sort_dialog.cpp
 )
 set_target_properties(fendo_dialogs PROPERTIES AUTOMOC ON)
 target_link_libraries(fendo_dialogs PUBLIC fendo_engine Qt6::Widgets)

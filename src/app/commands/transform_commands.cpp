@@ -1,0 +1,24 @@
+#include "app/commands/transform_commands.h"
+
+#include "app/commands/view_edit_report.h"
+#include "app/dialogs/checked_dialog.h"
+#include "app/dialogs/move_copy_dialog.h"
+#include "app/dialogs/sort_dialog.h"
+#include "app/fendo_app.h"
+#include "app/fendo_view.h"
+
+namespace fendo {
+
+void MoveOrCopyToolpathCommand(CFendoView& view) {
+  TransformParams& params = view.app().Remembered<TransformParams>();
+  if (!EditInDialog<CMoveCopyDlg>(params, &view)) return;
+  ReportOnView(view, TransformToolpath(view.database(), params));
+}
+
+void SortPathsCommand(CFendoView& view) {
+  SortParams& params = view.app().Remembered<SortParams>();
+  if (!EditInDialog<CSortDlg>(params, &view)) return;
+  ReportOnView(view, SortPaths(view.database(), params));
+}
+
+}  // namespace fendo
