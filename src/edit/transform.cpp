@@ -95,7 +95,8 @@ struct Placement {
 // asked for, in which case each one is appended after it.
 std::vector<Placement> PlacementsOf(const TransformParams& p) {
   const Point3 centre{p.centreX, p.centreY, p.centreZ};
-  const int count = !p.copy ? 1 : p.method == TransformMethod::MirrorScale ? (p.copies > 0 ? 1 : 0) : p.copies;
+  // Mirror and scale append one copy whatever the count says.
+  const int count = !p.copy || p.method == TransformMethod::MirrorScale ? 1 : p.copies;
   std::vector<Placement> placements;
   for (int i = 1; i <= count; ++i) {
     Placement m;

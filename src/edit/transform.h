@@ -42,7 +42,8 @@ struct TransformParams {
   double sy = -1;
   bool scaleZ = false;
   double sz = -1;
-  // "복사 횟수": keep the toolpath and append the copies, 0 … 10000 (mirror and scale make one)
+  // "복사 횟수": keep the toolpath and append the copies, 0 … 10000 (mirror and scale append
+  // one, whatever the count)
   bool copy = false;
   int copies = 0;
 };

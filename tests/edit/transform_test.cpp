@@ -172,8 +172,12 @@ TEST(Transform, ValuesOutOfRangeAndPositionsBeyondTheStoreAreRefused) {
   EXPECT_EQ(TransformToolpath(db, {.moveX = true, .dx = 5000}), EditOutcome::Refused) << "X 35000 cannot be stored";
   EXPECT_EQ(test::StoredState(db), before);
   EXPECT_EQ(TransformToolpath(db, {.method = TransformMethod::Rotate}), EditOutcome::Unchanged);
-  EXPECT_EQ(TransformToolpath(db, {.method = TransformMethod::MirrorScale, .copy = true}), EditOutcome::Unchanged)
-      << "mirror copies with a count of 0 make none";
+  EXPECT_EQ(TransformToolpath(db, {.moveX = true, .dx = 1, .copy = true}), EditOutcome::Unchanged)
+      << "moved copies with a count of 0 make none";
+  ASSERT_EQ(TransformToolpath(db, {.method = TransformMethod::MirrorScale, .scaleY = true, .copy = true}),
+            EditOutcome::Changed);
+  EXPECT_EQ(db.recordCount, 4) << "a mirror appends one copy whatever the count";
+  EXPECT_EQ(db.RecordAt(3)->z, -1);
 }
 
 TEST(TransformProperties, TurningNTimesByAnNthOfATurnGivesTheProgramBack) {
