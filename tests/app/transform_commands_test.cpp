@@ -57,6 +57,7 @@ class TransformCommandsTest : public QObject {
   void dialogsOpenOnTheValuesEnteredLast();
   void valuesOutOfRangeAreRefusedOnTheirField();
   void copiesPastTheRecordLimitChangeNothing();
+  void aMoveBeyondWhatRecordsHoldChangesNothing();
 
  private:
   ToolpathDatabase& db() { return view_->database(); }
@@ -276,6 +277,24 @@ void TransformCommandsTest::copiesPastTheRecordLimitChangeNothing() {
   });
   QVERIFY(shown);
   QCOMPARE(shown->text, QStringLiteral("Memory를 할당할 수 없습니다!!!"));
+  QVERIFY(Difference(db(), *before).isEmpty());
+  QCOMPARE(db().undoPos(), 0);
+}
+
+void TransformCommandsTest::aMoveBeyondWhatRecordsHoldChangesNothing() {
+  auto before = Twin(db());
+  std::shared_ptr<ShownMessage> shown;
+  RunWithDialog(CommandId::MoveOrCopyToolpath, [&shown](QWidget& d) {
+    Tick(d, "move");
+    Tick(d, "moveX");
+    Type(d, "dx", "10000");
+    Tick(d, "copy");
+    Type(d, "copies", "4");  // the fourth copy lies beyond X 40000
+    shown = CatchNextMessage();
+    Press(d, QStringLiteral("OK"));
+  });
+  QVERIFY(shown);
+  QVERIFY2(shown->text.contains(QStringLiteral("32700")), qPrintable(shown->text));
   QVERIFY(Difference(db(), *before).isEmpty());
   QCOMPARE(db().undoPos(), 0);
 }

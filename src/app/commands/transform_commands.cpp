@@ -12,7 +12,15 @@ namespace fendo {
 void MoveOrCopyToolpathCommand(CFendoView& view) {
   TransformParams& params = view.app().Remembered<TransformParams>();
   if (!EditInDialog<CMoveCopyDlg>(params, &view)) return;
-  ReportOnView(view, TransformToolpath(view.database(), params));
+  const EditOutcome outcome = TransformToolpath(view.database(), params);
+  if (outcome == EditOutcome::Refused) {
+    // The values passed the dialog; what did not fit is the program moved by them.
+    MessageBoxPrompts prompts(&view);
+    prompts.Message("The moved toolpath would lie beyond ±32700 mm; it was left as it was.", kFieldMessageCaption,
+                    PromptIcon::Warning);
+    return;
+  }
+  ReportOnView(view, outcome);
 }
 
 void SortPathsCommand(CFendoView& view) {
