@@ -10,6 +10,7 @@
 #include "app/commands/optimizer_commands.h"
 #include "app/commands/output_commands.h"
 #include "app/commands/point_edit_commands.h"
+#include "app/commands/transform_commands.h"
 #include "app/fendo_view.h"
 #include "app/main_frame.h"
 
@@ -110,8 +111,8 @@ const CommandRow kNcViewCommands[] = {
     {CommandId::WholePathFeed, "편집(&E)", "피드변경", "", ViewFunction{&WholePathFeedCommand}},
     {CommandId::SubdividePoints, "편집(&E)", "포인트 세분화", "", ViewFunction{&SubdivideCommand}},
     {CommandId::CopyLayerToolpath, "편집(&E)", "Layer 공구경로 복사", "", ViewFunction{&CopyLayerCommand}},
-    {CommandId::MoveOrCopyToolpath, "편집(&E)", "공구경로 이동및 복사", "", {}},
-    {CommandId::SortPaths, "편집(&E)", "공구경로 정렬", "", {}},
+    {CommandId::MoveOrCopyToolpath, "편집(&E)", "공구경로 이동및 복사", "", ViewFunction{&MoveOrCopyToolpathCommand}},
+    {CommandId::SortPaths, "편집(&E)", "공구경로 정렬", "", ViewFunction{&SortPathsCommand}},
     {CommandId::ViewTop, "보기(&V) › 보기방향", "위에서 보기(&F1)", "", ViewCommand{&CFendoView::OnViewTop}},
     {CommandId::ViewFront, "보기(&V) › 보기방향", "앞에서 보기(&F2)", "", ViewCommand{&CFendoView::OnViewFront}},
     {CommandId::ViewSide, "보기(&V) › 보기방향", "옆에서 보기(&F3)", "", ViewCommand{&CFendoView::OnViewSide}},

@@ -74,6 +74,16 @@ constexpr BatchCommand kCommands[] = {
      "into straight moves (within 0.005 mm) first. Prints the records before\n"
      "and after, and writes the program.",
      RunCorners, {kReader, kOutput, {CornersOptionGroup}}},
+    {"transform", "", "transform IN -o OUT",
+     "Moves, turns, mirrors or scales the program as \"공구경로 이동및 복사\"\n"
+     "does, in place or with copies appended, prints the records before and\n"
+     "after, and writes it.",
+     RunTransform, {kReader, kOutput, {TransformOptionGroup}}},
+    {"sort", "", "sort IN -o OUT",
+     "Re-orders the paths as \"공구경로 정렬\" does to shorten the rapid\n"
+     "moves, prints the records and the rapid length before and after, and\n"
+     "writes it.",
+     RunSort, {kReader, kOutput, {SortOptionGroup}}},
     {"master", "build", "master build IN -o FILE.mma",
      "Builds the master model (the height grid the feed optimizer slows\n"
      "down by) from a program that finishes the part, and writes it.",

@@ -106,5 +106,9 @@ int RunRender(const BatchArguments& args, const BatchStreams& streams);
 const OptionGroup& RenderOptionGroup();
 int RunCorners(const BatchArguments& args, const BatchStreams& streams);
 const OptionGroup& CornersOptionGroup();
+int RunTransform(const BatchArguments& args, const BatchStreams& streams);
+const OptionGroup& TransformOptionGroup();
+int RunSort(const BatchArguments& args, const BatchStreams& streams);
+const OptionGroup& SortOptionGroup();
 
 }  // namespace fendo

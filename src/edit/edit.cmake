@@ -24,4 +24,7 @@ target_sources(fendo_engine PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/corner_region.cpp
   ${CMAKE_CURRENT_LIST_DIR}/point_edit.cpp
   ${CMAKE_CURRENT_LIST_DIR}/rapid_window.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/transform.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/path_sort.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/nearest_point_index.cpp
 )

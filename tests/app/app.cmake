@@ -29,3 +29,5 @@ target_link_libraries(preflight_tests PRIVATE fendo_app)
 
 fendo_qt_test(point_edit_commands_tests app/point_edit_commands_test.cpp)
 target_link_libraries(point_edit_commands_tests PRIVATE fendo_app fendo_cli)
+fendo_qt_test(transform_commands_tests app/transform_commands_test.cpp)
+target_link_libraries(transform_commands_tests PRIVATE fendo_app fendo_cli)

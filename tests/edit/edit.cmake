@@ -18,3 +18,7 @@ fendo_test(point_edit_tests
   edit/corner_region_test.cpp
   edit/point_edit_test.cpp
 )
+fendo_test(transform_edit_tests
+  edit/path_sort_test.cpp
+  edit/transform_test.cpp
+)
