@@ -22,4 +22,6 @@ target_sources(fendo_engine PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/model_polygon_boundary.cpp
   ${CMAKE_CURRENT_LIST_DIR}/point_file.cpp
   ${CMAKE_CURRENT_LIST_DIR}/region_boundary.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/trim.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/trim_pass.cpp
 )

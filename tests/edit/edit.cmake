@@ -17,4 +17,6 @@ fendo_test(direction_edit_tests
 fendo_test(trim_tests
   edit/point_file_test.cpp
   edit/region_boundary_test.cpp
+  edit/trim_properties_test.cpp
+  edit/trim_test.cpp
 )
