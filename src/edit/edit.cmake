@@ -19,4 +19,9 @@ target_sources(fendo_engine PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/subdivision.cpp
   ${CMAKE_CURRENT_LIST_DIR}/work_layer.cpp
   ${CMAKE_CURRENT_LIST_DIR}/z_up.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/model_polygon_boundary.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/point_file.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/region_boundary.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/trim.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/trim_pass.cpp
 )

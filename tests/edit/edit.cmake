@@ -14,3 +14,9 @@ fendo_test(direction_edit_tests
   edit/subdivision_test.cpp
   edit/z_up_test.cpp
 )
+fendo_test(trim_tests
+  edit/point_file_test.cpp
+  edit/region_boundary_test.cpp
+  edit/trim_properties_test.cpp
+  edit/trim_test.cpp
+)
