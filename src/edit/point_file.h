@@ -7,11 +7,9 @@
 #include <vector>
 
 #include "core/point3.h"
-#include "core/user_prompts.h"
+#include "core/user_prompts.h"  // kCannotOpenFileText, the message shown when a point file cannot be used
 
 namespace fendo {
-
-// A point file that cannot be used is reported with kCannotOpenFileText (core/user_prompts.h).
 
 // The polygons of a point file (*.poi), in file order, each as its vertices (x, y, z). Nothing,
 // with `error` saying why (the line number of a bad vertex line), when the file cannot be
