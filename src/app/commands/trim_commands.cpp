@@ -56,21 +56,17 @@ class TrimProgress : public Progress {
   std::optional<StatusProgress> shown_;
 };
 
-// Runs one trim against `boundary` and tells how it went.
-void TrimAndReport(CFendoView& view, const RegionBoundary& boundary, TrimSide removed) {
-  TrimProgress progress(view);
-  ReportOnView(view, TrimRegion(view.database(), boundary, removed, UndoStep::Push, &progress));
-}
-
 template <TrimSide removed>
-void TrimRectangle(CFendoView& view) {
+void TrimWithRectangle(CFendoView& view) {
   XYRange& range = view.app().Remembered<RectangleTrimValues<removed>>().range;
   if (!EditInDialog<CXYRangeDlg>(range, &view)) return;
-  TrimAndReport(view, *RectangleBoundary(range.xMin, range.yMin, range.xMax, range.yMax), removed);
+  TrimProgress progress(view);
+  const auto boundary = RectangleBoundary(range.xMin, range.yMin, range.xMax, range.yMax);
+  ReportOnView(view, TrimRegion(view.database(), *boundary, removed, UndoStep::Push, &progress));
 }
 
 template <TrimSide removed>
-void TrimCircle(CFendoView& view) {
+void TrimWithCircle(CFendoView& view) {
   CentreRadius& circle = view.app().Remembered<CircleTrimValues<removed>>().circle;
   if (!EditInDialog<CCentreRadiusDlg>(circle, &view)) return;
   TrimProgress progress(view);
@@ -78,8 +74,7 @@ void TrimCircle(CFendoView& view) {
                                 UndoStep::Push, &progress));
 }
 
-void TrimWithWindows(CFendoView& view,
-                     void (*run)(ViewInput&, InputSource&, UserPrompts&, Progress&)) {
+void TrimWithWindows(CFendoView& view, void (*run)(ViewInput&, InputSource&, UserPrompts&, Progress&)) {
   const CFendoView::InteractiveCommand running(view);
   MessageBoxPrompts prompts(&view);
   TrimProgress progress(view);
@@ -117,8 +112,8 @@ void TrimWithPointFile(CFendoView& view, CommandId command, TrimSide removed) {
 void TrimInsideWindowCommand(CFendoView& view) { TrimWithWindows(view, &RunWindowInsideTrim); }
 void TrimOutsideWindowCommand(CFendoView& view) { TrimWithWindows(view, &RunWindowOutsideTrim); }
 
-void TrimInsideRectangleCommand(CFendoView& view) { TrimRectangle<TrimSide::Inside>(view); }
-void TrimOutsideRectangleCommand(CFendoView& view) { TrimRectangle<TrimSide::Outside>(view); }
+void TrimInsideRectangleCommand(CFendoView& view) { TrimWithRectangle<TrimSide::Inside>(view); }
+void TrimOutsideRectangleCommand(CFendoView& view) { TrimWithRectangle<TrimSide::Outside>(view); }
 
 void TrimOutsideZRangeCommand(CFendoView& view) {
   TwoValues& band = view.app().Remembered<ZTrimValues>().band;
@@ -127,8 +122,8 @@ void TrimOutsideZRangeCommand(CFendoView& view) {
   ReportOnView(view, TrimZBand(view.database(), {band.value1, band.value2}, UndoStep::Push, &progress));
 }
 
-void TrimInsideCircleCommand(CFendoView& view) { TrimCircle<TrimSide::Inside>(view); }
-void TrimOutsideCircleCommand(CFendoView& view) { TrimCircle<TrimSide::Outside>(view); }
+void TrimInsideCircleCommand(CFendoView& view) { TrimWithCircle<TrimSide::Inside>(view); }
+void TrimOutsideCircleCommand(CFendoView& view) { TrimWithCircle<TrimSide::Outside>(view); }
 
 void TrimInsidePolygonCommand(CFendoView& view) { TrimWithPolygon(view, TrimSide::Inside); }
 void TrimOutsidePolygonCommand(CFendoView& view) { TrimWithPolygon(view, TrimSide::Outside); }
