@@ -104,5 +104,7 @@ int RunCheck(const BatchArguments& args, const BatchStreams& streams);
 const OptionGroup& CheckOptionGroup();
 int RunRender(const BatchArguments& args, const BatchStreams& streams);
 const OptionGroup& RenderOptionGroup();
+int RunTrim(const BatchArguments& args, const BatchStreams& streams);
+const OptionGroup& TrimOptionGroup();
 
 }  // namespace fendo
