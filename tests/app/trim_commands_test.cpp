@@ -86,7 +86,7 @@ class TrimCommandsTest : public QObject {
   void windowTrimsCutTheModelRectangleInTheTopViewAndTheScreenWindowWhenTurned();
   void aCornerOutsideTheViewAsksWhetherToStop();
   void drawnPolygonsAreTrimmedOnTheScreen();
-  void aPointFileThatCannotBeReadIsRefused();
+  void valuesThatCannotTrimChangeNothing();
 
  private:
   CFendoView& view() { return *view_; }
@@ -416,7 +416,7 @@ void TrimCommandsTest::drawnPolygonsAreTrimmedOnTheScreen() {
   }
 }
 
-void TrimCommandsTest::aPointFileThatCannotBeReadIsRefused() {
+void TrimCommandsTest::valuesThatCannotTrimChangeNothing() {
   std::ofstream(Home("bad.poi")) << "start\n15 -5 0\n45 -5\n30 25 0\nend\n";
   auto before = Twin(db());
   auto shown = std::make_shared<ShownMessage>();
@@ -432,6 +432,26 @@ void TrimCommandsTest::aPointFileThatCannotBeReadIsRefused() {
   QVERIFY2(shown->text.startsWith(QStringLiteral("화일을 열수 없습니다.\n")), qPrintable(shown->text));
   ExpectSame(*before, "bad point file");
   QCOMPARE(db().undoPos(), 0);
+
+  // No circle, and a Z band upside down: nothing is taken away.
+  struct Case {
+    const char* name;
+    CommandId command;
+    std::vector<std::pair<QString, QString>> typed;
+  };
+  const Case cases[] = {
+      {"원 바같쪽, radius 0", CommandId::TrimOutsideCircle, {{"반경", "0"}}},
+      {"원 바같쪽, radius below 0", CommandId::TrimOutsideCircle, {{"반경", "-5"}}},
+      {"Z 바같쪽, bottom above top", CommandId::TrimOutsideZRange, {{"Z 최소", "10"}, {"Z 최대", "-10"}}},
+  };
+  for (const Case& c : cases) {
+    RunWithDialog(c.command, [&c](QWidget& dialog) {
+      Fill(dialog, c.typed);
+      Press(dialog, QStringLiteral("OK"));
+    });
+    ExpectSame(*before, c.name);
+    QCOMPARE(db().undoPos(), 0);
+  }
 }
 
 }  // namespace fendo

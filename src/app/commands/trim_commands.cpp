@@ -69,6 +69,8 @@ template <TrimSide removed>
 void TrimWithCircle(CFendoView& view) {
   CentreRadius& circle = view.app().Remembered<CircleTrimValues<removed>>().circle;
   if (!EditInDialog<CCentreRadiusDlg>(circle, &view)) return;
+  // No circle at all: an outside trim would take every cut away.
+  if (!(circle.radius > 0)) return;
   TrimProgress progress(view);
   ReportOnView(view, TrimCircle(view.database(), {circle.x, circle.y, circle.z}, circle.radius, removed,
                                 UndoStep::Push, &progress));

@@ -18,9 +18,11 @@ void TrimOutsideWindowCommand(CFendoView& view);
 // "좌표 안쪽 트림", "좌표 바같쪽 트림": the rectangle of CXYRangeDlg in model XY.
 void TrimInsideRectangleCommand(CFendoView& view);
 void TrimOutsideRectangleCommand(CFendoView& view);
-// "Z 좌표 바같쪽 트림": CTwoValueDlg with "Z 최소" and "Z 최대"; what lies outside the band goes.
+// "Z 좌표 바같쪽 트림": CTwoValueDlg with "Z 최소" and "Z 최대"; what lies outside the band goes. A
+// band whose bottom lies above its top changes nothing.
 void TrimOutsideZRangeCommand(CFendoView& view);
-// "원 안쪽 트림", "원 바같쪽 트림": the vertical cylinder of CCentreRadiusDlg.
+// "원 안쪽 트림", "원 바같쪽 트림": the vertical cylinder of CCentreRadiusDlg; a radius that is not
+// above 0 changes nothing.
 void TrimInsideCircleCommand(CFendoView& view);
 void TrimOutsideCircleCommand(CFendoView& view);
 // "다각형 안쪽 트림", "다각형 바같쪽 트림": one polygon drawn on the view.
