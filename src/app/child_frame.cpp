@@ -1,6 +1,9 @@
 #include "app/child_frame.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QKeySequence>
+#include <QMenu>
 
 #include "app/fendo_view.h"
 
@@ -11,6 +14,13 @@ CChildFrame::CChildFrame(CFendoApp& app, CMainFrame& frame) : view_(new CFendoVi
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(view_->document().title);
   connect(view_, &CFendoView::documentTitleChanged, this, &QMdiSubWindow::setWindowTitle);
+  // The window menu's Close answers Ctrl+W on this platform; the program gives that key to the
+  // window inside trim, and a key two actions share does neither.
+  const QKeySequence trimKey(Qt::CTRL | Qt::Key_W);
+  for (QAction* action : systemMenu()->actions()) {
+    QList<QKeySequence> keys = action->shortcuts();
+    if (keys.removeAll(trimKey) > 0) action->setShortcuts(keys);
+  }
 }
 
 void CChildFrame::closeEvent(QCloseEvent* event) {

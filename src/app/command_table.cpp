@@ -11,6 +11,7 @@
 #include "app/commands/output_commands.h"
 #include "app/commands/point_edit_commands.h"
 #include "app/commands/transform_commands.h"
+#include "app/commands/trim_commands.h"
 #include "app/fendo_view.h"
 #include "app/main_frame.h"
 
@@ -56,17 +57,17 @@ const CommandRow kNcViewCommands[] = {
     {CommandId::FeedByMoveLength, "최적화 › Feed 제어", "이송량에 의한 feed 변경", "", ViewFunction{&MoveLengthFeedCommand}},
     {CommandId::FeedByMachine, "최적화 › Feed 제어", "기계조건에 의한 feed 변경", "", ViewFunction{&MachineFeedCommand}},
     {CommandId::FfCut, "최적화", "FF CUT", "", ViewFunction{&FfCutCommand}},
-    {CommandId::TrimInsideWindow, "편집(&E) › 트림", "윈도우 안쪽 트림(Ctrl+W)", "", {}},
-    {CommandId::TrimOutsideWindow, "편집(&E) › 트림", "윈도우 바같쪽 트림", "", {}},
-    {CommandId::TrimInsideRectangle, "편집(&E) › 트림", "좌표 안쪽 트림", "", {}},
-    {CommandId::TrimOutsideRectangle, "편집(&E) › 트림", "좌표 바같쪽 트림", "", {}},
-    {CommandId::TrimOutsideZRange, "편집(&E) › 트림", "Z 좌표 바같쪽 트림", "", {}},
-    {CommandId::TrimInsideCircle, "편집(&E) › 트림", "원 안쪽 트림", "", {}},
-    {CommandId::TrimOutsideCircle, "편집(&E) › 트림", "원 바같쪽 트림", "", {}},
-    {CommandId::TrimInsidePolygon, "편집(&E) › 트림", "다각형 안쪽 트림", "", {}},
-    {CommandId::TrimOutsidePolygon, "편집(&E) › 트림", "다각형 바같쪽 트림", "", {}},
-    {CommandId::TrimInsideFilePolygons, "편집(&E) › 트림", "화일에 의한 안쪽 트림", "", {}},
-    {CommandId::TrimOutsideFilePolygons, "편집(&E) › 트림", "화일에 의한 바같쪽 트림", "", {}},
+    {CommandId::TrimInsideWindow, "편집(&E) › 트림", "윈도우 안쪽 트림(Ctrl+W)", "", ViewFunction{&TrimInsideWindowCommand}},
+    {CommandId::TrimOutsideWindow, "편집(&E) › 트림", "윈도우 바같쪽 트림", "", ViewFunction{&TrimOutsideWindowCommand}},
+    {CommandId::TrimInsideRectangle, "편집(&E) › 트림", "좌표 안쪽 트림", "", ViewFunction{&TrimInsideRectangleCommand}},
+    {CommandId::TrimOutsideRectangle, "편집(&E) › 트림", "좌표 바같쪽 트림", "", ViewFunction{&TrimOutsideRectangleCommand}},
+    {CommandId::TrimOutsideZRange, "편집(&E) › 트림", "Z 좌표 바같쪽 트림", "", ViewFunction{&TrimOutsideZRangeCommand}},
+    {CommandId::TrimInsideCircle, "편집(&E) › 트림", "원 안쪽 트림", "", ViewFunction{&TrimInsideCircleCommand}},
+    {CommandId::TrimOutsideCircle, "편집(&E) › 트림", "원 바같쪽 트림", "", ViewFunction{&TrimOutsideCircleCommand}},
+    {CommandId::TrimInsidePolygon, "편집(&E) › 트림", "다각형 안쪽 트림", "", ViewFunction{&TrimInsidePolygonCommand}},
+    {CommandId::TrimOutsidePolygon, "편집(&E) › 트림", "다각형 바같쪽 트림", "", ViewFunction{&TrimOutsidePolygonCommand}},
+    {CommandId::TrimInsideFilePolygons, "편집(&E) › 트림", "화일에 의한 안쪽 트림", "", ViewFunction{&TrimInsideFilePolygonsCommand}},
+    {CommandId::TrimOutsideFilePolygons, "편집(&E) › 트림", "화일에 의한 바같쪽 트림", "", ViewFunction{&TrimOutsideFilePolygonsCommand}},
     {CommandId::DeletePoint, "편집(&E) › 공구경로 삭제", "포인트 (TAB)", "", ViewFunction{&DeletePointCommand}, nullptr,
      "공구경로의 point (vertex) 삭제"},
     {CommandId::DeleteOnePath, "편집(&E) › 공구경로 삭제", "경로 1개 (SHIFT+D)", "", ViewFunction{&DeleteOnePathCommand}, nullptr,

@@ -84,6 +84,13 @@ constexpr BatchCommand kCommands[] = {
      "moves, prints the records and the rapid length before and after, and\n"
      "writes it.",
      RunSort, {kReader, kOutput, {SortOptionGroup}}},
+    {"trim", "", "trim IN -o OUT",
+     "Trims the program against a rectangle, a circle or the polygons of a\n"
+     "point file, removing what lies inside (--inside) or outside (--outside)\n"
+     "it, or against a Z band, removing what lies outside it (--z). Cuts stop\n"
+     "on the boundary, the tool retracts there and comes back down where the\n"
+     "path re-enters. Prints the records before and after, and writes it.",
+     RunTrim, {kReader, kOutput, {TrimOptionGroup}}},
     {"master", "build", "master build IN -o FILE.mma",
      "Builds the master model (the height grid the feed optimizer slows\n"
      "down by) from a program that finishes the part, and writes it.",

@@ -110,5 +110,7 @@ int RunTransform(const BatchArguments& args, const BatchStreams& streams);
 const OptionGroup& TransformOptionGroup();
 int RunSort(const BatchArguments& args, const BatchStreams& streams);
 const OptionGroup& SortOptionGroup();
+int RunTrim(const BatchArguments& args, const BatchStreams& streams);
+const OptionGroup& TrimOptionGroup();
 
 }  // namespace fendo

@@ -27,4 +27,9 @@ target_sources(fendo_engine PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/transform.cpp
   ${CMAKE_CURRENT_LIST_DIR}/path_sort.cpp
   ${CMAKE_CURRENT_LIST_DIR}/nearest_point_index.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/model_polygon_boundary.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/point_file.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/region_boundary.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/trim.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/trim_pass.cpp
 )

@@ -11,6 +11,8 @@ target_sources(fendo_engine PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/reverse_command.cpp
   ${CMAKE_CURRENT_LIST_DIR}/start_point_command.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tool_simulation.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/trim_commands.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/trim_input.cpp
   ${CMAKE_CURRENT_LIST_DIR}/undo_commands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/z_up_command.cpp
   # point edit and corner regions

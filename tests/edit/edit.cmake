@@ -22,3 +22,9 @@ fendo_test(transform_edit_tests
   edit/path_sort_test.cpp
   edit/transform_test.cpp
 )
+fendo_test(trim_tests
+  edit/point_file_test.cpp
+  edit/region_boundary_test.cpp
+  edit/trim_properties_test.cpp
+  edit/trim_test.cpp
+)
