@@ -85,12 +85,10 @@ class Trimmer {
     for (const auto& [part, removed] : SidedParts(arc, SplitArc(arc, offset, changes))) {
       if (removed) {
         Leave(startPoint, r);
-      } else {
+      } else if ((part.endFraction - start) * arc.length >= kShortestArcPiece) {
         Enter(startPoint, r, within);
-        if ((part.endFraction - start) * arc.length >= kShortestArcPiece) {
-          out_.push_back(Placed(r, part.end, r.kind));
-          out_.push_back(Placed(centre, part.centreOffset, centre.kind));
-        }
+        out_.push_back(Placed(r, part.end, r.kind));
+        out_.push_back(Placed(centre, part.centreOffset, centre.kind));
       }
       start = part.endFraction;
       startPoint = part.end;

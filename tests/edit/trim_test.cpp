@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/arc_rule.h"
+#include "core/progress.h"
 #include "core/toolpath_database.h"
 #include "edit/edit_checks.h"
 #include "edit/point_file.h"
@@ -85,6 +86,39 @@ TEST(TrimRegion, KeptPiecesOfAnArcStayArcsAboutTheSameCentre) {
   EXPECT_EQ(retract.x, db.RecordAt(arc)->x);
   EXPECT_EQ(retract.z, kSafe);
   EXPECT_EQ(arc + 3, db.recordCount) << "nothing is left of the rest";
+}
+
+TEST(TrimRegion, AKeptPieceOfAnArcUnderAMicrometreIsNotWritten) {
+  // The same half circle with all but its first 0.63 µm removed.
+  ToolpathDatabase db;
+  db.safeZ = kSafe;
+  Fill(db, {Rec(K::RapidStart, 10, 0, kSafe), Rec(K::Rapid, 10, 0, 2), Rec(K::FeedStart, 10, 0, 0, 400),
+            Rec(K::ArcCcw, -10, 0, 0, 400), Rec(K::CentreXY, -10, 0, 0), Rec(K::RapidStart, -10, 0, kSafe)});
+  EXPECT_EQ(TrimRegion(db, *RectangleBoundary(-20, -20, 9.99999998, 20), TrimSide::Inside), EditOutcome::Changed);
+  EXPECT_EQ(CutMoves(db), std::vector<std::string>{"10 0 2 > 10 0 0 G3 F400"}) << "only the plunge is left";
+}
+
+TEST(TrimPolygons, ReportsItsProgressOverEveryPolygon) {
+  struct Reports : Progress {
+    void Report(std::string_view text, std::int64_t done, std::int64_t total) override {
+      EXPECT_EQ(text, kTrimProgressText);
+      EXPECT_LE(done, total);
+      last = {done, total};
+      ++count;
+    }
+    std::pair<std::int64_t, std::int64_t> last;
+    int count = 0;
+  } reports;
+  std::vector<ToolpathRecord> records{Rec(K::RapidStart, 0, 0, kSafe), Rec(K::FeedStart, 0, 0, 0, 500)};
+  for (int k = 0; k < 3000; ++k) records.push_back(Rec(K::Feed, static_cast<float>(k % 2 ? 0 : 30), k * 0.01f, 0, 500));
+  ToolpathDatabase db;
+  db.safeZ = kSafe;
+  Fill(db, records);
+  const std::vector<std::vector<Point3>> squares = {{{10, -1, 0}, {12, -1, 0}, {12, 40, 0}, {10, 40, 0}},
+                                                    {{20, -1, 0}, {22, -1, 0}, {22, 40, 0}, {20, 40, 0}}};
+  EXPECT_EQ(TrimPolygons(db, squares, TrimSide::Inside, UndoStep::Skip, &reports), EditOutcome::Changed);
+  EXPECT_GE(reports.count, 6) << "about every thousand records of each pass";
+  EXPECT_EQ(reports.last, std::make_pair(std::int64_t{2 * 3002}, std::int64_t{2 * 3002})) << "the last says all done";
 }
 
 TEST(TrimCircle, ARecordOnTheCircleStaysUnderBothTrims) {
