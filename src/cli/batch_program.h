@@ -104,5 +104,7 @@ int RunCheck(const BatchArguments& args, const BatchStreams& streams);
 const OptionGroup& CheckOptionGroup();
 int RunRender(const BatchArguments& args, const BatchStreams& streams);
 const OptionGroup& RenderOptionGroup();
+int RunOffset(const BatchArguments& args, const BatchStreams& streams);
+const OptionGroup& OffsetOptionGroup();
 
 }  // namespace fendo

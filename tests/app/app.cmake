@@ -26,3 +26,6 @@ target_link_libraries(edit_commands_tests PRIVATE fendo_app fendo_cli)
 
 fendo_qt_test(preflight_tests app/preflight_test.cpp)
 target_link_libraries(preflight_tests PRIVATE fendo_app)
+
+fendo_qt_test(offset_commands_tests app/offset_commands_test.cpp)
+target_link_libraries(offset_commands_tests PRIVATE fendo_app fendo_cli)
