@@ -134,7 +134,7 @@ int RecordsHeld(ToolpathDatabase& db) {
 
 const OptionGroup& OffsetOptionGroup() {
   static const OptionGroup group =
-      std::move(OptionGroup("region (exactly one) and offset").Add<OffsetRequest>(kOffsetOptions));
+      std::move(OptionGroup("options (exactly one region)").Add<OffsetRequest>(kOffsetOptions));
   return group;
 }
 

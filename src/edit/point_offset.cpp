@@ -12,6 +12,10 @@
 // the last point written is carried from move to move: a move starting on the boundary steps
 // at its start.
 //
+// Every motion record is tested in every form of the region, rapid moves and arcs included:
+// a path's approach moves with the path's first cut, so the rapid rebuild never brings the tool
+// down beside where the shifted cut begins.
+//
 // Arcs move with their centre records. A centre record holds the centre relative to the arc's
 // start, so an arc shifted whole keeps its record as it is and stays the same arc; an arc cut
 // at a crossing becomes arcs about the same centre (each piece with its own centre record,
@@ -186,12 +190,12 @@ class OffsetPass {
 EditOutcome Finish(ToolpathDatabase& db, RecordList& records, OffsetFinish finish, UndoStep undo) {
   switch (finish) {
     case OffsetFinish::RebuildRapids: return RebuildAndCommit(db, records, undo);
-    case OffsetFinish::NormalizePlunges: {
+    case OffsetFinish::NormalizePlunges:
+      // Nothing runs on the work buffer after the records are put back: they go in as they are.
       NormalizePlunges(records, db.safeZ);
-      const std::unique_ptr<ToolpathDatabase> edited = ScratchStore(db, records);
-      if (!edited) return EditOutcome::NoRoom;
-      return CommitEdit(db, *edited, undo);
-    }
+      if (records.size() > static_cast<std::size_t>(ToolpathDatabase::kMaxRecords)) return EditOutcome::NoRoom;
+      TakeUndoStep(db, undo);
+      return db.ReplaceRecords(records) ? EditOutcome::Changed : EditOutcome::NoRoom;
     case OffsetFinish::NormalizeKindsAndPlunges: {
       const std::unique_ptr<ToolpathDatabase> edited = ScratchStore(db, records);
       if (!edited) return EditOutcome::NoRoom;
