@@ -267,6 +267,14 @@ void OffsetCommandsTest::cancelLeavesTheToolpathAsItWas() {
   frame().RunCommand(CommandId::OffsetInsideRectangle);
   AnswerDirection({"0", "0", "5"}, [](QWidget& dialog) { Press(dialog, QStringLiteral("Cancel")); });
   frame().RunCommand(CommandId::OffsetInsideCircle);
+  // A window of a pixel (a click) ends the window command before the window after it.
+  test::ScriptedInput click;
+  Drag(click, OnScreen(15, -5), {OnScreen(15, -5).x + 1, OnScreen(15, -5).y + 1});
+  Drag(click, OnScreen(15, -5), OnScreen(45, 15));
+  click.Hold({Key::Esc});
+  AnswerDirection({"0", "0", "5"});
+  RunScripted(CommandId::OffsetInsideWindow, click);
+  QVERIFY(!view().InteractiveCommandRunning());
   QVERIFY(Difference(db(), *before).isEmpty());
   QCOMPARE(db().undoPos(), 0);
 }
