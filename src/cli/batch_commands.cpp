@@ -66,6 +66,13 @@ constexpr BatchCommand kCommands[] = {
      "(deletes, reverse, start points, plunges, subdivision, Z-up), prints\n"
      "the records before and after, and writes it.",
      RunEdit, {kReader, kOutput, {EditOptionGroup}}},
+    {"trim", "", "trim IN -o OUT",
+     "Trims the program against a rectangle, a circle or the polygons of a\n"
+     "point file, removing what lies inside (--inside) or outside (--outside)\n"
+     "it, or against a Z band, removing what lies outside it (--z). Cuts stop\n"
+     "on the boundary, the tool retracts there and comes back down where the\n"
+     "path re-enters. Prints the records before and after, and writes it.",
+     RunTrim, {kReader, kOutput, {TrimOptionGroup}}},
     {"offset", "", "offset IN -o OUT",
      "Shifts what lies in a region of the program by the offset, joined to\n"
      "the rest by a step where a move crosses the region's edge, prints the\n"

@@ -104,6 +104,8 @@ int RunCheck(const BatchArguments& args, const BatchStreams& streams);
 const OptionGroup& CheckOptionGroup();
 int RunRender(const BatchArguments& args, const BatchStreams& streams);
 const OptionGroup& RenderOptionGroup();
+int RunTrim(const BatchArguments& args, const BatchStreams& streams);
+const OptionGroup& TrimOptionGroup();
 int RunOffset(const BatchArguments& args, const BatchStreams& streams);
 const OptionGroup& OffsetOptionGroup();
 

@@ -173,5 +173,24 @@ TEST(RegionBoundary, TheBinnedPolygonAnswersAsEveryEdgeWould) {
   }
 }
 
+TEST(RegionBoundary, TheBinnedPolygonAnswersAsEveryEdgeWouldOnItsEdgesAndVertices) {
+  // A comb of 40 teeth on whole millimetres, tried on a quarter-millimetre grid: points on
+  // edges, on vertices and level with them, where counting edges is easiest to get wrong.
+  std::vector<Point3> comb = {{0, 0, 0}, {79, 0, 0}};
+  for (int k = 39; k >= 0; --k) {
+    comb.push_back({2.0 * k + 1, 10, 0});
+    comb.push_back({2.0 * k, 10, 0});
+    if (k == 0) break;
+    comb.push_back({2.0 * k, 1, 0});
+    comb.push_back({2.0 * k - 1, 1, 0});
+  }
+  const auto polygon = ModelPolygonBoundary(comb);
+  for (double x = -1; x <= 80; x += 0.25) {
+    for (double y = -1; y <= 11; y += 0.25) {
+      ASSERT_EQ(polygon->Inside({x, y, 0}), InsideByEveryEdge(comb, {x, y, 0})) << x << ", " << y;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace fendo
