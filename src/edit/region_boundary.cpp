@@ -21,6 +21,14 @@ void AddLevelCrossing(Point3 a, Point3 b, double Point3::*axis, double level, st
   if (span != 0) out.push_back((level - a.*axis) / span);
 }
 
+// The box around a straight move.
+ModelBox MoveBox(Point3 a, Point3 b) {
+  ModelBox box;
+  box.Add(a);
+  box.Add(b);
+  return box;
+}
+
 class RectangleRegion final : public ChordedBoundary {
  public:
   RectangleRegion(double x1, double y1, double x2, double y2)
@@ -29,6 +37,7 @@ class RectangleRegion final : public ChordedBoundary {
   bool Inside(Point3 p) const override { return p.x >= minX_ && p.x <= maxX_ && p.y >= minY_ && p.y <= maxY_; }
 
   std::vector<double> LineCrossings(Point3 a, Point3 b) const override {
+    if (!MayCross(MoveBox(a, b))) return {};
     std::vector<double> onSides;
     AddLevelCrossing(a, b, &Point3::x, minX_, onSides);
     AddLevelCrossing(a, b, &Point3::x, maxX_, onSides);
@@ -115,6 +124,7 @@ class ZBandRegion final : public ChordedBoundary {
   bool Inside(Point3 p) const override { return p.z >= zMin_ && p.z <= zMax_; }
 
   std::vector<double> LineCrossings(Point3 a, Point3 b) const override {
+    if (!MayCross(MoveBox(a, b))) return {};
     std::vector<double> crossings;
     AddLevelCrossing(a, b, &Point3::z, zMin_, crossings);
     AddLevelCrossing(a, b, &Point3::z, zMax_, crossings);

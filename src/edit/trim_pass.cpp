@@ -54,7 +54,12 @@ class Trimmer {
   void Line(Point3 from, const ToolpathRecord& r) {
     const Point3 to = PositionOf(r);
     const auto pointAt = [&](double t) { return t == 1 ? to : from + (to - from) * t; };
-    const std::vector<Piece> pieces = Pieces(rule_.boundary.LineCrossings(from, to), pointAt);
+    const std::vector<double> crossings = rule_.boundary.LineCrossings(from, to);
+    if (crossings.empty() && !retracted_ && !IsRemoved(pointAt(0.5))) {
+      out_.push_back(r);  // most moves: wholly kept
+      return;
+    }
+    const std::vector<Piece> pieces = Pieces(crossings, pointAt);
     const bool within = pieces.front().removed && pieces.back().removed;
     for (const Piece& piece : pieces) {
       const Point3 start = pointAt(piece.from);
@@ -80,12 +85,10 @@ class Trimmer {
     for (const auto& [part, removed] : SidedParts(arc, SplitArc(arc, offset, changes))) {
       if (removed) {
         Leave(startPoint, r);
-      } else {
+      } else if ((part.endFraction - start) * arc.length >= kShortestArcPiece) {
         Enter(startPoint, r, within);
-        if ((part.endFraction - start) * arc.length >= kShortestArcPiece) {
-          out_.push_back(Placed(r, part.end, r.kind));
-          out_.push_back(Placed(centre, part.centreOffset, centre.kind));
-        }
+        out_.push_back(Placed(r, part.end, r.kind));
+        out_.push_back(Placed(centre, part.centreOffset, centre.kind));
       }
       start = part.endFraction;
       startPoint = part.end;

@@ -87,6 +87,16 @@ TEST(TrimRegion, KeptPiecesOfAnArcStayArcsAboutTheSameCentre) {
   EXPECT_EQ(arc + 3, db.recordCount) << "nothing is left of the rest";
 }
 
+TEST(TrimRegion, AKeptPieceOfAnArcUnderAMicrometreIsNotWritten) {
+  // The same half circle with all but its first 0.63 µm removed.
+  ToolpathDatabase db;
+  db.safeZ = kSafe;
+  Fill(db, {Rec(K::RapidStart, 10, 0, kSafe), Rec(K::Rapid, 10, 0, 2), Rec(K::FeedStart, 10, 0, 0, 400),
+            Rec(K::ArcCcw, -10, 0, 0, 400), Rec(K::CentreXY, -10, 0, 0), Rec(K::RapidStart, -10, 0, kSafe)});
+  EXPECT_EQ(TrimRegion(db, *RectangleBoundary(-20, -20, 9.99999998, 20), TrimSide::Inside), EditOutcome::Changed);
+  EXPECT_EQ(CutMoves(db), std::vector<std::string>{"10 0 2 > 10 0 0 G3 F400"}) << "only the plunge is left";
+}
+
 TEST(TrimCircle, ARecordOnTheCircleStaysUnderBothTrims) {
   struct Case {
     TrimSide removed;
