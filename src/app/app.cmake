@@ -11,6 +11,7 @@ add_library(fendo_app STATIC
   ${CMAKE_CURRENT_LIST_DIR}/commands/feed_change_commands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/commands/layer_commands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/commands/master_model_commands.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/commands/offset_commands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/commands/optimizer_commands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/commands/output_commands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/commands/point_edit_commands.cpp

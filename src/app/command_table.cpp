@@ -7,6 +7,7 @@
 #include "app/commands/feed_change_commands.h"
 #include "app/commands/layer_commands.h"
 #include "app/commands/master_model_commands.h"
+#include "app/commands/offset_commands.h"
 #include "app/commands/optimizer_commands.h"
 #include "app/commands/output_commands.h"
 #include "app/commands/point_edit_commands.h"
@@ -93,12 +94,12 @@ const CommandRow kNcViewCommands[] = {
     {CommandId::RapidsInsideWindow, "편집(&E) › 포인트 편집", "윈도우에 의한 급속이송 변경", "",
      ViewFunction{&RapidsInWindowCommand}},
     {CommandId::CloseContourPaths, "편집(&E) › 포인트 편집", "등고선 공구경로 닫기", "", ViewFunction{&CloseContourPathsCommand}},
-    {CommandId::OffsetInsideWindow, "편집(&E) › 포인트 Offset", "윈도우 안쪽 Offset", "", {}},
-    {CommandId::OffsetInsideRectangle, "편집(&E) › 포인트 Offset", "좌표 안쪽 Offset", "", {}},
-    {CommandId::OffsetOutsideZRange, "편집(&E) › 포인트 Offset", "Z 좌표 바같쪽 Offset", "", {}},
-    {CommandId::OffsetInsideCircle, "편집(&E) › 포인트 Offset", "원 안쪽 Offset", "", {}},
-    {CommandId::OffsetInsidePolygon, "편집(&E) › 포인트 Offset", "다각형 안쪽 Offset", "", {}},
-    {CommandId::OffsetInsideFilePolygons, "편집(&E) › 포인트 Offset", "화일에 의한 안쪽 Offset", "", {}},
+    {CommandId::OffsetInsideWindow, "편집(&E) › 포인트 Offset", "윈도우 안쪽 Offset", "", ViewFunction{&OffsetInsideWindowCommand}},
+    {CommandId::OffsetInsideRectangle, "편집(&E) › 포인트 Offset", "좌표 안쪽 Offset", "", ViewFunction{&OffsetInsideRectangleCommand}},
+    {CommandId::OffsetOutsideZRange, "편집(&E) › 포인트 Offset", "Z 좌표 바같쪽 Offset", "", ViewFunction{&OffsetOutsideZBandCommand}},
+    {CommandId::OffsetInsideCircle, "편집(&E) › 포인트 Offset", "원 안쪽 Offset", "", ViewFunction{&OffsetInsideCircleCommand}},
+    {CommandId::OffsetInsidePolygon, "편집(&E) › 포인트 Offset", "다각형 안쪽 Offset", "", ViewFunction{&OffsetInsidePolygonCommand}},
+    {CommandId::OffsetInsideFilePolygons, "편집(&E) › 포인트 Offset", "화일에 의한 안쪽 Offset", "", ViewFunction{&OffsetInsideFilePolygonsCommand}},
     {CommandId::ReverseDirection, "편집(&E) › 공구경로 방향 바꾸기", "공구경로 방향 바꾸기", "",
      ViewFunction{&ReverseDirectionCommand}},
     {CommandId::ReverseOnePath, "편집(&E) › 공구경로 방향 바꾸기", "공구 경로 1개 방향 바꾸기", "",

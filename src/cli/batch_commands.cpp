@@ -91,6 +91,11 @@ constexpr BatchCommand kCommands[] = {
      "on the boundary, the tool retracts there and comes back down where the\n"
      "path re-enters. Prints the records before and after, and writes it.",
      RunTrim, {kReader, kOutput, {TrimOptionGroup}}},
+    {"offset", "", "offset IN -o OUT",
+     "Shifts what lies in a region of the program by the offset, joined to\n"
+     "the rest by a step where a move crosses the region's edge, prints the\n"
+     "records before and after, and writes it.",
+     RunOffset, {kReader, kOutput, {OffsetOptionGroup}}},
     {"master", "build", "master build IN -o FILE.mma",
      "Builds the master model (the height grid the feed optimizer slows\n"
      "down by) from a program that finishes the part, and writes it.",

@@ -112,5 +112,7 @@ int RunSort(const BatchArguments& args, const BatchStreams& streams);
 const OptionGroup& SortOptionGroup();
 int RunTrim(const BatchArguments& args, const BatchStreams& streams);
 const OptionGroup& TrimOptionGroup();
+int RunOffset(const BatchArguments& args, const BatchStreams& streams);
+const OptionGroup& OffsetOptionGroup();
 
 }  // namespace fendo

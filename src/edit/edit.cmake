@@ -13,6 +13,7 @@ target_sources(fendo_engine PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/plunge_change.cpp
   ${CMAKE_CURRENT_LIST_DIR}/plunge_entries.cpp
   ${CMAKE_CURRENT_LIST_DIR}/point_delete.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/point_offset.cpp
   ${CMAKE_CURRENT_LIST_DIR}/record_list.cpp
   ${CMAKE_CURRENT_LIST_DIR}/reverse.cpp
   ${CMAKE_CURRENT_LIST_DIR}/start_point.cpp

@@ -6,6 +6,7 @@ target_sources(fendo_engine PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/input_source.cpp
   ${CMAKE_CURRENT_LIST_DIR}/latched_keys.cpp
   ${CMAKE_CURRENT_LIST_DIR}/layer_pick.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/offset_commands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/path_loop.cpp
   ${CMAKE_CURRENT_LIST_DIR}/region_input.cpp
   ${CMAKE_CURRENT_LIST_DIR}/reverse_command.cpp

@@ -28,3 +28,6 @@ fendo_test(trim_tests
   edit/trim_properties_test.cpp
   edit/trim_test.cpp
 )
+fendo_test(offset_edit_tests
+  edit/point_offset_test.cpp
+)
