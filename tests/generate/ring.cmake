@@ -1,0 +1,5 @@
+fendo_test(ring_tests
+  generate/radial_spacing_test.cpp
+  generate/ring_patterns_test.cpp
+  generate/ring_round_trip_test.cpp
+)
