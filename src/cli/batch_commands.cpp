@@ -105,6 +105,26 @@ constexpr BatchCommand kCommands[] = {
      "heights, how many cells hold a height, and how many stand on walls of\n"
      "each steepness.",
      RunMasterInfo},
+    {"generate", "radial", "generate radial -o OUT [--append-to IN]",
+     "\"방사선\": spokes over a ring, each cut from the outer circle in to the\n"
+     "inner one at the cutting height, entered straight down and left by a\n"
+     "retract; 2π·(outer radius) / stepover of them, counter-clockwise from\n"
+     "+X. Prints the records before and after, and writes the program.",
+     RunGenerateRadial, {kReader, kOutput, {RingOptionGroup}}},
+    {"generate", "spiral", "generate spiral -o OUT [--append-to IN]",
+     "\"나선형\": a spiral over a ring, counter-clockwise from the inner circle\n"
+     "(cut whole first; from the centre when the inner diameter is 0.2 or\n"
+     "less) out to the outer circle (cut whole last), its points within the\n"
+     "chord tolerance 0.001 of the circles. Prints the records before and\n"
+     "after, and writes the program.",
+     RunGenerateSpiral, {kReader, kOutput, {RingOptionGroup}}},
+    {"radial-spacing", "", "radial-spacing IN -o OUT",
+     "\"방사선 간격조절\": shortens the spokes of a radial program at their inner\n"
+     "ends so that near the centre they stay the minimum spacing apart; the\n"
+     "parts cut away become retracts and rapid moves. Arcs are turned into\n"
+     "straight moves (within 0.005 mm) first. Prints the records before and\n"
+     "after, and writes the program.",
+     RunRadialSpacing, {kReader, kOutput, {RadialSpacingOptionGroup}}},
     {"render", "", "render IN -o OUT.png",
      "Draws the program as the toolpath view shows it, fitted to the image,\n"
      "and writes the picture as PNG.",

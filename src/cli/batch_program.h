@@ -114,5 +114,10 @@ int RunTrim(const BatchArguments& args, const BatchStreams& streams);
 const OptionGroup& TrimOptionGroup();
 int RunOffset(const BatchArguments& args, const BatchStreams& streams);
 const OptionGroup& OffsetOptionGroup();
+int RunGenerateRadial(const BatchArguments& args, const BatchStreams& streams);
+int RunGenerateSpiral(const BatchArguments& args, const BatchStreams& streams);
+const OptionGroup& RingOptionGroup();
+int RunRadialSpacing(const BatchArguments& args, const BatchStreams& streams);
+const OptionGroup& RadialSpacingOptionGroup();
 
 }  // namespace fendo

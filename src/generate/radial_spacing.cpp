@@ -14,7 +14,6 @@
 #include "core/angle_units.h"
 #include "core/progress.h"
 #include "core/toolpath_database.h"
-#include "edit/plunge.h"
 #include "edit/record_list.h"
 
 namespace fendo {
@@ -245,9 +244,10 @@ EditOutcome SpaceRadialPaths(ToolpathDatabase& db, const RadialSpacingParams& pa
     dPrev = d;
     prev = i;
   }
-  const EditOutcome outcome = CommitRecords(db, out.records(), AfterEdit::RebuildRapids);
-  if (outcome == EditOutcome::Changed) NormalizePlunges(db);
-  return outcome;
+  // The plunges stay as they are written: a spoke's own plunge at its feed, and the plunge
+  // from safeZ where a cut now starts at the trim circle. Normalising them would turn every one
+  // into a rapid move down to the cutting height, into material the trimmed spoke never cut.
+  return CommitRecords(db, out.records(), AfterEdit::RebuildRapids);
 }
 
 }  // namespace fendo

@@ -82,8 +82,10 @@ class SpokeTrims {
 // kept; one that leaves it starts at the crossing point, reached at safeZ and plunged; one
 // that enters it ends at the crossing point with a retract to safeZ; one inside it goes. A
 // path that starts outside keeps the rapid moves of its approach, and a spoke entered straight
-// down keeps its plunge. Then the rapid moves are rebuilt and the plunges normalised. Every
-// 101 spokes `progress` hears how far the walk has come, in percent ("%4.2f").
+// down keeps its plunge, so a spoke that lies outside its trim circle comes out as it was. Then
+// the rapid moves are rebuilt; the plunges keep their feed (none becomes a rapid move down to
+// the cutting height). Every 101 spokes `progress` hears how far the walk has come, in percent
+// ("%4.2f").
 // Unchanged (nothing done) for a toolpath without FeedStart records, Refused for values
 // CheckRadialSpacingParams refuses, NoRoom (nothing changed) when the result would pass the
 // record limit; otherwise one undo snapshot and Changed.

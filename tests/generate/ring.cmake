@@ -3,3 +3,6 @@ fendo_test(ring_tests
   generate/ring_patterns_test.cpp
   generate/ring_round_trip_test.cpp
 )
+fendo_test(ring_batch_tests
+  cli/ring_batch_test.cpp
+)
