@@ -17,6 +17,7 @@ add_library(fendo_app STATIC
   ${CMAKE_CURRENT_LIST_DIR}/commands/point_edit_commands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/commands/transform_commands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/commands/trim_commands.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/commands/ring_commands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/fendo_app.cpp
   ${CMAKE_CURRENT_LIST_DIR}/fendo_view.cpp
   ${CMAKE_CURRENT_LIST_DIR}/fendo_view_commands.cpp

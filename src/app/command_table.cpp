@@ -11,6 +11,7 @@
 #include "app/commands/optimizer_commands.h"
 #include "app/commands/output_commands.h"
 #include "app/commands/point_edit_commands.h"
+#include "app/commands/ring_commands.h"
 #include "app/commands/transform_commands.h"
 #include "app/commands/trim_commands.h"
 #include "app/fendo_view.h"
@@ -40,13 +41,13 @@ const CommandRow kNcViewCommands[] = {
     {CommandId::TrimToCorners, "최적화 › 코너 분리", "코너부위를 트림한다.", "", ViewFunction{&TrimToCornerRegionsCommand}},
     {CommandId::Pencil, "최적화", "펜슬", "", {}},
     {CommandId::GenerateContours, "최적화", "등고선 공구경로 생성", "", {}},
-    {CommandId::AdjustRadialSpacing, "최적화", "방사선 간격조절", "", {}},
+    {CommandId::AdjustRadialSpacing, "최적화", "방사선 간격조절", "", ViewFunction{&AdjustRadialSpacingCommand}},
     {CommandId::SuppressZMoves, "최적화", "Z 상향", "", ViewFunction{&SuppressZMovesCommand}},
     {CommandId::GeneratePocket, "최적화 › 2D 공구경로 생성", "Pocket", "", {}},
     {CommandId::GenerateProfile, "최적화 › 2D 공구경로 생성", "Profile", "", {}},
     {CommandId::GenerateFace, "최적화 › 2D 공구경로 생성", "Face", "", {}},
-    {CommandId::GenerateRadial, "최적화 › 2D 공구경로 생성", "방사선", "", {}},
-    {CommandId::GenerateSpiral, "최적화 › 2D 공구경로 생성", "나선형", "", {}},
+    {CommandId::GenerateRadial, "최적화 › 2D 공구경로 생성", "방사선", "", ViewFunction{&GenerateRadialCommand}},
+    {CommandId::GenerateSpiral, "최적화 › 2D 공구경로 생성", "나선형", "", ViewFunction{&GenerateSpiralCommand}},
     {CommandId::ConvertLinesAndArcs, "최적화", "Linear <--> ARC", "", ViewFunction{&ArcConvertCommand}, nullptr,
      "직선가공(G01) < -- > 원호가공(G02,G03) 상호 변환한다."},
     {CommandId::OptimizeFeed, "최적화 › Feed 제어", "Feed Optimizer", "", ViewFunction{&FeedOptimizerCommand}},

@@ -18,6 +18,11 @@ class ToolpathDatabase;
 // at least the minimum spacing apart; the inner parts cut away become retracts, rapid moves and
 // plunges.
 
+// What the command says of a toolpath without FeedStart records: it has no spokes, and is left
+// as it was.
+inline constexpr std::string_view kNoSpokesText =
+    "FeedStart(G01 시작점)가 없어 방사선 경로가 아닙니다. 공구경로를 바꾸지 않았습니다.";
+
 // RadialSpacingDialog's fields, kept between uses; the dialog holds them as 32-bit floats.
 struct RadialSpacingParams {
   float centreX = 0;         // mm, "X 중심"

@@ -6,3 +6,5 @@ fendo_test(ring_tests
 fendo_test(ring_batch_tests
   cli/ring_batch_test.cpp
 )
+fendo_qt_test(ring_commands_tests app/ring_commands_test.cpp)
+target_link_libraries(ring_commands_tests PRIVATE fendo_app fendo_cli)
