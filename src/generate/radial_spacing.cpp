@@ -28,6 +28,7 @@ constexpr int kSpokesBetweenReports = 101;
 
 double Tan(double degrees) { return std::tan(degrees * kRadiansPerSpacingDegree); }
 
+// A value refused for a reason other than a range: the message says which.
 OptionOutOfRange Refusal(std::string_view field, std::string_view label, std::string message) {
   return {field, label, std::move(message)};
 }
@@ -124,13 +125,7 @@ std::optional<OptionOutOfRange> CheckRadialSpacingParams(const RadialSpacingPara
       return Refusal(n.field, n.label, std::string(n.field) + " (" + std::string(n.label) + ") must be a number");
     }
   }
-  if (!(p.minimumSpacing > 0)) {
-    OptionOutOfRange refused = OutOfRange("minimumSpacing", "최소 간격", 0, std::numeric_limits<float>::max(),
-                                          p.minimumSpacing);
-    refused.message = "minimumSpacing (최소 간격) must lie above 0";
-    refused.endsLeftOut = true;
-    return refused;
-  }
+  if (!(p.minimumSpacing > 0)) return Refusal("minimumSpacing", "최소 간격", "minimumSpacing (최소 간격) must lie above 0");
   if (p.largeAngle == p.smallAngle) {
     return Refusal("largeAngle", "큰 각도", "largeAngle (큰 각도) must differ from smallAngle (작은 각도)");
   }
