@@ -1,6 +1,8 @@
 // "등고선 공구경로 생성" through its dialog: the presets it opens on, what it writes compared with
 // fendo-batch contour given the same values, the undo, and a spacing it refuses.
+#include <QAbstractButton>
 #include <QLabel>
+#include <QMessageBox>
 
 #include <fstream>
 #include <memory>
@@ -17,6 +19,7 @@
 #include "core/toolpath_database.h"
 #include "dialog_controls.h"
 #include "generate/contour_programs.h"
+#include "interact/arc_guard.h"
 #include "output/nc_output_options.h"
 #include "output/nc_writer.h"
 #include "record_twin.h"
@@ -37,6 +40,7 @@ class ContourCommandsTest : public QObject {
   void theDialogOpensOnThePresetsOfTheProgram();
   void theCommandWritesWhatTheBatchContourWrites();
   void aSpacingOfZeroIsRefusedAndTakesNoSnapshot();
+  void theArcGuardComesAfterTheDialog();
 
  private:
   ToolpathDatabase& db() { return view_->database(); }
@@ -141,6 +145,58 @@ void ContourCommandsTest::aSpacingOfZeroIsRefusedAndTakesNoSnapshot() {
   QCOMPARE(message, QStringLiteral("등고선 Z 간격: 0.001 ~ 10000 사이의 값을 입력하시요."));
   QVERIFY(Difference(db(), *before).isEmpty());
   QCOMPARE(db().undoPos(), 0);
+}
+
+// Passes over a half cylinder of radius 10, each an arc in G18.
+void ContourCommandsTest::theArcGuardComesAfterTheDialog() {
+  const QString path = fixture_->HomeFile("dome.nc");
+  std::ofstream(path.toStdString()) << "G90 G17 G21\nG00 X-20 Y0 Z50\nG01 Z0 F800\nG01 X-10\nG18 G02 X10 Z0 I10 K0\n"
+                                       "G01 X20\nG00 Z50\nG00 X-20 Y1\nG01 Z0\nG01 X-10\nG18 G02 X10 Z0 I10 K0\n"
+                                       "G01 X20\nG00 Z50\n";
+  view_ = frame().OpenDocument(path);
+  QVERIFY(view_);
+  auto before = Twin(db());
+  const auto fill = [](QWidget& d) {
+    Type(d, "topZ", "12");
+    Type(d, "bottomZ", "-12");
+    Type(d, "zSpacing", "2");
+    Type(d, "maxLink", "1.5");
+  };
+
+  // Cancel on the question ends the command with nothing changed.
+  QString asked;
+  RunWithDialog([&](QWidget& d) {
+    fill(d);
+    AnswerNextDialog([&asked](QWidget& question) {
+      if (auto* box = qobject_cast<QMessageBox*>(&question)) {
+        asked = box->text();
+        box->button(QMessageBox::Cancel)->click();
+      }
+    });
+    Press(d, QStringLiteral("OK"));
+  });
+  QCOMPARE(asked, QString::fromUtf8(kArcGuardQuestion.data(), kArcGuardQuestion.size()));
+  QVERIFY(Difference(db(), *before).isEmpty());
+
+  // OK makes the arcs straight, then cuts them as fendo-batch contour does.
+  RunWithDialog([&](QWidget& d) {
+    fill(d);
+    AnswerNextDialog([](QWidget& question) { Press(question, QStringLiteral("OK")); });
+    Press(d, QStringLiteral("OK"));
+  });
+  NcOutputOptions options;
+  PresetFromWorkLayer(db(), options);
+  options.outputPath = ToUtf8(fixture_->HomeFile("desktop.nc"));
+  options.diagonalRapidCheck = false;
+  options.openEditor = false;
+  test::ScriptedPrompts prompts;
+  QVERIFY(WriteNcProgram(db(), options, prompts).ok());
+  const std::string batchOut = ToUtf8(fixture_->HomeFile("batch.nc"));
+  const test::BatchRun batch =
+      test::Batch({"contour", ToUtf8(path), "-o", batchOut, "--no-diagonal-check", "--top-z", "12", "--bottom-z", "-12",
+                   "--z-spacing", "2", "--max-link", "1.5"});
+  QVERIFY2(batch.status == 0, batch.err.c_str());
+  QVERIFY(test::ReadFile(options.outputPath) == test::ReadFile(batchOut));
 }
 
 }  // namespace fendo
