@@ -28,8 +28,8 @@ struct ContourPlanes {
 using PlanePoints = std::vector<ToolpathRecord>;
 
 // Cuts every linear feed move with the planes. A move runs from the motion record before it to
-// its record (an arc, which a contour run has turned into straight moves first, counts as the
-// straight move to its end); a level move gives no point, a sloping one a point on every plane
+// its record (arcs, which a contour run has turned into straight moves first, are not cut; a
+// move after one starts at its end); a level move gives no point, a sloping one a point on every plane
 // between its end heights, both ends included, so a record lying exactly on a plane gives it
 // once for the move into it and once for the move out. Each move is looked at once and asked
 // only for the planes its heights span, rather than every plane asking every move.

@@ -35,17 +35,16 @@ std::span<const FieldRange<ContourParams>> ContourRanges();
 std::optional<ContourParams> ContourPresets(ToolpathDatabase& db, const ContourParams& params);
 
 // "등고선 공구경로 생성": replaces the work buffer by Z-level contours of its path. Planes at
-// topZ − k · zSpacing (k = 1, 2, … down to bottomZ) cut the linear feed moves (arcs count as
-// straight moves to their ends: the command turns them into straight moves first); the cut
-// points of each plane are linked by nearest neighbour from the start point into paths whose
-// points lie at most maxLink apart, and each path is written with a rapid move at safeZ above
-// its start, a plunge, its cuts (back to its start when it closes) and a retract; planes follow
-// from the top down. Progress is told "Processing(%d/%d). " while slicing, then
-// " 도움말: 툴패스를 정렬중 입니다." and "Sorting(%6.2f / %6.2f). " with each plane's height
-// while linking.
+// topZ − k · zSpacing (k = 1, 2, … down to bottomZ) cut the linear feed moves (arcs are not
+// cut: the command turns them into straight moves first); the cut points of each plane are
+// linked by nearest neighbour from the start point into paths whose points lie at most maxLink
+// apart, and each path is written with a rapid move at safeZ above its start, a plunge, its
+// cuts (back to its start when it closes) and a retract; planes follow from the top down.
+// Progress is told "Processing(%d/%d). " while slicing, then " 도움말: 툴패스를 정렬중
+// 입니다." and "Sorting(%6.2f / %6.2f). " with each plane's height while linking.
 // One undo snapshot, then the result replaces the records whole. Refused for a value out of
-// range; Unchanged (no snapshot) when no plane cuts a linear feed move; NoRoom, with nothing
-// changed, when the result would pass the record limit.
+// range; Unchanged (no snapshot) when no plane makes a contour (nothing is cut, or only lone
+// points); NoRoom, with nothing changed, when the result would pass the record limit.
 EditOutcome GenerateContours(ToolpathDatabase& db, const ContourParams& params, Progress* progress = nullptr);
 
 }  // namespace fendo
