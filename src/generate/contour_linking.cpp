@@ -17,14 +17,14 @@ namespace {
 
 constexpr double kAnywhere = std::numeric_limits<double>::infinity();
 
-Point3 At(const PlanePoints& points, int place) { return PositionOf(points[place]); }
+Point3 At(PlanePoints points, int place) { return PositionOf(points[place]); }
 
-bool Linked(const PlanePoints& points, int a, int b, double link) {
+bool Linked(PlanePoints points, int a, int b, double link) {
   return SquaredDistance(At(points, a), At(points, b)) <= link * link;
 }
 
 // The end (one past the last place) of the path of `order` that starts at `from`.
-std::size_t PathEnd(const PlanePoints& points, const std::vector<int>& order, std::size_t from, double link) {
+std::size_t PathEnd(PlanePoints points, const std::vector<int>& order, std::size_t from, double link) {
   std::size_t end = from + 1;
   while (end < order.size() && Linked(points, order[end - 1], order[end], link)) ++end;
   return end;
@@ -32,7 +32,7 @@ std::size_t PathEnd(const PlanePoints& points, const std::vector<int>& order, st
 
 // Re-orders order[from … to−1] so that each place is followed by the nearest of the places
 // after it.
-void ChainNearest(const PlanePoints& points, std::vector<int>& order, std::size_t from, std::size_t to) {
+void ChainNearest(PlanePoints points, std::vector<int>& order, std::size_t from, std::size_t to) {
   const int n = static_cast<int>(to - from);
   std::vector<Point3> run(n);
   for (int id = 0; id < n; ++id) run[id] = At(points, order[from + id]);
@@ -68,7 +68,7 @@ bool SamePlace(const ToolpathRecord& a, const ToolpathRecord& b) { return a.x ==
 
 }  // namespace
 
-std::vector<int> NearestNeighbourOrder(const PlanePoints& points, Point3 start, double link) {
+std::vector<int> NearestNeighbourOrder(PlanePoints points, Point3 start, double link) {
   const int n = static_cast<int>(points.size());
   std::vector<Point3> where(n);
   for (int place = 0; place < n; ++place) where[place] = At(points, place);
@@ -96,7 +96,7 @@ std::vector<int> NearestNeighbourOrder(const PlanePoints& points, Point3 start, 
   return order;
 }
 
-void JoinOpenPaths(const PlanePoints& points, std::vector<int>& order, double link) {
+void JoinOpenPaths(PlanePoints points, std::vector<int>& order, double link) {
   std::size_t first = 0;
   while (first < order.size()) {
     const std::size_t end = PathEnd(points, order, first, link);
@@ -113,7 +113,7 @@ void JoinOpenPaths(const PlanePoints& points, std::vector<int>& order, double li
   }
 }
 
-void AppendContourPaths(const PlanePoints& points, const std::vector<int>& order, double link, double safeZ,
+void AppendContourPaths(PlanePoints points, const std::vector<int>& order, double link, double safeZ,
                         RecordList& out) {
   bool firstPath = true;
   for (std::size_t from = 0; from < order.size();) {

@@ -20,14 +20,14 @@ inline constexpr double kContourSearchBound = 1000;
 // farther than 1000 mm). When none does, the next path begins at the point nearest to the start
 // point, however far it lies, so every point is taken exactly once. On equal distances the
 // point cut first wins.
-std::vector<int> NearestNeighbourOrder(const PlanePoints& points, Point3 start, double link);
+std::vector<int> NearestNeighbourOrder(PlanePoints points, Point3 start, double link);
 
 // Joins an open path to the next one when its first point lies within L of the next path's
 // first point: the first path's first point and the next path's last point change places, and
 // the joined run is re-ordered so that each point is followed by the nearest of the points
 // after it (on equal distances the one placed first when the run was joined). A path is a
 // maximal run of `order` whose neighbours lie at most L apart.
-void JoinOpenPaths(const PlanePoints& points, std::vector<int>& order, double link);
+void JoinOpenPaths(PlanePoints points, std::vector<int>& order, double link);
 
 // The paths of `order` written behind `out`: each path of two points or more gets a rapid move
 // at safeZ above its first point (RapidStart for the plane's first path, Rapid after a retract),
@@ -35,7 +35,7 @@ void JoinOpenPaths(const PlanePoints& points, std::vector<int>& order, double li
 // (three places or more, the last within L of the first), and a RapidStart retract to safeZ
 // above where it ends. A point that repeats the one just written is left out; a lone point
 // (or a run of points all at one place) makes no path.
-void AppendContourPaths(const PlanePoints& points, const std::vector<int>& order, double link, double safeZ,
+void AppendContourPaths(PlanePoints points, const std::vector<int>& order, double link, double safeZ,
                         RecordList& out);
 
 }  // namespace fendo

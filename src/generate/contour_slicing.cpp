@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <utility>
 
 #include "core/geometry.h"
 #include "core/progress.h"
@@ -33,47 +32,60 @@ int ContourPlanes::Count() const {
   return static_cast<int>((topZ - bottomZ) / spacing);
 }
 
-std::optional<std::vector<PlanePoints>> SlicePath(const RecordList& records, const ContourPlanes& planes,
-                                                  std::size_t limit, Progress* progress) {
+std::optional<ContourCuts> SlicePath(const RecordList& records, const ContourPlanes& planes, std::size_t limit,
+                                     Progress* progress) {
   const int count = planes.Count();
-  // (plane, point) in the order of the path; sorted by plane at the end, so that a fine spacing
-  // over a tall range costs nothing for the planes that cut nothing.
-  std::vector<std::pair<int, ToolpathRecord>> cut;
   const int n = static_cast<int>(records.size());
-  int prev = -1;
-  for (int i = 0; i < n; i = NextMotionIn(records, i)) {
-    if (i % kProgressEvery == 0) ReportProgress(progress, i, n);
-    const ToolpathRecord& r = records[i];
-    if (prev >= 0 && IsLinearFeedKind(r.kind) && count > 0) {
-      const Point3 s = PositionOf(records[prev]);
-      const Point3 e = PositionOf(r);
-      // Rounding can put a plane's height a hair outside what the division says: one plane
-      // more on each side is asked, and SegmentAtHeight decides.
-      const int first = std::max(1, PlaneAtOrBelow(planes, std::max(s.z, e.z)) - 1);
-      const int last = std::min(count, PlaneAtOrBelow(planes, std::min(s.z, e.z)) + 1);
-      for (int k = first; k <= last; ++k) {
-        const std::optional<Point3> point = SegmentAtHeight(s, e, planes.HeightOf(k));
-        if (!point) continue;
-        if (cut.size() == limit) return std::nullopt;
-        ToolpathRecord cutPoint = r;
-        cutPoint.x = static_cast<float>(point->x);
-        cutPoint.y = static_cast<float>(point->y);
-        cutPoint.z = static_cast<float>(point->z);
-        cutPoint.kind = MoveKind::Feed;
-        cutPoint.selected = 0;
-        cut.emplace_back(k, cutPoint);
+  // Calls cut(k, point, record) for every point in the order of the path; `walk` (0 or 1)
+  // places the progress.
+  const auto forEachCut = [&](int walk, auto cut) {
+    int prev = -1;
+    for (int i = 0; i < n; i = NextMotionIn(records, i)) {
+      if (i % kProgressEvery == 0) ReportProgress(progress, walk * n + i, 2 * n);
+      const ToolpathRecord& r = records[i];
+      if (prev >= 0 && IsLinearFeedKind(r.kind)) {
+        const Point3 s = PositionOf(records[prev]);
+        const Point3 e = PositionOf(r);
+        // Rounding can put a plane's height a hair outside what the division says: one plane
+        // more on each side is asked, and SegmentAtHeight decides.
+        const int first = std::max(1, PlaneAtOrBelow(planes, std::max(s.z, e.z)) - 1);
+        const int last = std::min(count, PlaneAtOrBelow(planes, std::min(s.z, e.z)) + 1);
+        for (int k = first; k <= last; ++k) {
+          if (const std::optional<Point3> point = SegmentAtHeight(s, e, planes.HeightOf(k))) cut(k, *point, r);
+        }
       }
+      if (IsMotionKind(r.kind)) prev = i;
     }
-    if (IsMotionKind(r.kind)) prev = i;
+  };
+
+  // Per plane its points, then where they start; planes without a point take no room.
+  std::vector<std::size_t> at(count + 1, 0);
+  std::size_t total = 0;
+  forEachCut(0, [&](int k, Point3, const ToolpathRecord&) {
+    ++at[k];
+    ++total;
+  });
+  if (total > limit) return std::nullopt;
+  ContourCuts cuts;
+  cuts.points.resize(total);
+  std::size_t next = 0;
+  for (int k = 1; k <= count; ++k) {
+    const std::size_t points = at[k];
+    at[k] = next;
+    next += points;
+    if (points > 0) cuts.ends.push_back(next);
   }
-  ReportProgress(progress, n, n);
-  std::ranges::stable_sort(cut, {}, [](const auto& c) { return c.first; });
-  std::vector<PlanePoints> cutPlanes;
-  for (std::size_t at = 0; at < cut.size(); ++at) {
-    if (at == 0 || cut[at].first != cut[at - 1].first) cutPlanes.emplace_back();
-    cutPlanes.back().push_back(cut[at].second);
-  }
-  return cutPlanes;
+  forEachCut(1, [&](int k, Point3 point, const ToolpathRecord& r) {
+    ToolpathRecord& cutPoint = cuts.points[at[k]++];
+    cutPoint = r;
+    cutPoint.x = static_cast<float>(point.x);
+    cutPoint.y = static_cast<float>(point.y);
+    cutPoint.z = static_cast<float>(point.z);
+    cutPoint.kind = MoveKind::Feed;
+    cutPoint.selected = 0;
+  });
+  ReportProgress(progress, 2 * n, 2 * n);
+  return cuts;
 }
 
 }  // namespace fendo

@@ -71,24 +71,23 @@ std::optional<ContourParams> ContourPresets(ToolpathDatabase& db, const ContourP
 EditOutcome GenerateContours(ToolpathDatabase& db, const ContourParams& params, Progress* progress) {
   if (CheckContourParams(params)) return EditOutcome::Refused;
   const ContourPlanes planes{.topZ = params.topZ, .bottomZ = params.bottomZ, .spacing = params.zSpacing};
-  const std::optional<std::vector<PlanePoints>> cut =
-      SlicePath(CompactedRecords(db), planes, kMostCutPoints, progress);
-  if (!cut) return EditOutcome::NoRoom;
-  if (cut->empty()) return EditOutcome::Unchanged;
+  const std::optional<ContourCuts> cuts = SlicePath(CompactedRecords(db), planes, kMostCutPoints, progress);
+  if (!cuts) return EditOutcome::NoRoom;
+  if (cuts->points.empty()) return EditOutcome::Unchanged;
 
   RecordList contours;
-  const int count = static_cast<int>(cut->size());
+  const int count = static_cast<int>(cuts->Planes());
   if (progress) progress->Report(kSortingHelp, 0, count);
   for (int plane = 0; plane < count; ++plane) {
-    const PlanePoints& points = (*cut)[plane];
+    const PlanePoints points = cuts->Plane(plane);
     const double z = points.front().z;
     ReportSorting(progress, z, params.bottomZ, plane, count);
     std::vector<int> order = NearestNeighbourOrder(points, {params.startX, params.startY, z}, params.maxLink);
     JoinOpenPaths(points, order, params.maxLink);
     AppendContourPaths(points, order, params.maxLink, db.safeZ, contours);
-    // Every path is written with four records or more, and merging its plunge takes one away:
-    // at least three quarters of them stay.
-    if (contours.size() / 4 * 3 > static_cast<std::size_t>(ToolpathDatabase::kMaxRecords)) return EditOutcome::NoRoom;
+    // The plunges' normalisation below neither adds nor removes a record here (each path has
+    // one plunge, straight down from the rapid move above it): the count is the result's.
+    if (contours.size() > static_cast<std::size_t>(ToolpathDatabase::kMaxRecords)) return EditOutcome::NoRoom;
   }
   if (contours.empty()) return EditOutcome::Unchanged;
   NormalizePlunges(contours, db.safeZ);

@@ -17,7 +17,7 @@ using test::Rec;
 // The nearest neighbour order asked of every point each time, as the order is defined: the
 // nearest not yet taken within L (and nearer than 1000 mm) of the point before, the first cut
 // on equal distances; when there is none, the nearest to the start point, however far.
-std::vector<int> QuadraticOrder(const PlanePoints& points, Point3 start, double link) {
+std::vector<int> QuadraticOrder(PlanePoints points, Point3 start, double link) {
   const int n = static_cast<int>(points.size());
   std::vector<bool> taken(n, false);
   std::vector<int> order;
@@ -50,7 +50,7 @@ std::vector<int> QuadraticOrder(const PlanePoints& points, Point3 start, double 
 
 // The join of two paths asked of every point: each place followed by the nearest of the places
 // after it.
-void QuadraticChain(const PlanePoints& points, std::vector<int>& order, std::size_t from, std::size_t to) {
+void QuadraticChain(PlanePoints points, std::vector<int>& order, std::size_t from, std::size_t to) {
   for (std::size_t p = from; p + 1 < to; ++p) {
     std::size_t best = p + 1;
     for (std::size_t q = p + 2; q < to; ++q) {
@@ -63,9 +63,9 @@ void QuadraticChain(const PlanePoints& points, std::vector<int>& order, std::siz
   }
 }
 
-PlanePoints RandomPlane(std::mt19937& random, int count, double size, float z) {
+std::vector<ToolpathRecord> RandomPlane(std::mt19937& random, int count, double size, float z) {
   std::uniform_real_distribution<double> coordinate(-size, size);
-  PlanePoints points;
+  std::vector<ToolpathRecord> points;
   for (int i = 0; i < count; ++i) {
     points.push_back(Rec(K::Feed, static_cast<float>(coordinate(random)), static_cast<float>(coordinate(random)), z));
   }
@@ -83,13 +83,13 @@ TEST(ContourLinking, TheIndexedOrderIsTheNearestNeighbourOrder) {
   // points far beyond 1000 mm of each other, and a grid of equal distances.
   for (const Case c : {Case{2000, 50, 2}, Case{2000, 50, 0.3}, Case{500, 5000, 800}, Case{500, 5000, 1000},
                        Case{300, 3, 0.05}, Case{1, 10, 1}}) {
-    const PlanePoints points = RandomPlane(random, c.count, c.size, 3);
+    const std::vector<ToolpathRecord> points = RandomPlane(random, c.count, c.size, 3);
     for (const Point3 start : {Point3{0, 0, 3}, Point3{c.size * 3, -c.size, 3}}) {
       EXPECT_EQ(NearestNeighbourOrder(points, start, c.link), QuadraticOrder(points, start, c.link))
           << c.count << ' ' << c.size << ' ' << c.link;
     }
   }
-  PlanePoints grid;
+  std::vector<ToolpathRecord> grid;
   for (int i = 0; i < 30; ++i) {
     for (int j = 0; j < 30; ++j) grid.push_back(Rec(K::Feed, static_cast<float>(i % 2 ? 29 - j : j), float(i), 0));
   }
@@ -101,7 +101,7 @@ TEST(ContourLinking, TheIndexedOrderIsTheNearestNeighbourOrder) {
 TEST(ContourLinking, JoinedPathsAreChainedAsTheQuadraticSearchChainsThem) {
   std::mt19937 random(5);
   for (int round = 0; round < 20; ++round) {
-    const PlanePoints points = RandomPlane(random, 400, 20, 0);
+    const std::vector<ToolpathRecord> points = RandomPlane(random, 400, 20, 0);
     const double link = 1.5 + round * 0.1;
     std::vector<int> order = NearestNeighbourOrder(points, {0, 0, 0}, link);
     std::vector<int> expected = order;
@@ -134,9 +134,9 @@ TEST(ContourLinking, JoinedPathsAreChainedAsTheQuadraticSearchChainsThem) {
 TEST(ContourLinking, PathsAreWrittenWithRapidsPlungesAndRetracts) {
   constexpr double kSafeZ = 50;
   // A square ring of four points, a lone point, a two-point line, a point repeated.
-  const PlanePoints points{Rec(K::Feed, 0, 0, 1, 700),  Rec(K::Feed, 1, 0, 1, 700),  Rec(K::Feed, 1, 1, 1, 700),
-                           Rec(K::Feed, 0, 1, 1, 700),  Rec(K::Feed, 10, 0, 1, 700), Rec(K::Feed, 20, 0, 1, 700),
-                           Rec(K::Feed, 20, 0, 1, 700), Rec(K::Feed, 21, 0, 1, 700)};
+  const std::vector<ToolpathRecord> points{
+      Rec(K::Feed, 0, 0, 1, 700),  Rec(K::Feed, 1, 0, 1, 700),  Rec(K::Feed, 1, 1, 1, 700),  Rec(K::Feed, 0, 1, 1, 700),
+      Rec(K::Feed, 10, 0, 1, 700), Rec(K::Feed, 20, 0, 1, 700), Rec(K::Feed, 20, 0, 1, 700), Rec(K::Feed, 21, 0, 1, 700)};
   RecordList out;
   AppendContourPaths(points, {0, 1, 2, 3, 4, 5, 6, 7}, 1.5, kSafeZ, out);
   const RecordList expected{
@@ -149,8 +149,9 @@ TEST(ContourLinking, PathsAreWrittenWithRapidsPlungesAndRetracts) {
     EXPECT_EQ(test::Describe(out[i]), test::Describe(expected[i])) << i;
   }
   // Points all at one place make no path.
+  const std::vector<ToolpathRecord> repeated{Rec(K::Feed, 3, 3, 1), Rec(K::Feed, 3, 3, 1)};
   RecordList none;
-  AppendContourPaths({Rec(K::Feed, 3, 3, 1), Rec(K::Feed, 3, 3, 1)}, {0, 1}, 1, kSafeZ, none);
+  AppendContourPaths(repeated, {0, 1}, 1, kSafeZ, none);
   EXPECT_TRUE(none.empty());
 }
 

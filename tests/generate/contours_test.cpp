@@ -121,10 +121,10 @@ TEST(Contours, PresetsTakeTheLastOfEqualHeights) {
 std::vector<float> PlaneHeights(double top, double bottom, double spacing) {
   const RecordList ramp{Rec(K::RapidStart, 0, 0, 50), Rec(K::FeedStart, 0, 0, 10), Rec(K::Feed, 10, 0, 0)};
   std::vector<float> heights;
-  const std::optional<std::vector<PlanePoints>> planes = SlicePath(ramp, {top, bottom, spacing}, 100);
-  for (const PlanePoints& plane : *planes) {
-    EXPECT_EQ(plane.size(), 1u);
-    heights.push_back(plane.front().z);
+  const std::optional<ContourCuts> cuts = SlicePath(ramp, {top, bottom, spacing}, 100);
+  for (std::size_t plane = 0; plane < cuts->Planes(); ++plane) {
+    EXPECT_EQ(cuts->Plane(plane).size(), 1u);
+    heights.push_back(cuts->Plane(plane).front().z);
   }
   return heights;
 }
@@ -141,10 +141,10 @@ TEST(Contours, LevelMovesInAPlaneGiveNoPointTheirSlopingNeighboursDo) {
   // only, each reached once by the sloping move into it and once by the move out of it.
   const RecordList path{Rec(K::RapidStart, 0, 0, 50), Rec(K::FeedStart, 0, 0, 10), Rec(K::Feed, 5, 0, 5),
                         Rec(K::Feed, 15, 0, 5), Rec(K::Feed, 20, 0, 10)};
-  const std::vector<PlanePoints> planes = *SlicePath(path, {10, 0, 5}, 100);
-  ASSERT_EQ(planes.size(), 1u);
+  const ContourCuts cuts = *SlicePath(path, {10, 0, 5}, 100);
+  ASSERT_EQ(cuts.Planes(), 1u);
   std::vector<float> xs;
-  for (const ToolpathRecord& p : planes.front()) xs.push_back(p.x);
+  for (const ToolpathRecord& p : cuts.Plane(0)) xs.push_back(p.x);
   EXPECT_EQ(xs, (std::vector<float>{5, 15}));
   EXPECT_FALSE(SlicePath(path, {10, 0, 5}, 1));  // past the limit given
 }
@@ -251,12 +251,12 @@ TEST(Contours, OneSnapshotAndUndoGivesThePathBack) {
 }
 
 TEST(Contours, AResultPastTheRecordLimitChangesNothing) {
-  // 1000 teeth 10 mm apart cut by 4500 planes: a two-point path per tooth and plane, three
-  // records each once the plunges are merged: 13.5 million records.
+  // 1000 teeth 10 mm apart cut by 3300 planes: a two-point path per tooth and plane, four
+  // records each: 13.2 million records.
   ToolpathDatabase db;
-  Load(db, Teeth(1000, 45, 1.0, 1, 10));
+  Load(db, Teeth(1000, 33, 1.0, 1, 10));
   const std::vector<ToolpathRecord> before = All(db);
-  const ContourParams params{.topZ = 45, .bottomZ = -45, .zSpacing = 0.02, .maxLink = 2};
+  const ContourParams params{.topZ = 33, .bottomZ = -33, .zSpacing = 0.02, .maxLink = 2};
   EXPECT_EQ(GenerateContours(db, params), EditOutcome::NoRoom);
   EXPECT_TRUE(SameRecords(All(db), before));
   EXPECT_EQ(db.undoPos(), 0);
