@@ -5,6 +5,7 @@ add_library(fendo_app STATIC
   ${CMAKE_CURRENT_LIST_DIR}/command_icons.cpp
   ${CMAKE_CURRENT_LIST_DIR}/command_table.cpp
   ${CMAKE_CURRENT_LIST_DIR}/commands/check_commands.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/commands/contour_commands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/commands/conversion_commands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/commands/delete_commands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/commands/direction_commands.cpp

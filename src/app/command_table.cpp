@@ -1,6 +1,7 @@
 #include "app/command_table.h"
 
 #include "app/commands/check_commands.h"
+#include "app/commands/contour_commands.h"
 #include "app/commands/conversion_commands.h"
 #include "app/commands/delete_commands.h"
 #include "app/commands/direction_commands.h"
@@ -40,7 +41,7 @@ const CommandRow kNcViewCommands[] = {
     {CommandId::SelectCorners, "최적화 › 코너 분리", "코너 부위 선택", "", ViewFunction{&SelectCornerRegionsCommand}},
     {CommandId::TrimToCorners, "최적화 › 코너 분리", "코너부위를 트림한다.", "", ViewFunction{&TrimToCornerRegionsCommand}},
     {CommandId::Pencil, "최적화", "펜슬", "", {}},
-    {CommandId::GenerateContours, "최적화", "등고선 공구경로 생성", "", {}},
+    {CommandId::GenerateContours, "최적화", "등고선 공구경로 생성", "", ViewFunction{&GenerateContoursCommand}},
     {CommandId::AdjustRadialSpacing, "최적화", "방사선 간격조절", "", ViewFunction{&AdjustRadialSpacingCommand}},
     {CommandId::SuppressZMoves, "최적화", "Z 상향", "", ViewFunction{&SuppressZMovesCommand}},
     {CommandId::GeneratePocket, "최적화 › 2D 공구경로 생성", "Pocket", "", {}},

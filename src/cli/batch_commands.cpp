@@ -96,6 +96,15 @@ constexpr BatchCommand kCommands[] = {
      "the rest by a step where a move crosses the region's edge, prints the\n"
      "records before and after, and writes it.",
      RunOffset, {kReader, kOutput, {OffsetOptionGroup}}},
+    {"contour", "", "contour IN -o OUT",
+     "\"등고선 공구경로 생성\": replaces the program by Z-level contours of its\n"
+     "path. Planes every --z-spacing below --top-z down to --bottom-z cut the\n"
+     "linear feed moves; each plane's points are linked by nearest neighbour\n"
+     "from the start point into paths that bridge gaps up to --max-link, each\n"
+     "entered from safeZ and closed back to its start when it comes round.\n"
+     "Arcs are turned into straight moves (within 0.005 mm) first. Prints the\n"
+     "records before and after, and writes the program.",
+     RunContour, {kReader, kOutput, {ContourOptionGroup}}},
     {"master", "build", "master build IN -o FILE.mma",
      "Builds the master model (the height grid the feed optimizer slows\n"
      "down by) from a program that finishes the part, and writes it.",

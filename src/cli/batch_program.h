@@ -106,6 +106,8 @@ int RunRender(const BatchArguments& args, const BatchStreams& streams);
 const OptionGroup& RenderOptionGroup();
 int RunCorners(const BatchArguments& args, const BatchStreams& streams);
 const OptionGroup& CornersOptionGroup();
+int RunContour(const BatchArguments& args, const BatchStreams& streams);
+const OptionGroup& ContourOptionGroup();
 int RunTransform(const BatchArguments& args, const BatchStreams& streams);
 const OptionGroup& TransformOptionGroup();
 int RunSort(const BatchArguments& args, const BatchStreams& streams);
