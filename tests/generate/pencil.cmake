@@ -1,0 +1,3 @@
+fendo_test(pencil_tests
+  generate/pencil_test.cpp
+)
