@@ -96,6 +96,12 @@ constexpr BatchCommand kCommands[] = {
      "the rest by a step where a move crosses the region's edge, prints the\n"
      "records before and after, and writes it.",
      RunOffset, {kReader, kOutput, {OffsetOptionGroup}}},
+    {"pencil", "", "pencil IN -o OUT",
+     "\"펜슬\": replaces the program by pencil paths along its concave corners\n"
+     "(where a path bends upward), one path along each corner, prints the\n"
+     "records before and after, the corners found and the pencil paths, and\n"
+     "writes it. A program without corners is written unchanged.",
+     RunPencil, {kReader, kOutput, {PencilOptionGroup}}},
     {"master", "build", "master build IN -o FILE.mma",
      "Builds the master model (the height grid the feed optimizer slows\n"
      "down by) from a program that finishes the part, and writes it.",

@@ -114,5 +114,7 @@ int RunTrim(const BatchArguments& args, const BatchStreams& streams);
 const OptionGroup& TrimOptionGroup();
 int RunOffset(const BatchArguments& args, const BatchStreams& streams);
 const OptionGroup& OffsetOptionGroup();
+int RunPencil(const BatchArguments& args, const BatchStreams& streams);
+const OptionGroup& PencilOptionGroup();
 
 }  // namespace fendo
