@@ -44,6 +44,8 @@ add_library(fendo_dialogs STATIC
   ${CMAKE_CURRENT_LIST_DIR}/point_edit_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/move_copy_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/sort_dialog.cpp
+  # pencil paths
+  ${CMAKE_CURRENT_LIST_DIR}/pencil_dialog.cpp
 )
 set_target_properties(fendo_dialogs PROPERTIES AUTOMOC ON)
 target_link_libraries(fendo_dialogs PUBLIC fendo_engine Qt6::Widgets)
