@@ -2,5 +2,6 @@
 target_sources(fendo_engine PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/pencil.cpp
   ${CMAKE_CURRENT_LIST_DIR}/pencil_corners.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/pencil_link_guard.cpp
   ${CMAKE_CURRENT_LIST_DIR}/pencil_runs.cpp
 )

@@ -11,7 +11,10 @@
 //   - no one-point paths: a corner point with no neighbour near enough makes no move at all;
 //   - links only where the tool can stay down: the tool feeds from one corner point to the next
 //     only across less than "최대 연결거리" (maxLink), the spacing of the crossings along one
-//     corner; a larger gap is a retract, a traverse at safeZ and an approach.
+//     corner, and only where no cut of the finishing path crosses the link higher than the
+//     link passes there (which would mean a ridge or a bump between the two points: feeding
+//     straight across would cut into the part); otherwise it retracts, traverses at safeZ and
+//     comes down again.
 //
 // The passes, in order (units mm and degrees):
 //  1. Corner search (pencil_corners.cpp): a Feed record (an entry is none) where the path bends
@@ -22,7 +25,8 @@
 //  2. Path building (pencil_runs.cpp): the corner points in nearest-neighbour order (3D, within
 //     1000 mm; beyond that the order goes on from the first point left, so none is lost or
 //     taken twice), each point within 0.01 mm of one taken dropped as a duplicate; the order is
-//     cut into runs wherever neighbours lie maxLink or more apart, and a point alone makes none.
+//     cut into runs wherever neighbours lie maxLink or more apart or the finishing path crosses
+//     the move between them higher up (pencil_link_guard.cpp), and a point alone makes none.
 //     The k-d tree of edit/nearest_point_index.h answers each "nearest" without a walk over
 //     all points.
 //  3. With "상, 하향 구분", each run is cut where it turns from climbing to descending or back, so
@@ -32,7 +36,8 @@
 //  5. Two linking passes join runs whose ends lie less than maxLink apart: first each run to
 //     the one after it, end to start; then each run, at either end, to the nearest end of any
 //     run left (turning that run round), so that the pieces the greedy order leaves of one
-//     corner become one path. With "상, 하향 구분" no join makes a path climb and descend.
+//     corner become one path. With "상, 하향 구분" no join makes a path climb and descend; no
+//     join crosses the finishing path higher up.
 //     Moves shorter than 0.0001 mm are dropped.
 //  6. The runs are written: a RapidStart at safeZ above the first point, a FeedStart down to it,
 //     Feed moves through the rest at workFeed, a RapidStart back up to safeZ. Then the entries
@@ -54,6 +59,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -64,6 +70,7 @@
 #include "edit/plunge.h"
 #include "edit/record_list.h"
 #include "generate/pencil_corners.h"
+#include "generate/pencil_link_guard.h"
 #include "generate/pencil_runs.h"
 
 namespace fendo {
@@ -151,18 +158,23 @@ PencilResult GeneratePencil(ToolpathDatabase& db, const PencilParams& params, Pr
     return result;
   }
   const double maxLink = params.maxLink;
+  const RecordList program = CompactedRecords(db);
   std::vector<Point3> points;
-  {
-    const std::vector<PencilCorner> corners = FindPencilCorners(CompactedRecords(db), params, progress);
-    points.reserve(corners.size());
-    for (const PencilCorner& corner : corners) points.push_back(PositionOf(corner.record));
+  for (const PencilCorner& corner : FindPencilCorners(program, params, progress)) {
+    points.push_back(PositionOf(corner.record));
   }
-  BuiltRuns built = BuildPencilRuns(points, maxLink, progress);
+  // The guard's grid is built only when there is a link to ask about.
+  std::optional<PencilLinkGuard> guard;
+  const CanLink canLink = [&](Point3 a, Point3 b) {
+    if (!guard) guard.emplace(program, maxLink);
+    return guard->CanStayDown(a, b);
+  };
+  BuiltRuns built = BuildPencilRuns(points, maxLink, canLink, progress);
   result.corners = built.points;
   std::vector<PencilRun>& runs = built.runs;
   if (params.separateUpDown) SeparateUpAndDown(runs);
   RemoveSpikes(runs);
-  LinkRuns(runs, maxLink, params.separateUpDown);
+  LinkRuns(runs, maxLink, params.separateUpDown, canLink);
   DropShortMoves(runs, kShortestMove);
   if (progress) progress->Report(" ", 0, 0);
   if (runs.empty()) return result;

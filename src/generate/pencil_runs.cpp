@@ -60,12 +60,13 @@ int JoinedWays(int a, Point3 from, Point3 to, int b, bool keepMonotone) {
 void Append(PencilRun& to, const PencilRun& from) { to.insert(to.end(), from.begin(), from.end()); }
 
 // The first linking pass: each run joined to the one after it where the gap allows.
-void LinkInOrder(std::vector<PencilRun>& runs, double maxLink, bool keepMonotone) {
+void LinkInOrder(std::vector<PencilRun>& runs, double maxLink, bool keepMonotone, const CanLink& canLink) {
   std::vector<PencilRun> linked;
   int linkedWays = 0;  // of linked.back()
   for (PencilRun& run : runs) {
     const int ways = Ways(run);
-    if (!linked.empty() && Length(run.front() - linked.back().back()) < maxLink) {
+    if (!linked.empty() && Length(run.front() - linked.back().back()) < maxLink &&
+        canLink(linked.back().back(), run.front())) {
       const int joined = JoinedWays(linkedWays, linked.back().back(), run.front(), ways, keepMonotone);
       if (joined >= 0) {
         Append(linked.back(), run);
@@ -82,7 +83,7 @@ void LinkInOrder(std::vector<PencilRun>& runs, double maxLink, bool keepMonotone
 // The second linking pass: each run grows at its end, then at its start, by the run whose end
 // lies nearest, as long as one lies near enough. The ends sit in one index (run r's start is
 // 2r, its end 2r + 1), so that each step is a search, not a walk over all runs.
-void LinkNearest(std::vector<PencilRun>& runs, double maxLink, bool keepMonotone) {
+void LinkNearest(std::vector<PencilRun>& runs, double maxLink, bool keepMonotone, const CanLink& canLink) {
   std::vector<Point3> ends;
   ends.reserve(runs.size() * 2);
   for (const PencilRun& run : runs) {
@@ -115,7 +116,7 @@ void LinkNearest(std::vector<PencilRun>& runs, double maxLink, bool keepMonotone
           nextWays = TurnedRound(nextWays);
         }
         const int joined = JoinedWays(ways, run.back(), next.front(), nextWays, keepMonotone);
-        if (joined < 0) break;
+        if (joined < 0 || !canLink(run.back(), next.front())) break;
         index.Remove(static_cast<int>(2 * other));
         index.Remove(static_cast<int>(2 * other + 1));
         absorbed[other] = true;
@@ -137,7 +138,8 @@ void LinkNearest(std::vector<PencilRun>& runs, double maxLink, bool keepMonotone
 
 }  // namespace
 
-BuiltRuns BuildPencilRuns(const std::vector<Point3>& points, double maxLink, Progress* progress) {
+BuiltRuns BuildPencilRuns(const std::vector<Point3>& points, double maxLink, const CanLink& canLink,
+                          Progress* progress) {
   const int n = static_cast<int>(points.size());
   NearestPointIndex index(points);
   std::vector<bool> taken(n, false);
@@ -171,7 +173,7 @@ BuiltRuns BuildPencilRuns(const std::vector<Point3>& points, double maxLink, Pro
   std::vector<PencilRun> runs;
   PencilRun run;
   for (const int id : order) {
-    if (!run.empty() && Length(points[id] - run.back()) >= maxLink) {
+    if (!run.empty() && (Length(points[id] - run.back()) >= maxLink || !canLink(run.back(), points[id]))) {
       if (run.size() >= 2) runs.push_back(std::move(run));
       run.clear();
     }
@@ -215,9 +217,9 @@ void RemoveSpikes(std::vector<PencilRun>& runs) {
   }
 }
 
-void LinkRuns(std::vector<PencilRun>& runs, double maxLink, bool keepMonotone) {
-  LinkInOrder(runs, maxLink, keepMonotone);
-  LinkNearest(runs, maxLink, keepMonotone);
+void LinkRuns(std::vector<PencilRun>& runs, double maxLink, bool keepMonotone, const CanLink& canLink) {
+  LinkInOrder(runs, maxLink, keepMonotone, canLink);
+  LinkNearest(runs, maxLink, keepMonotone, canLink);
 }
 
 void DropShortMoves(std::vector<PencilRun>& runs, double shortest) {

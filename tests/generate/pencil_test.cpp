@@ -155,6 +155,25 @@ TEST(Pencil, GapsAndShortPaths) {
   }
 }
 
+TEST(Pencil, NoLinkCutsThroughAPassThatStandsHigherBetweenItsPoints) {
+  // Passes at y 0 … 20; the one at y = 10 runs 5 mm higher (over a bump across the pocket), so
+  // its corners lie far from the others, and the links from y = 9 to y = 11, 2 mm long, would
+  // cut through it.
+  ProgramBuilder program;
+  for (int y = 0; y <= 20; ++y) program.Cut(PocketPass(y, true, y == 10 ? -5 : 0));
+  ToolpathDatabase db;
+  program.LoadInto(db);
+  ASSERT_EQ(GeneratePencil(db, {}).outcome, EditOutcome::Changed);
+  const std::vector<std::vector<Point3>> paths = Paths(db);
+  EXPECT_EQ(paths.size(), 4u) << "each wall's corner in two paths, one each side of the bump";
+  for (const std::vector<Point3>& path : paths) {
+    for (std::size_t i = 1; i < path.size(); ++i) {
+      EXPECT_NEAR(std::abs(path[i].y - path[i - 1].y), 1, kNear) << "no link over the bump at y " << path[i].y;
+    }
+  }
+  ExpectSoundPaths(db, 4);
+}
+
 TEST(Pencil, SeparatesClimbingAndDescendingCorners) {
   // The pocket's floor rises by 0.5 mm a pass up to y = 10, then falls again: each corner line
   // climbs, then descends.
