@@ -3,12 +3,16 @@
 // and level corners.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <set>
 #include <string>
+#include <string_view>
 #include <tuple>
 #include <vector>
 
+#include "core/progress.h"
 #include "core/toolpath_database.h"
 #include "generate/pencil.h"
 #include "generate/pencil_programs.h"
@@ -243,6 +247,26 @@ TEST(Pencil, NothingToDoChangesNothing) {
     EXPECT_EQ(db.recordCount, static_cast<int>(program.records().size())) << c.what;
     EXPECT_EQ(db.undoTop(), undoBefore) << c.what;
   }
+}
+
+// The texts a command shows while it works, in order.
+class RecordedProgress : public Progress {
+ public:
+  void Report(std::string_view text, std::int64_t, std::int64_t) override { texts.emplace_back(text); }
+  std::vector<std::string> texts;
+};
+
+TEST(Pencil, ShowsTheCornerSearchThenTheSortingThenClearsThePrompt) {
+  ToolpathDatabase db;
+  Pocket(0, 50).LoadInto(db);
+  RecordedProgress progress;
+  ASSERT_EQ(GeneratePencil(db, {}, &progress).outcome, EditOutcome::Changed);
+  ASSERT_GE(progress.texts.size(), 3u);
+  EXPECT_EQ(progress.texts.front(), " Corner search(0.00 %).");
+  const auto sorting = std::ranges::find(progress.texts, std::string(" Sorting(0.00 %)."));
+  ASSERT_NE(sorting, progress.texts.end());
+  for (auto it = progress.texts.begin(); it != sorting; ++it) EXPECT_TRUE(it->starts_with(" Corner search(")) << *it;
+  EXPECT_EQ(progress.texts.back(), " ");
 }
 
 TEST(Pencil, RangesAndDefaults) {
