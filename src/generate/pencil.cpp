@@ -19,7 +19,9 @@
 // The passes, in order (units mm and degrees):
 //  1. Corner search (pencil_corners.cpp): a Feed record (an entry is none) where the path bends
 //     upward by at least "최소 각도" (or, with "XY 코너", turns in XY by it while level) is a
-//     corner point.
+//     corner point. The search reads the program's arcs as chords within 0.005 mm, so that a
+//     corner where an arc meets a cut (at the arc's end) is found too; no question is asked,
+//     since the result keeps nothing of the old moves.
 //     The corners of one crossing, found within 1 mm along one cut (a fillet near the tool's
 //     radius bends over several short moves), give one point: the sharpest.
 //  2. Path building (pencil_runs.cpp): the corner points in nearest-neighbour order (3D, within
@@ -69,6 +71,7 @@
 #include "edit/delete_by_length.h"
 #include "edit/plunge.h"
 #include "edit/record_list.h"
+#include "output/arc_conversion.h"
 #include "generate/pencil_corners.h"
 #include "generate/pencil_link_guard.h"
 #include "generate/pencil_runs.h"
@@ -81,6 +84,7 @@ using Range = FieldRange<PencilParams>;
 constexpr double kLongest = 100000;        // mm
 constexpr double kShortestMove = 0.0001;   // mm: a shorter move is dropped
 constexpr double kShortestLink = 0.001;    // mm
+constexpr double kChordTolerance = 0.005;  // mm, arcs read as chords this close
 
 constexpr std::array kRanges = {
     Range{"smallAngle", kPencilAngleLabel, 0.1, 179, [](const PencilParams& p) { return double{p.smallAngle}; }},
@@ -137,6 +141,18 @@ void SpikesAndSafeZ(RecordList& records, double safeZ) {
   }
 }
 
+// The program as the corner search reads it: arcs as chords within kChordTolerance, so that a
+// corner where an arc meets a cut shows as a Feed record at the arc's end. Nothing when the
+// chords would pass the record limit.
+std::optional<RecordList> StraightProgram(ToolpathDatabase& db) {
+  bool arcs = false;
+  db.ForEachRecord([&arcs](int, const ToolpathRecord& r) { arcs = arcs || IsArcKind(r.kind); });
+  if (!arcs) return CompactedRecords(db);
+  const std::unique_ptr<ToolpathDatabase> chorded = ScratchCopy(db);
+  if (!chorded || !ArcsToLines(*chorded, kChordTolerance)) return std::nullopt;
+  return CompactedRecords(*chorded);
+}
+
 int CountPaths(ToolpathDatabase& db) {
   int paths = 0;
   db.ForEachRecord([&paths](int, const ToolpathRecord& r) { paths += r.kind == MoveKind::FeedStart; });
@@ -158,7 +174,12 @@ PencilResult GeneratePencil(ToolpathDatabase& db, const PencilParams& params, Pr
     return result;
   }
   const double maxLink = params.maxLink;
-  const RecordList program = CompactedRecords(db);
+  const std::optional<RecordList> straight = StraightProgram(db);
+  if (!straight) {
+    result.outcome = EditOutcome::NoRoom;
+    return result;
+  }
+  const RecordList& program = *straight;
   std::vector<Point3> points;
   for (const PencilCorner& corner : FindPencilCorners(program, params, progress)) {
     points.push_back(PositionOf(corner.record));

@@ -12,6 +12,7 @@
 #include <tuple>
 #include <vector>
 
+#include "core/nc_reader.h"
 #include "core/progress.h"
 #include "core/toolpath_database.h"
 #include "generate/pencil.h"
@@ -176,6 +177,30 @@ TEST(Pencil, NoLinkCutsThroughAPassThatStandsHigherBetweenItsPoints) {
     }
   }
   ExpectSoundPaths(db, 4);
+}
+
+TEST(Pencil, FindsTheCornerWhereAnArcMeetsACut) {
+  // Passes that come down a quarter circle (G18, centre 5 mm below its start) onto a level
+  // cut: the corner lies at the arc's end, where the arc comes down vertically.
+  std::string program = "G90 G21\n";
+  for (int y = 0; y <= 10; ++y) {
+    program += "G00 X0 Y" + std::to_string(y) + " Z50\nG01 Z0 F500\nG01 X5\nG18 G03 X10 Z-5 I0 K-5\nG01 X20\nG00 Z50\n";
+  }
+  ToolpathDatabase db;
+  ASSERT_TRUE(AppendText(db, program).ok());
+  int arcs = 0;
+  db.ForEachRecord([&arcs](int, const ToolpathRecord& r) { arcs += IsArcKind(r.kind); });
+  ASSERT_EQ(arcs, 11);
+  db.safeZ = 50;
+  const PencilResult result = GeneratePencil(db, {});
+  ASSERT_EQ(result.outcome, EditOutcome::Changed);
+  const std::vector<std::vector<Point3>> paths = Paths(db);
+  ASSERT_EQ(paths.size(), 1u);
+  for (const Point3& p : paths.front()) {
+    EXPECT_NEAR(p.x, 10, kNear);
+    EXPECT_NEAR(p.z, -5, kNear);
+  }
+  EXPECT_EQ(paths.front().size(), 11u);
 }
 
 TEST(Pencil, SeparatesClimbingAndDescendingCorners) {
