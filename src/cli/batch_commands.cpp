@@ -98,9 +98,10 @@ constexpr BatchCommand kCommands[] = {
      RunOffset, {kReader, kOutput, {OffsetOptionGroup}}},
     {"pencil", "", "pencil IN -o OUT",
      "\"펜슬\": replaces the program by pencil paths along its concave corners\n"
-     "(where a path bends upward), one path along each corner, prints the\n"
-     "records before and after, the corners found and the pencil paths, and\n"
-     "writes it. A program without corners is written unchanged.",
+     "(where a path bends upward; arcs read as chords within 0.005 mm), one\n"
+     "path along each corner, prints the records before and after, the\n"
+     "corners found and the pencil paths, and writes it. A program without\n"
+     "corners is written unchanged.",
      RunPencil, {kReader, kOutput, {PencilOptionGroup}}},
     {"master", "build", "master build IN -o FILE.mma",
      "Builds the master model (the height grid the feed optimizer slows\n"
