@@ -7,7 +7,9 @@
 // the result, and what the passes below are built to give:
 //   - one pass along each concave corner: each crossing of a corner by the finishing path gives
 //     one corner point, and the points along one corner are threaded into one path;
-//   - no duplicates: a corner crossed twice at the same place is cut once;
+//   - no duplicates: a corner crossed twice at the same place is cut once, and no move is cut
+//     twice (only the turning point where "상, 하향 구분" parts a path ends one path and starts
+//     the next);
 //   - no one-point paths: a corner point with no neighbour near enough makes no move at all;
 //   - links only where the tool can stay down: the tool feeds from one corner point to the next
 //     only across less than "최대 연결거리" (maxLink), the spacing of the crossings along one
@@ -31,8 +33,10 @@
 //     the move between them higher up (pencil_link_guard.cpp), and a point alone makes none.
 //     The k-d tree of edit/nearest_point_index.h answers each "nearest" without a walk over
 //     all points.
-//  3. With "상, 하향 구분", each run is cut where it turns from climbing to descending or back, so
-//     that a pencil path cuts a sloping corner in one direction only.
+//  3. With "상, 하향 구분", each run is cut where it turns from climbing to descending or back
+//     (by more than 0.05 mm: smaller wiggles are the finishing path's tolerance, not a turn),
+//     so that a pencil path cuts a sloping corner in one direction only; the turning point
+//     ends one path and starts the next.
 //  4. The straight down-and-up spikes (a point where a run goes straight down and straight back
 //     up) are taken out: they only plunge the tool.
 //  5. Two linking passes join runs whose ends lie less than maxLink apart: first each run to

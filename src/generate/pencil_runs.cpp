@@ -5,6 +5,8 @@
 #include "generate/pencil_runs.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstddef>
 #include <cstdio>
 #include <utility>
 
@@ -16,7 +18,7 @@ namespace {
 
 constexpr double kReach = 1000;       // mm: the nearest search looks no farther
 constexpr double kSamePoint = 0.01;   // mm: a corner point this close to one taken is its duplicate
-constexpr double kLevel = 0.001;      // mm: a height change this small leaves a move level
+constexpr double kTurnHeight = 0.05;  // mm: a run turns when it falls (rises) this far from a top (bottom)
 constexpr int kPointsBetweenReports = 101;
 
 void ReportSorting(Progress* progress, int done, int total) {
@@ -25,57 +27,48 @@ void ReportSorting(Progress* progress, int done, int total) {
   progress->Report(text, done, total);
 }
 
-// −1, 0 or +1: whether the move from a to b descends, stays level or climbs.
-int Climb(Point3 a, Point3 b) {
-  const double dz = b.z - a.z;
-  if (dz > kLevel) return 1;
-  if (dz < -kLevel) return -1;
-  return 0;
-}
+// The heights of a run as the separation sees them: a run climbs when one of its points lies
+// more than kTurnHeight above an earlier one, and descends when one lies that much below an
+// earlier one. Wiggles smaller than that (the tolerance of the finishing path) are no turn.
+struct Heights {
+  double lowest = 0;
+  double highest = 0;
+  bool climbs = false;
+  bool descends = false;
 
-// Which ways a run goes: bit 0 set when it climbs somewhere, bit 1 when it descends.
-int Ways(const PencilRun& run) {
-  int ways = 0;
-  for (std::size_t i = 1; i < run.size(); ++i) {
-    const int climb = Climb(run[i - 1], run[i]);
-    if (climb > 0) ways |= 1;
-    if (climb < 0) ways |= 2;
+  static Heights Of(const PencilRun& run) {
+    Heights h{run.front().z, run.front().z};
+    for (const Point3& p : run) h = h.Then(Heights{p.z, p.z});
+    return h;
   }
-  return ways;
-}
-
-// The ways of a run turned round: its climbs become descents and back.
-int TurnedRound(int ways) { return ((ways & 1) << 1) | ((ways & 2) >> 1); }
-
-// The ways of a run made of a run going `a` ways, a move from `from` to `to`, and a run going
-// `b` ways; with `keepMonotone`, nothing (−1) when it would both climb and descend.
-int JoinedWays(int a, Point3 from, Point3 to, int b, bool keepMonotone) {
-  int ways = a | b;
-  const int climb = Climb(from, to);
-  if (climb > 0) ways |= 1;
-  if (climb < 0) ways |= 2;
-  return keepMonotone && ways == 3 ? -1 : ways;
-}
+  // A run of these heights followed by one of `next`'s.
+  Heights Then(const Heights& next) const {
+    return {std::min(lowest, next.lowest), std::max(highest, next.highest),
+            climbs || next.climbs || next.highest - lowest > kTurnHeight,
+            descends || next.descends || highest - next.lowest > kTurnHeight};
+  }
+  Heights TurnedRound() const { return {lowest, highest, descends, climbs}; }
+  bool Monotone() const { return !(climbs && descends); }
+};
 
 void Append(PencilRun& to, const PencilRun& from) { to.insert(to.end(), from.begin(), from.end()); }
 
 // The first linking pass: each run joined to the one after it where the gap allows.
 void LinkInOrder(std::vector<PencilRun>& runs, double maxLink, bool keepMonotone, const CanLink& canLink) {
   std::vector<PencilRun> linked;
-  int linkedWays = 0;  // of linked.back()
+  Heights linkedHeights;  // of linked.back()
   for (PencilRun& run : runs) {
-    const int ways = Ways(run);
-    if (!linked.empty() && Length(run.front() - linked.back().back()) < maxLink &&
-        canLink(linked.back().back(), run.front())) {
-      const int joined = JoinedWays(linkedWays, linked.back().back(), run.front(), ways, keepMonotone);
-      if (joined >= 0) {
+    const Heights heights = Heights::Of(run);
+    if (!linked.empty() && Length(run.front() - linked.back().back()) < maxLink) {
+      const Heights joined = linkedHeights.Then(heights);
+      if ((!keepMonotone || joined.Monotone()) && canLink(linked.back().back(), run.front())) {
         Append(linked.back(), run);
-        linkedWays = joined;
+        linkedHeights = joined;
         continue;
       }
     }
     linked.push_back(std::move(run));
-    linkedWays = ways;
+    linkedHeights = heights;
   }
   runs = std::move(linked);
 }
@@ -98,34 +91,34 @@ void LinkNearest(std::vector<PencilRun>& runs, double maxLink, bool keepMonotone
     index.Remove(static_cast<int>(2 * r));
     index.Remove(static_cast<int>(2 * r + 1));
     PencilRun& run = runs[r];
-    int ways = Ways(run);
+    Heights heights = Heights::Of(run);
     for (int side = 0; side < 2; ++side) {
       // Grows at the end; for the start, the run is turned round and back again.
       if (side == 1) {
         std::ranges::reverse(run);
-        ways = TurnedRound(ways);
+        heights = heights.TurnedRound();
       }
       for (;;) {
         const NearestPointIndex::Found found = index.Nearest(run.back(), reach2);
         if (found.id < 0 || found.squaredDistance >= reach2) break;
         const std::size_t other = static_cast<std::size_t>(found.id / 2);
         PencilRun next = runs[other];
-        int nextWays = Ways(next);
+        Heights nextHeights = Heights::Of(next);
         if (found.id % 2 == 1) {
           std::ranges::reverse(next);
-          nextWays = TurnedRound(nextWays);
+          nextHeights = nextHeights.TurnedRound();
         }
-        const int joined = JoinedWays(ways, run.back(), next.front(), nextWays, keepMonotone);
-        if (joined < 0 || !canLink(run.back(), next.front())) break;
+        const Heights joined = heights.Then(nextHeights);
+        if ((keepMonotone && !joined.Monotone()) || !canLink(run.back(), next.front())) break;
         index.Remove(static_cast<int>(2 * other));
         index.Remove(static_cast<int>(2 * other + 1));
         absorbed[other] = true;
         Append(run, next);
-        ways = joined;
+        heights = joined;
       }
       if (side == 1) {
         std::ranges::reverse(run);
-        ways = TurnedRound(ways);
+        heights = heights.TurnedRound();
       }
     }
   }
@@ -186,19 +179,30 @@ BuiltRuns BuildPencilRuns(const std::vector<Point3>& points, double maxLink, con
 void SeparateUpAndDown(std::vector<PencilRun>& runs) {
   std::vector<PencilRun> separated;
   for (const PencilRun& run : runs) {
-    PencilRun piece{run.front()};
-    int way = 0;  // the way the piece goes so far: 0 level only
+    // The piece run[start … i] goes `way` (0 not yet known); top and bottom are its highest and
+    // lowest points so far. A climb that falls kTurnHeight below its top ends at the top, and
+    // the next piece starts there (a descent likewise at its bottom).
+    std::size_t start = 0;
+    std::size_t top = 0;
+    std::size_t bottom = 0;
+    int way = 0;
     for (std::size_t i = 1; i < run.size(); ++i) {
-      const int climb = Climb(run[i - 1], run[i]);
-      if (climb != 0 && way != 0 && climb != way) {
-        // The turning point ends this piece and starts the next.
-        separated.push_back(std::move(piece));
-        piece = PencilRun{run[i - 1]};
+      if (run[i].z > run[top].z) top = i;
+      if (run[i].z < run[bottom].z) bottom = i;
+      if (way == 0) way = run[top].z - run[start].z > kTurnHeight ? 1 : run[start].z - run[bottom].z > kTurnHeight ? -1 : 0;
+      const std::size_t turn = way > 0 ? top : bottom;
+      if (way == 0 || std::abs(run[i].z - run[turn].z) <= kTurnHeight) continue;
+      separated.emplace_back(run.begin() + static_cast<std::ptrdiff_t>(start),
+                             run.begin() + static_cast<std::ptrdiff_t>(turn) + 1);
+      start = turn;
+      way = -way;
+      top = bottom = start;
+      for (std::size_t k = start; k <= i; ++k) {
+        if (run[k].z > run[top].z) top = k;
+        if (run[k].z < run[bottom].z) bottom = k;
       }
-      if (climb != 0) way = climb;
-      piece.push_back(run[i]);
     }
-    separated.push_back(std::move(piece));
+    separated.emplace_back(run.begin() + static_cast<std::ptrdiff_t>(start), run.end());
   }
   runs = std::move(separated);
 }

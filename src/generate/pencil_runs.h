@@ -28,8 +28,9 @@ struct BuiltRuns {
 BuiltRuns BuildPencilRuns(const std::vector<Point3>& points, double maxLink, const CanLink& canLink,
                           Progress* progress);
 
-// "상, 하향 구분": each run is cut where its height turns from climbing to descending or back
-// (level moves go with the run they lie in), so that no run both climbs and descends.
+// "상, 하향 구분": each run is cut where its height turns from climbing to descending or back,
+// at the top (bottom) it falls (rises) more than 0.05 mm from, so that no run both climbs and
+// descends; smaller wiggles, the tolerance of the finishing path, are no turn.
 void SeparateUpAndDown(std::vector<PencilRun>& runs);
 
 // The points where a run goes straight down and straight back up, which only plunge the tool,

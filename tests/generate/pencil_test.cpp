@@ -229,6 +229,17 @@ TEST(Pencil, SeparatesClimbingAndDescendingCorners) {
   }
 }
 
+TEST(Pencil, WigglesWithinTheFinishingToleranceAreNoTurn) {
+  // The floor wiggles by 0.02 mm from pass to pass: each corner stays one path.
+  ProgramBuilder program;
+  for (int pass = 0; pass <= 20; ++pass) program.Cut(PocketPass(pass, true, pass % 2 == 0 ? 0 : 0.02));
+  ToolpathDatabase db;
+  program.LoadInto(db);
+  ASSERT_EQ(GeneratePencil(db, {}).outcome, EditOutcome::Changed);
+  EXPECT_EQ(Paths(db).size(), 2u);
+  ExpectSoundPaths(db, 4);
+}
+
 TEST(Pencil, LevelCornersOnlyWithXyCorners) {
   // A square pocket wall followed round twice at one height, 3 mm on a side.
   ProgramBuilder program;
