@@ -21,11 +21,11 @@
 // The passes, in order (units mm and degrees):
 //  1. Corner search (pencil_corners.cpp): a Feed record (an entry is none) where the path bends
 //     upward by at least "최소 각도" (or, with "XY 코너", turns in XY by it while level) is a
-//     corner point. The search reads the program's arcs as chords within 0.005 mm, so that a
-//     corner where an arc meets a cut (at the arc's end) is found too; no question is asked,
-//     since the result keeps nothing of the old moves.
-//     The corners of one crossing, found within 1 mm along one cut (a fillet near the tool's
-//     radius bends over several short moves), give one point: the sharpest.
+//     corner point. The corners of one crossing, found within 1 mm along one cut (a fillet
+//     near the tool's radius bends over several short moves), give one point: the sharpest.
+//     The search reads the program's arcs as chords within 0.005 mm, so that a corner where an
+//     arc meets a cut (at the arc's end) is found too; no question is asked, since the result
+//     keeps nothing of the old moves.
 //  2. Path building (pencil_runs.cpp): the corner points in nearest-neighbour order (3D, within
 //     1000 mm; beyond that the order goes on from the first point left, so none is lost or
 //     taken twice), each point within 0.01 mm of one taken dropped as a duplicate; the order is
@@ -49,9 +49,10 @@
 //     Feed moves through the rest at workFeed, a RapidStart back up to safeZ. Then the entries
 //     are put in standard form (NormalizePlunges), moves ending at safeZ become rapid moves and
 //     a descent from a traverse becomes a FeedStart, and the kinds are normalised.
-//  7. The deletes of the edit menu: moves of at least maxLink ("길이에 의한 포인트"; none is left
-//     after step 5, so this only guards the rule) and paths shorter than "삭제 경로길이" ("길이에
-//     의한 경로", which keeps the program's last path whatever its length).
+//  7. The deletes of the edit menu: moves of at least maxLink ("길이에 의한 포인트": no link is
+//     that long, but the fed descents from safeZ of step 6 are, and become rapid moves again)
+//     and paths shorter than "삭제 경로길이" ("길이에 의한 경로", which keeps the program's last
+//     path whatever its length).
 //  8. The spike and safeZ pass again, then the rapid moves are rebuilt (RebuildRapids) and the
 //     result replaces the work buffer whole, after one undo snapshot.
 //
@@ -65,6 +66,7 @@
 
 #include <algorithm>
 #include <array>
+#include <memory>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -75,10 +77,10 @@
 #include "edit/delete_by_length.h"
 #include "edit/plunge.h"
 #include "edit/record_list.h"
-#include "output/arc_conversion.h"
 #include "generate/pencil_corners.h"
 #include "generate/pencil_link_guard.h"
 #include "generate/pencil_runs.h"
+#include "output/arc_conversion.h"
 
 namespace fendo {
 namespace {
