@@ -15,6 +15,7 @@ add_library(fendo_app STATIC
   ${CMAKE_CURRENT_LIST_DIR}/commands/offset_commands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/commands/optimizer_commands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/commands/output_commands.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/commands/pencil_commands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/commands/point_edit_commands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/commands/transform_commands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/commands/trim_commands.cpp

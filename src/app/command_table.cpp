@@ -11,6 +11,7 @@
 #include "app/commands/offset_commands.h"
 #include "app/commands/optimizer_commands.h"
 #include "app/commands/output_commands.h"
+#include "app/commands/pencil_commands.h"
 #include "app/commands/point_edit_commands.h"
 #include "app/commands/ring_commands.h"
 #include "app/commands/transform_commands.h"
@@ -40,7 +41,7 @@ const CommandRow kNcViewCommands[] = {
     {CommandId::Exit, "파일(&F)", "종료(&X)", "", FrameCommand{&CMainFrame::OnExit}},
     {CommandId::SelectCorners, "최적화 › 코너 분리", "코너 부위 선택", "", ViewFunction{&SelectCornerRegionsCommand}},
     {CommandId::TrimToCorners, "최적화 › 코너 분리", "코너부위를 트림한다.", "", ViewFunction{&TrimToCornerRegionsCommand}},
-    {CommandId::Pencil, "최적화", "펜슬", "", {}},
+    {CommandId::Pencil, "최적화", "펜슬", "", ViewFunction{&PencilCommand}, nullptr, "공구경로에 의한 펜슬 경로 생성"},
     {CommandId::GenerateContours, "최적화", "등고선 공구경로 생성", "", ViewFunction{&GenerateContoursCommand}},
     {CommandId::AdjustRadialSpacing, "최적화", "방사선 간격조절", "", ViewFunction{&AdjustRadialSpacingCommand}},
     {CommandId::SuppressZMoves, "최적화", "Z 상향", "", ViewFunction{&SuppressZMovesCommand}},

@@ -105,6 +105,13 @@ constexpr BatchCommand kCommands[] = {
      "Arcs are turned into straight moves (within 0.005 mm) first. Prints the\n"
      "records before and after, and writes the program.",
      RunContour, {kReader, kOutput, {ContourOptionGroup}}},
+    {"pencil", "", "pencil IN -o OUT",
+     "\"펜슬\": replaces the program by pencil paths along its concave corners\n"
+     "(where a path bends upward; arcs read as chords within 0.005 mm), one\n"
+     "path along each corner, prints the records before and after, the\n"
+     "corners found and the pencil paths, and writes it. A program without\n"
+     "corners is written unchanged.",
+     RunPencil, {kReader, kOutput, {PencilOptionGroup}}},
     {"master", "build", "master build IN -o FILE.mma",
      "Builds the master model (the height grid the feed optimizer slows\n"
      "down by) from a program that finishes the part, and writes it.",

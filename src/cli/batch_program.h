@@ -121,5 +121,7 @@ int RunGenerateSpiral(const BatchArguments& args, const BatchStreams& streams);
 const OptionGroup& RingOptionGroup();
 int RunRadialSpacing(const BatchArguments& args, const BatchStreams& streams);
 const OptionGroup& RadialSpacingOptionGroup();
+int RunPencil(const BatchArguments& args, const BatchStreams& streams);
+const OptionGroup& PencilOptionGroup();
 
 }  // namespace fendo

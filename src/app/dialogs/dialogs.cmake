@@ -48,6 +48,8 @@ add_library(fendo_dialogs STATIC
   ${CMAKE_CURRENT_LIST_DIR}/ring_dialog.cpp
   # contours
   ${CMAKE_CURRENT_LIST_DIR}/contour_dialog.cpp
+  # pencil paths
+  ${CMAKE_CURRENT_LIST_DIR}/pencil_dialog.cpp
 )
 set_target_properties(fendo_dialogs PROPERTIES AUTOMOC ON)
 target_link_libraries(fendo_dialogs PUBLIC fendo_engine Qt6::Widgets)
