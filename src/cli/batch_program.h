@@ -114,5 +114,11 @@ int RunTrim(const BatchArguments& args, const BatchStreams& streams);
 const OptionGroup& TrimOptionGroup();
 int RunOffset(const BatchArguments& args, const BatchStreams& streams);
 const OptionGroup& OffsetOptionGroup();
+int RunGeneratePocket(const BatchArguments& args, const BatchStreams& streams);
+const OptionGroup& PocketOptionGroup();
+int RunGenerateProfile(const BatchArguments& args, const BatchStreams& streams);
+const OptionGroup& ProfileOptionGroup();
+int RunGenerateFace(const BatchArguments& args, const BatchStreams& streams);
+const OptionGroup& FaceOptionGroup();
 
 }  // namespace fendo

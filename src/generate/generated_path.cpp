@@ -14,10 +14,17 @@ void GeneratedPath::Add(MoveKind kind, double x, double y, double z) {
   if (!IsCentreKind(kind)) at_ = r;
 }
 
+void GeneratedPath::Traverse(MoveKind kind, double x, double y) {
+  const bool there = IsRapidKind(at_.kind) && at_.x == static_cast<float>(x) && at_.y == static_cast<float>(y) &&
+                     at_.z == static_cast<float>(safeZ_);
+  if (!there) Add(kind, x, y, safeZ_);
+}
+
 void GeneratedPath::FeedTo(double x, double y) {
   if (full_) return;
   if (at_.x == static_cast<float>(x) && at_.y == static_cast<float>(y)) return;
-  Add(MoveKind::Feed, x, y, at_.z);
+  // A straight cut after an arc starts a run of straight cuts again, as after a rapid move.
+  Add(IsLinearFeedKind(at_.kind) ? MoveKind::Feed : MoveKind::FeedStart, x, y, at_.z);
 }
 
 void GeneratedPath::ArcTo(MoveKind kind, double x, double y, double cx, double cy) {

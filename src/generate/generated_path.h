@@ -18,9 +18,10 @@ class GeneratedPath {
 
   // A RapidStart record at (x, y) at the retract height: the traverse before a cut, or the
   // retract after it.
-  void RapidStartAbove(double x, double y) { Add(MoveKind::RapidStart, x, y, safeZ_); }
+  // Nothing when the tool is there already: a move that goes nowhere is no line of the program.
+  void RapidStartAbove(double x, double y) { Traverse(MoveKind::RapidStart, x, y); }
   // A Rapid record at (x, y) at the retract height: a traverse continued.
-  void RapidAbove(double x, double y) { Add(MoveKind::Rapid, x, y, safeZ_); }
+  void RapidAbove(double x, double y) { Traverse(MoveKind::Rapid, x, y); }
   // The plunge into a cut: a FeedStart record.
   void PlungeTo(double x, double y, double z) { Add(MoveKind::FeedStart, x, y, z); }
   // A straight cut at the height of the tool; nothing when the tool is already there.
@@ -37,6 +38,7 @@ class GeneratedPath {
 
  private:
   void Add(MoveKind kind, double x, double y, double z);
+  void Traverse(MoveKind kind, double x, double y);
 
   double safeZ_;  // mm
   int feed_;      // mm/min

@@ -20,10 +20,20 @@ inline std::vector<ToolpathRecord> OfKind(ToolpathDatabase& db, MoveKind kind) {
   return found;
 }
 
+// The indices of the plunges: the cuts that follow a rapid move.
+inline std::vector<std::size_t> Plunges(const std::vector<ToolpathRecord>& records) {
+  std::vector<std::size_t> plunges;
+  for (std::size_t i = 1; i < records.size(); ++i) {
+    if (records[i].kind == MoveKind::FeedStart && IsRapidKind(records[i - 1].kind)) plunges.push_back(i);
+  }
+  return plunges;
+}
+
 // The plunges' heights: one per level of a pocket, one per outline of a profile.
 inline std::vector<double> PlungeHeights(ToolpathDatabase& db) {
+  const std::vector<ToolpathRecord> records = CopyRecords(db);
   std::vector<double> heights;
-  for (const ToolpathRecord& r : OfKind(db, MoveKind::FeedStart)) heights.push_back(r.z);
+  for (std::size_t i : Plunges(records)) heights.push_back(records[i].z);
   return heights;
 }
 

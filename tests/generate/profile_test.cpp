@@ -43,8 +43,7 @@ TEST(Profile, EachOutlineIsACounterClockwiseLoopWithItsOwnApproachAndRetract) {
   ASSERT_EQ(GenerateProfile(db, params).outcome, EditOutcome::Changed);
   const std::vector<ToolpathRecord> r = test::All(db);
   int outlines = 0;
-  for (std::size_t i = 0; i < r.size(); ++i) {
-    if (r[i].kind != K::FeedStart) continue;
+  for (std::size_t i : test::Plunges(r)) {
     ++outlines;
     ASSERT_EQ(r[i - 1].kind, K::RapidStart);
     EXPECT_EQ(r[i - 1].z, 50);
