@@ -75,6 +75,18 @@ std::optional<OptionOutOfRange> CheckPocketParams(const PocketParams& params) {
   return CheckFieldRanges<PocketParams>(params, kRanges);
 }
 
+PocketParams PocketFieldsAfterRun(const PocketParams& params) {
+  if (params.shape == PocketShape::Circle) return params;
+  PocketParams after = params;
+  const CentredRectangle r = CentreAndSize(params.rectangle);
+  after.rectangle.xCentre = r.cx;
+  after.rectangle.yCentre = r.cy;
+  after.rectangle.xSize = r.sx;
+  after.rectangle.ySize = r.sy;
+  if (params.shape == PocketShape::Rectangle) after.rectangle.form = ShapeForm::CentreSize;
+  return after;
+}
+
 GenerateResult GeneratePocket(ToolpathDatabase& db, const PocketParams& params) {
   if (CheckPocketParams(params)) return {.outcome = EditOutcome::Refused};
   const ZLevels levels = MakeZLevels(params.startHeight, params.zDepth, params.zStepover);

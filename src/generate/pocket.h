@@ -43,4 +43,9 @@ std::span<const FieldRange<PocketParams>> PocketRanges();
 // the taper; then it retracts. A level whose outline the offsets shrink to nothing is left out.
 GenerateResult GeneratePocket(ToolpathDatabase& db, const PocketParams& params);
 
+// The values the pocket dialog shows after a pocket: a rectangle's as its centre and size, in
+// the form "중심, 크기"; a rounded rectangle's centre and size from its form, which it keeps; a
+// circle's as they were.
+PocketParams PocketFieldsAfterRun(const PocketParams& params);
+
 }  // namespace fendo

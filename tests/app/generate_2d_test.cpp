@@ -234,17 +234,22 @@ void Generate2dTest::eachCommandWritesWhatTheBatchVerbWritesAndUndoesAtOnce() {
 }
 
 void Generate2dTest::theDialogKeepsTheValuesEnteredLast() {
-  RunWith(CommandId::GeneratePocket, {{"xyStepover", "12.5"}, {"circle", "on"}});
-  QString stepover;
-  bool circle = false;
+  // A rectangle entered by its corners comes back by its centre and size.
+  RunWith(CommandId::GeneratePocket, {{"xyStepover", "12.5"}, {"minMax", "on"}, {"xMin", "0"}, {"xMax", "60"}});
+  QString stepover, xCentre, xSize;
+  bool centreSize = false;
   AnswerNextDialog([&](QWidget& dialog) {
     stepover = TextOf(dialog, "xyStepover");
-    circle = Ticked(dialog, "circle");
+    xCentre = TextOf(dialog, "xCentre");
+    xSize = TextOf(dialog, "xSize");
+    centreSize = Ticked(dialog, "centreSize");
     Press(dialog, QStringLiteral("Cancel"));
   });
   frame().RunCommand(CommandId::GeneratePocket);
   QCOMPARE(stepover, QStringLiteral("12.5"));
-  QVERIFY(circle);
+  QCOMPARE(xCentre, QStringLiteral("30"));
+  QCOMPARE(xSize, QStringLiteral("60"));
+  QVERIFY(centreSize);
 }
 
 void Generate2dTest::valuesThatMakeNoPassChangeNothing() {

@@ -164,6 +164,24 @@ TEST(Pocket, AResultPastTheRecordLimitChangesNothing) {
   EXPECT_EQ(db.recordCount, ToolpathDatabase::kMaxRecords - 1000);
 }
 
+TEST(Pocket, TheDialogShowsARectangleByItsCentreAndSizeAfterwards) {
+  const RectangleFields minMax{.form = ShapeForm::MinMax, .xMax = 50, .xMin = 10, .yMax = 0, .yMin = -20};
+  struct Case {
+    PocketShape shape;
+    ShapeForm form;
+    double xCentre, ySize;
+  };
+  for (const Case c : {Case{PocketShape::Rectangle, ShapeForm::CentreSize, 30, 20},
+                       Case{PocketShape::RoundedRectangle, ShapeForm::MinMax, 30, 20},
+                       Case{PocketShape::Circle, ShapeForm::MinMax, 0, 160}}) {
+    const PocketParams after = PocketFieldsAfterRun({.shape = c.shape, .rectangle = minMax});
+    EXPECT_EQ(after.rectangle.form, c.form) << static_cast<int>(c.shape);
+    EXPECT_EQ(after.rectangle.xCentre, c.xCentre);
+    EXPECT_EQ(after.rectangle.ySize, c.ySize);
+    EXPECT_EQ(after.rectangle.xMin, 10) << "the other fields stay";
+  }
+}
+
 TEST(Pocket, ValuesOutOfRangeAreRefused) {
   ToolpathDatabase db;
   EXPECT_EQ(GeneratePocket(db, {.xyStepover = 0}).outcome, EditOutcome::Refused);

@@ -37,7 +37,9 @@ void ReportGenerated(CFendoView& view, const GenerateResult& result) {
 void GeneratePocketCommand(CFendoView& view) {
   PocketParams& params = view.app().Remembered<PocketParams>();
   if (!EditInDialog<PocketDialog>(params, &view)) return;
-  ReportGenerated(view, GeneratePocket(view.database(), params));
+  const GenerateResult result = GeneratePocket(view.database(), params);
+  params = PocketFieldsAfterRun(params);
+  ReportGenerated(view, result);
 }
 
 void GenerateProfileCommand(CFendoView& view) {
