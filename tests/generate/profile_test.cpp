@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "core/toolpath_database.h"
 #include "core/toolpath_text.h"
 #include "generate/generated_records.h"
@@ -97,6 +99,31 @@ TEST(Profile, OutlinesTheOffsetsCloseAreLeftOut) {
   EXPECT_EQ(none.outcome, EditOutcome::Unchanged);
   EXPECT_EQ(none.levelsLeftOut, 6 * 2);
   EXPECT_EQ(other.recordCount, 0);
+}
+
+TEST(Profile, RoundedCornersFollowThePassesAwayFromTheOutline) {
+  struct Case {
+    ProfileSide side;
+    std::vector<double> radii;  // of the corners, pass by pass
+  };
+  for (const Case& c : {Case{ProfileSide::On, {20}}, Case{ProfileSide::Inside, {10, 0}},
+                        Case{ProfileSide::Outside, {30, 40}}}) {
+    ToolpathDatabase db;
+    ASSERT_EQ(GenerateProfile(db, {.shape = PocketShape::RoundedRectangle, .side = c.side, .startHeight = 0,
+                                   .zDepth = 0, .passes = 2})
+                  .outcome,
+              EditOutcome::Changed);
+    const std::vector<ToolpathRecord> r = test::All(db);
+    std::vector<double> radii;
+    for (std::size_t i : test::Plunges(r)) {
+      // The first corner's centre record, if the outline has rounded corners.
+      std::size_t at = i;
+      while (at < r.size() && r[at].kind != K::CentreXY && r[at].kind != K::RapidStart) ++at;
+      radii.push_back(r[at].kind == K::CentreXY ? std::hypot(r[at].x, r[at].y) : 0);
+    }
+    ASSERT_EQ(radii.size(), c.radii.size()) << static_cast<int>(c.side);
+    for (std::size_t p = 0; p < radii.size(); ++p) EXPECT_NEAR(radii[p], c.radii[p], 1e-4);
+  }
 }
 
 TEST(Profile, ValuesOutOfRangeAreRefused) {
