@@ -10,6 +10,7 @@ add_library(fendo_app STATIC
   ${CMAKE_CURRENT_LIST_DIR}/commands/delete_commands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/commands/direction_commands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/commands/feed_change_commands.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/commands/generate_commands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/commands/layer_commands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/commands/master_model_commands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/commands/offset_commands.cpp

@@ -6,6 +6,7 @@
 #include "app/commands/delete_commands.h"
 #include "app/commands/direction_commands.h"
 #include "app/commands/feed_change_commands.h"
+#include "app/commands/generate_commands.h"
 #include "app/commands/layer_commands.h"
 #include "app/commands/master_model_commands.h"
 #include "app/commands/offset_commands.h"
@@ -45,9 +46,9 @@ const CommandRow kNcViewCommands[] = {
     {CommandId::GenerateContours, "최적화", "등고선 공구경로 생성", "", ViewFunction{&GenerateContoursCommand}},
     {CommandId::AdjustRadialSpacing, "최적화", "방사선 간격조절", "", ViewFunction{&AdjustRadialSpacingCommand}},
     {CommandId::SuppressZMoves, "최적화", "Z 상향", "", ViewFunction{&SuppressZMovesCommand}},
-    {CommandId::GeneratePocket, "최적화 › 2D 공구경로 생성", "Pocket", "", {}},
-    {CommandId::GenerateProfile, "최적화 › 2D 공구경로 생성", "Profile", "", {}},
-    {CommandId::GenerateFace, "최적화 › 2D 공구경로 생성", "Face", "", {}},
+    {CommandId::GeneratePocket, "최적화 › 2D 공구경로 생성", "Pocket", "", ViewFunction{&GeneratePocketCommand}},
+    {CommandId::GenerateProfile, "최적화 › 2D 공구경로 생성", "Profile", "", ViewFunction{&GenerateProfileCommand}},
+    {CommandId::GenerateFace, "최적화 › 2D 공구경로 생성", "Face", "", ViewFunction{&GenerateFaceCommand}},
     {CommandId::GenerateRadial, "최적화 › 2D 공구경로 생성", "방사선", "", ViewFunction{&GenerateRadialCommand}},
     {CommandId::GenerateSpiral, "최적화 › 2D 공구경로 생성", "나선형", "", ViewFunction{&GenerateSpiralCommand}},
     {CommandId::ConvertLinesAndArcs, "최적화", "Linear <--> ARC", "", ViewFunction{&ArcConvertCommand}, nullptr,

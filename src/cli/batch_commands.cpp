@@ -112,6 +112,21 @@ constexpr BatchCommand kCommands[] = {
      "corners found and the pencil paths, and writes it. A program without\n"
      "corners is written unchanged.",
      RunPencil, {kReader, kOutput, {PencilOptionGroup}}},
+    {"generate", "pocket", "generate pocket -o OUT [--append-to IN]",
+     "\"Pocket\": a rectangular, rounded or circular pocket cleared from the\n"
+     "centre outward in counter-clockwise loops, level by level from the\n"
+     "start height down to the depth; prints the records and any levels the\n"
+     "offsets left out, and writes the program.",
+     RunGeneratePocket, {kReader, kOutput, {PocketOptionGroup}}},
+    {"generate", "profile", "generate profile -o OUT [--append-to IN]",
+     "\"Profile\": outlines of a rectangle, a rounded rectangle or a circle,\n"
+     "on it or in passes inside or outside it, level by level; prints the\n"
+     "records and any levels left out, and writes the program.",
+     RunGenerateProfile, {kReader, kOutput, {ProfileOptionGroup}}},
+    {"generate", "face", "generate face -o OUT [--append-to IN]",
+     "\"Face\": one-way facing passes over a rectangle at the cutting height;\n"
+     "prints the records and writes the program.",
+     RunGenerateFace, {kReader, kOutput, {FaceOptionGroup}}},
     {"master", "build", "master build IN -o FILE.mma",
      "Builds the master model (the height grid the feed optimizer slows\n"
      "down by) from a program that finishes the part, and writes it.",

@@ -123,5 +123,11 @@ int RunRadialSpacing(const BatchArguments& args, const BatchStreams& streams);
 const OptionGroup& RadialSpacingOptionGroup();
 int RunPencil(const BatchArguments& args, const BatchStreams& streams);
 const OptionGroup& PencilOptionGroup();
+int RunGeneratePocket(const BatchArguments& args, const BatchStreams& streams);
+const OptionGroup& PocketOptionGroup();
+int RunGenerateProfile(const BatchArguments& args, const BatchStreams& streams);
+const OptionGroup& ProfileOptionGroup();
+int RunGenerateFace(const BatchArguments& args, const BatchStreams& streams);
+const OptionGroup& FaceOptionGroup();
 
 }  // namespace fendo

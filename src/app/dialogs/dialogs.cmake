@@ -50,6 +50,11 @@ add_library(fendo_dialogs STATIC
   ${CMAKE_CURRENT_LIST_DIR}/contour_dialog.cpp
   # pencil paths
   ${CMAKE_CURRENT_LIST_DIR}/pencil_dialog.cpp
+  # toolpath generation
+  ${CMAKE_CURRENT_LIST_DIR}/face_dialog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/pocket_dialog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/profile_dialog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/shape_dialog.cpp
 )
 set_target_properties(fendo_dialogs PROPERTIES AUTOMOC ON)
 target_link_libraries(fendo_dialogs PUBLIC fendo_engine Qt6::Widgets)
