@@ -25,7 +25,7 @@ bool AskCancelTrim(UserPrompts& prompts) {
   return prompts.AskOkCancel(kTrimCancelQuestion, kErrorCaption, PromptIcon::Question);
 }
 
-std::optional<std::vector<ClientPoint>> RunTrimPolygonInput(ViewInput& view, InputSource& input, UserPrompts& prompts) {
+std::optional<std::vector<ClientPoint>> RunDrawnPolygonInput(ViewInput& view, InputSource& input, UserPrompts& prompts) {
   const ViewInput::LoopScope scope(view);
   ViewSurface& surface = view.surface();
   ShowPrompt(surface, kDrawPolygonPrompt);
@@ -56,6 +56,21 @@ std::optional<std::vector<ClientPoint>> RunTrimPolygonInput(ViewInput& view, Inp
     }
     buttonWasDown = buttonDown;
     input.Sleep(kPollMilliseconds);
+  }
+}
+
+void RunWindowLoop(ViewInput& view, InputSource& input, UserPrompts& prompts, CornerOutsideTheView corners,
+                   const std::function<EditOutcome(const ScreenWindow& window, UndoStep undo)>& edit) {
+  UndoStep undo = UndoStep::Push;
+  while (const std::optional<ScreenWindow> window = RunWindowInput(view, input)) {
+    if (corners == CornerOutsideTheView::Asked && (OutsideTheView(window->first) || OutsideTheView(window->second))) {
+      if (AskCancelTrim(prompts)) return;
+      continue;
+    }
+    if (TooSmallForATrim(window->first, window->second)) return;
+    const EditOutcome outcome = edit(*window, undo);
+    if (outcome == EditOutcome::NoRoom) return;
+    if (outcome == EditOutcome::Changed) undo = UndoStep::Skip;
   }
 }
 
