@@ -145,6 +145,19 @@ TEST(TrimCircle, ARecordOnTheCircleStaysUnderBothTrims) {
   }
 }
 
+TEST(TrimCircle, ARadiusOfZeroOrBelowIsRefusedWithNothingChanged) {
+  // The path runs through the centre, so a trim that took such a circle would change it.
+  ToolpathDatabase db;
+  const std::vector<std::string> before = test::Records(AcrossTheWindow(db));
+  for (double radius : {0.0, -0.001, -10.0, std::nan("")}) {
+    for (TrimSide removed : {TrimSide::Inside, TrimSide::Outside}) {
+      EXPECT_EQ(TrimCircle(db, {0, 5, 0}, radius, removed), EditOutcome::Refused) << radius;
+    }
+  }
+  EXPECT_EQ(test::Records(db), before);
+  EXPECT_EQ(db.undoPos(), 0);
+}
+
 TEST(TrimCircle, AMovePassingThroughTheDiscIsCutThere) {
   ToolpathDatabase db;
   db.safeZ = kSafe;
