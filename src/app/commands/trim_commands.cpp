@@ -1,7 +1,5 @@
 #include "app/commands/trim_commands.h"
 
-#include <QFileDialog>
-
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -10,6 +8,7 @@
 #include "app/dialogs/checked_dialog.h"
 #include "app/dialogs/feed_file_dialogs.h"
 #include "app/dialogs/message_box_prompts.h"
+#include "app/dialogs/point_file_dialog.h"
 #include "app/dialogs/value_dialogs.h"
 #include "app/fendo_app.h"
 #include "app/fendo_view.h"
@@ -21,9 +20,6 @@
 
 namespace fendo {
 namespace {
-
-const QString kPointFileTitle = QStringLiteral(" 포인트 화일명을 선택하시오.");
-const QString kPointFileFilter = QStringLiteral("Point Files (*.poi);;All Files (*.*) (*)");
 
 // Each command keeps its own values: the inside and the outside trim of a kind open on what
 // each was given last.
@@ -90,23 +86,13 @@ void TrimWithPolygon(CFendoView& view, TrimSide removed) {
   RunPolygonTrim(view.input(), view.inputSource(), prompts, progress, removed);
 }
 
-// The point file, chosen where the command's dialog was left last; nothing after Cancel.
-std::optional<QString> ChoosePointFile(CFendoView& view, CommandId command) {
-  QString& last = view.app().LastDialogPath(command);
-  QFileDialog dialog(&view, kPointFileTitle, last, kPointFileFilter);
-  dialog.setAcceptMode(QFileDialog::AcceptOpen);
-  dialog.setFileMode(QFileDialog::ExistingFile);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  last = dialog.selectedFiles().front();
-  return last;
-}
-
 void TrimWithPointFile(CFendoView& view, CommandId command, TrimSide removed) {
-  const std::optional<QString> file = ChoosePointFile(view, command);
-  if (!file) return;
+  // Each command opens where it was left last.
+  const QString file = ChoosePointFileToOpen(&view, view.app().LastDialogPath(command));
+  if (file.isEmpty()) return;
   MessageBoxPrompts prompts(&view);
   TrimProgress progress(view);
-  RunPointFileTrim(view.database(), view, LocalPath(*file), removed, prompts, progress);
+  RunPointFileTrim(view.database(), view, LocalPath(file), removed, prompts, progress);
 }
 
 }  // namespace
