@@ -34,9 +34,6 @@ inline constexpr int kMostTrimPolygonVertices = 299;
 // A click closer than this to the previous vertex adds nothing.
 inline constexpr double kTrimVertexSpacing = 5;  // pixels
 
-// Whether a corner or vertex lies left of or above the view's client area.
-inline bool OutsideTheView(ClientPoint p) { return p.x < 0 || p.y < 0; }
-
 // Whether a window is too small to trim with.
 bool TooSmallForATrim(ClientPoint a, ClientPoint b);
 
