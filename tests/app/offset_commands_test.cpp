@@ -23,6 +23,7 @@
 #include "output/nc_writer.h"
 #include "record_twin.h"
 #include "support/file_bytes.h"
+#include "view_command_fixture.h"
 
 namespace fendo {
 namespace {
@@ -68,7 +69,7 @@ std::string Number(double v) {
 
 }  // namespace
 
-class OffsetCommandsTest : public QObject {
+class OffsetCommandsTest : public QObject, public ViewCommandFixture {
   Q_OBJECT
 
  private slots:
@@ -83,11 +84,6 @@ class OffsetCommandsTest : public QObject {
   void aPointFileThatCannotBeReadIsRefused();
 
  private:
-  CFendoView& view() { return *view_; }
-  ToolpathDatabase& db() { return view_->database(); }
-  CMainFrame& frame() { return fixture_->frame(); }
-  std::string Home(const std::string& name) { return ToUtf8(fixture_->HomeFile(name)); }
-  ClientPoint OnScreen(double x, double y) { return Projection(view().viewState()).ToClient({x, y, 0}); }
   // The direction dialog answered with `by` (OK), then `next` answers the dialog after it.
   void AnswerDirection(const QStringList& by, std::function<void(QWidget&)> next = {}) {
     AnswerNextDialog([by, next](QWidget& dialog) {
@@ -95,22 +91,6 @@ class OffsetCommandsTest : public QObject {
       Fill(dialog, by);
       Press(dialog, QStringLiteral("OK"));
     });
-  }
-  void RunScripted(CommandId command, test::ScriptedInput& script) {
-    view().SetInputSource(&script);
-    frame().RunCommand(command);
-    view().SetInputSource(nullptr);
-  }
-  // The view's program as "Ncdata로 저장" writes it.
-  std::string Written() {
-    NcOutputOptions options;
-    PresetFromWorkLayer(db(), options);
-    options.outputPath = Home("desktop.nc");
-    options.diagonalRapidCheck = false;
-    options.openEditor = false;
-    test::ScriptedPrompts prompts;
-    if (!WriteNcProgram(db(), options, prompts).ok()) return "<not written>";
-    return test::ReadFile(options.outputPath);
   }
   // What fendo-batch offset writes of `input` with `flags`.
   std::string BatchOffset(const std::string& input, const std::vector<std::string>& flags,
@@ -121,13 +101,6 @@ class OffsetCommandsTest : public QObject {
     if (run.status != 0) return "<batch failed: " + run.err + ">";
     return test::ReadFile(Home(output));
   }
-  void ExpectUndoGivesBack(ToolpathDatabase& before, const char* what) {
-    frame().RunCommand(CommandId::Undo);
-    QVERIFY2(Difference(db(), before).isEmpty(), qPrintable(QStringLiteral("%1 undone: %2").arg(what, Difference(db(), before))));
-  }
-
-  std::unique_ptr<AppFixture> fixture_;
-  CFendoView* view_ = nullptr;
   std::string input_;
 };
 
