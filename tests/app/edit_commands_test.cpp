@@ -156,25 +156,14 @@ class EditCommandsTest : public QObject, public ViewCommandFixture {
   void selectModeKeysActOnTheSelection();
   void theArcGuardsCancelEndsZUpAndStartPointChange();
   void aResultThatWouldNotFitChangesNothing();
-
 };
 
 void EditCommandsTest::init() {
-  fixture_ = std::make_unique<AppFixture>();
-  const QString path = fixture_->HomeFile("edit.nc");
-  std::ofstream(path.toStdString()) << TestProgram();
-  view_ = frame().OpenDocument(path);
-  QVERIFY(view_);
-  frame().resize(1000, 800);
-  QTest::qWait(0);
-  frame().RunCommand(CommandId::ViewTop);
+  QVERIFY(OpenProgram("edit.nc", TestProgram()));
   QVERIFY(db().recordCount > 40);
 }
 
-void EditCommandsTest::cleanup() {
-  view_ = nullptr;
-  fixture_.reset();
-}
+void EditCommandsTest::cleanup() { CloseProgram(); }
 
 void EditCommandsTest::commandsAreInTheMenusWithTheirTextsAndKeys() {
   struct Row {

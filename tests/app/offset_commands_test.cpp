@@ -105,20 +105,11 @@ class OffsetCommandsTest : public QObject, public ViewCommandFixture {
 };
 
 void OffsetCommandsTest::init() {
-  fixture_ = std::make_unique<AppFixture>();
+  QVERIFY(OpenProgram("offset.nc", TestProgram()));
   input_ = Home("offset.nc");
-  std::ofstream(input_) << TestProgram();
-  view_ = frame().OpenDocument(fixture_->HomeFile("offset.nc"));
-  QVERIFY(view_);
-  frame().resize(1000, 800);
-  QTest::qWait(0);
-  frame().RunCommand(CommandId::ViewTop);
 }
 
-void OffsetCommandsTest::cleanup() {
-  view_ = nullptr;
-  fixture_.reset();
-}
+void OffsetCommandsTest::cleanup() { CloseProgram(); }
 
 void OffsetCommandsTest::commandsAreInTheMenu() {
   for (CommandId id : {CommandId::OffsetInsideWindow, CommandId::OffsetInsideRectangle, CommandId::OffsetOutsideZRange,

@@ -98,25 +98,14 @@ class PointEditCommandsTest : public QObject, public ViewCommandFixture {
   void rapidChangeByWindowAndContourClose();
   void cornerCommandsGiveWhatFendoBatchCornersWrites();
   void theCornerDialogOpensOnItsDefaultsAndHoldsItsRanges();
-
 };
 
 void PointEditCommandsTest::init() {
-  fixture_ = std::make_unique<AppFixture>();
-  const QString path = fixture_->HomeFile("points.nc");
-  std::ofstream(path.toStdString()) << TestProgram();
-  view_ = frame().OpenDocument(path);
-  QVERIFY(view_);
-  frame().resize(1000, 800);
-  QTest::qWait(0);
-  frame().RunCommand(CommandId::ViewTop);
+  QVERIFY(OpenProgram("points.nc", TestProgram()));
   QVERIFY(db().recordCount > 100);
 }
 
-void PointEditCommandsTest::cleanup() {
-  view_ = nullptr;
-  fixture_.reset();
-}
+void PointEditCommandsTest::cleanup() { CloseProgram(); }
 
 void PointEditCommandsTest::commandsAreInTheMenusAndShiftCChangesAPoint() {
   for (CommandId id : {CommandId::ChangePoint, CommandId::MoveStartPoint, CommandId::MoveEndPoint,

@@ -59,7 +59,6 @@ class TransformCommandsTest : public QObject, public ViewCommandFixture {
   void valuesOutOfRangeAreRefusedOnTheirField();
   void copiesPastTheRecordLimitChangeNothing();
   void aMoveBeyondWhatRecordsHoldChangesNothing();
-
 };
 
 void TransformCommandsTest::init() {
@@ -71,10 +70,7 @@ void TransformCommandsTest::init() {
   QVERIFY(db().recordCount > 20);
 }
 
-void TransformCommandsTest::cleanup() {
-  view_ = nullptr;
-  fixture_.reset();
-}
+void TransformCommandsTest::cleanup() { CloseProgram(); }
 
 void TransformCommandsTest::commandsAreInTheEditMenu() {
   for (CommandId id : {CommandId::MoveOrCopyToolpath, CommandId::SortPaths}) {

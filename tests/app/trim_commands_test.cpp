@@ -104,20 +104,11 @@ class TrimCommandsTest : public QObject, public ViewCommandFixture {
 };
 
 void TrimCommandsTest::init() {
-  fixture_ = std::make_unique<AppFixture>();
-  std::ofstream(Home("trim.nc")) << TestProgram();
-  view_ = frame().OpenDocument(fixture_->HomeFile("trim.nc"));
-  QVERIFY(view_);
-  frame().resize(1000, 800);
-  QTest::qWait(0);
-  frame().RunCommand(CommandId::ViewTop);
+  QVERIFY(OpenProgram("trim.nc", TestProgram()));
   QVERIFY(db().recordCount > 40);
 }
 
-void TrimCommandsTest::cleanup() {
-  view_ = nullptr;
-  fixture_.reset();
-}
+void TrimCommandsTest::cleanup() { CloseProgram(); }
 
 void TrimCommandsTest::everyTrimIsInTheMenuAndCtrlWAndCtrlXStartTheWindowTrim() {
   const CommandId trims[] = {CommandId::TrimInsideWindow,       CommandId::TrimOutsideWindow,

@@ -2,6 +2,7 @@
 
 #include <QtTest>
 
+#include <fstream>
 #include <functional>
 #include <memory>
 #include <string>
@@ -27,6 +28,23 @@ namespace fendo {
 // they leave checked against undo and against what the program writes.
 class ViewCommandFixture {
  protected:
+  // Opens `text`, written to the file `name` in the home folder, in a frame of 1000 × 800 pixels
+  // showing the top view; false when it could not be opened.
+  bool OpenProgram(const std::string& name, const std::string& text) {
+    fixture_ = std::make_unique<AppFixture>();
+    std::ofstream(Home(name)) << text;
+    view_ = frame().OpenDocument(fixture_->HomeFile(name));
+    if (!view_) return false;
+    frame().resize(1000, 800);
+    QTest::qWait(0);
+    frame().RunCommand(CommandId::ViewTop);
+    return true;
+  }
+  void CloseProgram() {
+    view_ = nullptr;
+    fixture_.reset();
+  }
+
   CFendoView& view() { return *view_; }
   ToolpathDatabase& db() { return view_->database(); }
   CMainFrame& frame() { return fixture_->frame(); }
