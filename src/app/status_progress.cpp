@@ -27,4 +27,10 @@ void StatusProgress::Report(std::string_view text, std::int64_t done, std::int64
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
+void TransientProgress::Report(std::string_view text, std::int64_t done, std::int64_t total) {
+  if (!shown_) shown_.emplace(panes_);
+  shown_->Report(text, done, total);
+  if (done >= total) shown_.reset();
+}
+
 }  // namespace fendo

@@ -2,6 +2,8 @@
 
 #include <QElapsedTimer>
 
+#include <optional>
+
 #include "core/progress.h"
 
 namespace fendo {
@@ -25,6 +27,20 @@ class StatusProgress : public Progress {
   StatusPanes& panes_;
   QElapsedTimer sinceShown_;
   bool shown_ = false;
+};
+
+// A StatusProgress that comes with the first report and goes with the one that says all is
+// done, so that no bar stays while the command goes on with the user (the start points clicked
+// after the arc guard's conversion, the next window of a trim).
+class TransientProgress : public Progress {
+ public:
+  explicit TransientProgress(StatusPanes& panes) : panes_(panes) {}
+
+  void Report(std::string_view text, std::int64_t done, std::int64_t total) override;
+
+ private:
+  StatusPanes& panes_;
+  std::optional<StatusProgress> shown_;
 };
 
 }  // namespace fendo

@@ -3,14 +3,12 @@
 // into straight moves first, as the desktop program does when its question about them is
 // answered with OK.
 #include "cli/batch_program.h"
-#include "cli/batch_prompts.h"
+#include "cli/edited_program.h"
 #include "cli/output_flags.h"
 #include "core/toolpath_database.h"
 #include "edit/corner_region.h"
 #include "interact/arc_guard.h"
-#include "interact/no_room.h"
 #include "output/arc_conversion.h"
-#include "output/nc_writer.h"
 
 namespace fendo {
 namespace {
@@ -38,13 +36,6 @@ std::string_view FlagOf(std::string_view field) {
     if (row.field == field) return row.flag;
   }
   return kAngleFlag;
-}
-
-// The records that hold a move or an arc's centre: what is left once deleted records are gone.
-int RecordsHeld(ToolpathDatabase& db) {
-  int held = 0;
-  db.ForEachRecord([&held](int, const ToolpathRecord& r) { held += r.kind != MoveKind::None; });
-  return held;
 }
 
 int CuttingRecords(ToolpathDatabase& db) {
@@ -76,25 +67,15 @@ int RunCorners(const BatchArguments& args, const BatchStreams& streams) {
     return 2;
   }
 
-  LoadedProgram program = LoadProgram(args.files.front(), ReaderOptions(args, streams.err), streams);
-  if (!program.result.ok()) return 1;
-  ToolpathDatabase& db = *program.db;
-  NcOutputOptions output;
-  PresetFromWorkLayer(db, output);
-  if (!ApplyOutputFlags(args, output, error)) {
-    streams.err << "fendo-batch: " << error << '\n';
-    return 2;
-  }
-  BatchPrompts prompts(streams.err, args.Has(kGoOnFlag));
-  const int before = RecordsHeld(db);
-  if (!ArcsToLines(db, kArcGuardChordTolerance) || TrimToCorners(db, params, UndoStep::Skip) == EditOutcome::NoRoom) {
-    TellNoRoom(prompts);
-    streams.err << "fendo-batch: corners: the result would pass the record limit; nothing was written\n";
-    return 1;
-  }
-  streams.out << "records: " << before << " -> " << RecordsHeld(db) << '\n';
-  if (CuttingRecords(db) == 0) streams.err << "fendo-batch: corners: no corner region found; no cut is left\n";
-  return ReportWriteResult(WriteNcProgram(db, output, prompts), output.outputPath, streams.err);
+  const auto edit = [&params, &streams](ToolpathDatabase& db, std::string&) {
+    if (!ArcsToLines(db, kArcGuardChordTolerance)) return EditOutcome::NoRoom;
+    const EditOutcome outcome = TrimToCorners(db, params, UndoStep::Skip);
+    if (outcome != EditOutcome::NoRoom && CuttingRecords(db) == 0) {
+      streams.err << "fendo-batch: corners: no corner region found; no cut is left\n";
+    }
+    return outcome;
+  };
+  return RunProgramEdit(args, streams, {"corners", edit, {}});
 }
 
 }  // namespace fendo

@@ -2,15 +2,15 @@
 // plunges, subdivision, Z-up) with the values its dialog would take, then the program written
 // with the writer's defaults (or the output options given). The values start from the dialogs'
 // own defaults; the engine's checks refuse what the dialogs refuse.
-#include <charconv>
-#include <cmath>
 #include <functional>
 #include <optional>
 #include <span>
 #include <vector>
 
-#include "cli/batch_prompts.h"
 #include "cli/batch_program.h"
+#include "cli/batch_prompts.h"
+#include "cli/edited_program.h"
+#include "cli/number_words.h"
 #include "cli/output_flags.h"
 #include "cli/render_view.h"
 #include "core/toolpath_database.h"
@@ -28,38 +28,6 @@
 
 namespace fendo {
 namespace {
-
-// A number written whole; nothing for anything else.
-std::optional<double> Number(std::string_view text) {
-  double value = 0;
-  const auto [end, failure] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (failure != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  return value;
-}
-
-// The pieces of `text` between the separators.
-std::vector<std::string_view> Split(std::string_view text, char separator) {
-  std::vector<std::string_view> pieces;
-  for (;;) {
-    const std::size_t at = text.find(separator);
-    pieces.push_back(text.substr(0, at));
-    if (at == std::string_view::npos) return pieces;
-    text.remove_prefix(at + 1);
-  }
-}
-
-// The numbers of a value of several words ("10 40"); nothing unless there are `count` finite
-// numbers (a pixel or a point at infinity is no place).
-std::optional<std::vector<double>> Numbers(std::string_view text, std::size_t count, char separator = ' ') {
-  std::vector<double> numbers;
-  for (std::string_view piece : Split(text, separator)) {
-    const std::optional<double> n = Number(piece);
-    if (!n || !std::isfinite(*n)) return std::nullopt;
-    numbers.push_back(*n);
-  }
-  if (numbers.size() != count) return std::nullopt;
-  return numbers;
-}
 
 // ---- The operations' own values, as their options read them
 
@@ -456,13 +424,6 @@ const EditOperation* ChosenOperation(const BatchArguments& args, std::string& er
   if (given == 1) return chosen;
   error = "edit takes one input, -o OUT and exactly one of " + JoinedList(flags, " and ");
   return nullptr;
-}
-
-// The records that hold a move or an arc's centre: what is left once deleted records are gone.
-int RecordsHeld(ToolpathDatabase& db) {
-  int held = 0;
-  db.ForEachRecord([&held](int, const ToolpathRecord& r) { held += r.kind != MoveKind::None; });
-  return held;
 }
 
 }  // namespace

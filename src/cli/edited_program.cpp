@@ -1,7 +1,5 @@
 #include "cli/edited_program.h"
 
-#include <charconv>
-#include <cmath>
 #include <sstream>
 
 #include "cli/batch_program.h"
@@ -12,24 +10,6 @@
 #include "output/nc_writer.h"
 
 namespace fendo {
-
-std::optional<std::vector<double>> CommaNumbers(std::string_view text, std::size_t count) {
-  std::vector<double> numbers;
-  for (;;) {
-    const std::size_t comma = text.find(',');
-    const std::string_view piece = text.substr(0, comma);
-    double value = 0;
-    const auto [end, failure] = std::from_chars(piece.data(), piece.data() + piece.size(), value);
-    if (piece.empty() || failure != std::errc() || end != piece.data() + piece.size() || !std::isfinite(value)) {
-      return std::nullopt;
-    }
-    numbers.push_back(value);
-    if (comma == std::string_view::npos) break;
-    text.remove_prefix(comma + 1);
-  }
-  if (numbers.size() != count) return std::nullopt;
-  return numbers;
-}
 
 int RecordsHeld(ToolpathDatabase& db) {
   int held = 0;
@@ -52,14 +32,19 @@ int RunProgramEdit(const BatchArguments& args, const BatchStreams& streams, cons
   const int before = RecordsHeld(db);
   std::ostringstream report;
   if (run.report) run.report(db, false, report);
-  switch (run.edit(db)) {
+  std::string refusal;
+  switch (run.edit(db, refusal)) {
     case EditOutcome::NoRoom:
       TellNoRoom(prompts);
       streams.err << "fendo-batch: " << run.verb << ": the result would pass the record limit; nothing was written\n";
       return 1;
     case EditOutcome::Refused:
-      streams.err << "fendo-batch: " << run.verb
-                  << ": the result would lie beyond the coordinates a program can hold; nothing was written\n";
+      if (refusal.empty()) {
+        streams.err << "fendo-batch: " << run.verb
+                    << ": the result would lie beyond the coordinates a program can hold; nothing was written\n";
+      } else {
+        streams.err << "fendo-batch: " << refusal << '\n';
+      }
       return 1;
     case EditOutcome::Changed:
     case EditOutcome::Unchanged: break;

@@ -2,44 +2,22 @@
 // would take, then the program written with the writer's defaults (or the output options
 // given). The region is a rectangle, a circle, the polygons of a point file or the outside of a
 // Z band; the offset vector starts from the direction dialog's default (0, 0, 5).
-#include <charconv>
-#include <cmath>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "cli/batch_prompts.h"
 #include "cli/batch_program.h"
+#include "cli/edited_program.h"
+#include "cli/number_words.h"
 #include "cli/output_flags.h"
-#include "core/toolpath_database.h"
 #include "edit/point_file.h"
 #include "edit/point_offset.h"
-#include "interact/no_room.h"
-#include "output/nc_writer.h"
 
 namespace fendo {
 namespace {
 
 constexpr std::string_view kRegionFlags[] = {"--rect", "--circle", "--poi", "--z"};
-
-// The finite numbers of a value of `count` pieces between the separators; nothing for anything
-// else.
-std::optional<std::vector<double>> Numbers(std::string_view text, std::size_t count, char separator) {
-  std::vector<double> numbers;
-  for (;;) {
-    const std::size_t at = text.find(separator);
-    const std::string_view piece = text.substr(0, at);
-    double value = 0;
-    const auto [end, failure] = std::from_chars(piece.data(), piece.data() + piece.size(), value);
-    if (failure != std::errc() || end != piece.data() + piece.size() || !std::isfinite(value)) return std::nullopt;
-    numbers.push_back(value);
-    if (at == std::string_view::npos) break;
-    text.remove_prefix(at + 1);
-  }
-  if (numbers.size() != count) return std::nullopt;
-  return numbers;
-}
 
 // What the command line asks for.
 struct OffsetRequest {
@@ -99,9 +77,9 @@ constexpr Option<OffsetRequest> kOffsetOptions[] = {
     {"--by", "DX,DY,DZ", "the offset, mm (default 0,0,5)", ReadBy},
 };
 
-// The offset asked for on `db`; NoRoom when it would not fit, Refused (with `error`) for a
+// The offset asked for on `db`; NoRoom when it would not fit, Refused (with `refusal`) for a
 // point file that cannot be read.
-EditOutcome RunRequest(ToolpathDatabase& db, const OffsetRequest& request, std::string& error) {
+EditOutcome RunRequest(ToolpathDatabase& db, const OffsetRequest& request, std::string& refusal) {
   const Point3 by = request.by;
   if (!request.rectangle.empty()) {
     const std::vector<double>& r = request.rectangle;
@@ -117,17 +95,10 @@ EditOutcome RunRequest(ToolpathDatabase& db, const OffsetRequest& request, std::
   std::string why;
   const std::optional<std::vector<std::vector<Point3>>> polygons = ReadPointFile(request.pointFile, why);
   if (!polygons) {
-    error = "--poi: cannot read " + request.pointFile + ": " + why;
+    refusal = "--poi: cannot read " + request.pointFile + ": " + why;
     return EditOutcome::Refused;
   }
   return OffsetInsidePolygons(db, *polygons, by, UndoStep::Skip);
-}
-
-// The records that hold a move or an arc's centre: what is left once deleted records are gone.
-int RecordsHeld(ToolpathDatabase& db) {
-  int held = 0;
-  db.ForEachRecord([&held](int, const ToolpathRecord& r) { held += r.kind != MoveKind::None; });
-  return held;
 }
 
 }  // namespace
@@ -154,29 +125,10 @@ int RunOffset(const BatchArguments& args, const BatchStreams& streams) {
     return 2;
   }
 
-  LoadedProgram program = LoadProgram(args.files.front(), ReaderOptions(args, streams.err), streams);
-  if (!program.result.ok()) return 1;
-  ToolpathDatabase& db = *program.db;
-  NcOutputOptions output;
-  PresetFromWorkLayer(db, output);
-  if (!ApplyOutputFlags(args, output, error)) {
-    streams.err << "fendo-batch: " << error << '\n';
-    return 2;
-  }
-  BatchPrompts prompts(streams.err, args.Has(kGoOnFlag));
-  const int before = RecordsHeld(db);
-  const EditOutcome outcome = RunRequest(db, request, error);
-  if (outcome == EditOutcome::Refused) {
-    streams.err << "fendo-batch: " << error << '\n';
-    return 1;
-  }
-  if (outcome == EditOutcome::NoRoom) {
-    TellNoRoom(prompts);
-    streams.err << "fendo-batch: offset: the result would pass the record limit; nothing was written\n";
-    return 1;
-  }
-  streams.out << "records: " << before << " -> " << RecordsHeld(db) << '\n';
-  return ReportWriteResult(WriteNcProgram(db, output, prompts), output.outputPath, streams.err);
+  return RunProgramEdit(
+      args, streams,
+      {"offset", [&request](ToolpathDatabase& db, std::string& refusal) { return RunRequest(db, request, refusal); },
+       {}});
 }
 
 }  // namespace fendo

@@ -75,7 +75,7 @@ int RunSort(const BatchArguments& args, const BatchStreams& streams) {
     out << line;
   };
   return RunProgramEdit(args, streams,
-                        {"sort", [params](ToolpathDatabase& db) { return SortPaths(db, params); }, report});
+                        {"sort", [params](ToolpathDatabase& db, std::string&) { return SortPaths(db, params); }, report});
 }
 
 }  // namespace fendo

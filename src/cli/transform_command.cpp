@@ -5,6 +5,7 @@
 
 #include "cli/batch_program.h"
 #include "cli/edited_program.h"
+#include "cli/number_words.h"
 #include "cli/output_flags.h"
 #include "edit/transform.h"
 
@@ -19,7 +20,7 @@ constexpr std::string_view kMethodFlags[] = {kMoveFlag, kRotateFlag, kMirrorFlag
 
 // The three numbers of a value "X,Y,Z" of option `flag`.
 bool ReadTriple(std::string_view flag, std::string_view text, std::string& error, double& x, double& y, double& z) {
-  const std::optional<std::vector<double>> v = CommaNumbers(text, 3);
+  const std::optional<std::vector<double>> v = Numbers(text, 3, ',');
   if (!v) {
     error = std::string(flag) + " takes three numbers X,Y,Z, not \"" + std::string(text) + "\"";
     return false;
@@ -128,7 +129,7 @@ int RunTransform(const BatchArguments& args, const BatchStreams& streams) {
     return 2;
   }
   return RunProgramEdit(args, streams,
-                        {"transform", [params](ToolpathDatabase& db) { return TransformToolpath(db, params); }, {}});
+                        {"transform", [params](ToolpathDatabase& db, std::string&) { return TransformToolpath(db, params); }, {}});
 }
 
 }  // namespace fendo

@@ -2,41 +2,21 @@
 // coordinates: a rectangle ("좌표 안쪽/바같쪽 트림"), a circle ("원 안쪽/바같쪽 트림"), the polygons
 // of a point file ("화일에 의한 안쪽/바같쪽 트림") or a Z band ("Z 좌표 바같쪽 트림"), then the
 // program written with the writer's defaults (or the output options given).
-#include <charconv>
-#include <cmath>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
-#include "cli/batch_prompts.h"
 #include "cli/batch_program.h"
+#include "cli/edited_program.h"
+#include "cli/number_words.h"
 #include "cli/output_flags.h"
-#include "core/toolpath_database.h"
 #include "edit/point_file.h"
 #include "edit/region_boundary.h"
 #include "edit/trim.h"
-#include "interact/no_room.h"
-#include "output/nc_writer.h"
 
 namespace fendo {
 namespace {
-
-// The words of a value of several words as finite numbers; nothing unless there are `count`.
-std::optional<std::vector<double>> Numbers(std::string_view text, std::size_t count) {
-  std::vector<double> numbers;
-  for (;;) {
-    const std::size_t blank = text.find(' ');
-    const std::string_view word = text.substr(0, blank);
-    double value = 0;
-    const auto [end, failure] = std::from_chars(word.data(), word.data() + word.size(), value);
-    if (failure != std::errc() || end != word.data() + word.size() || !std::isfinite(value)) return std::nullopt;
-    numbers.push_back(value);
-    if (blank == std::string_view::npos) break;
-    text.remove_prefix(blank + 1);
-  }
-  if (numbers.size() != count) return std::nullopt;
-  return numbers;
-}
 
 // The trim the options ask for.
 struct TrimRequest {
@@ -105,19 +85,26 @@ constexpr std::string_view kUsage =
     "trim takes one input, -o OUT and one of --rect, --circle, --poi (each with --inside or "
     "--outside) and --z";
 
-// The records that hold a move or an arc's centre.
-int RecordsHeld(ToolpathDatabase& db) {
-  int held = 0;
-  db.ForEachRecord([&held](int, const ToolpathRecord& r) { held += r.kind != MoveKind::None; });
-  return held;
-}
-
 // Whether exactly one boundary is given, with a side where it takes one.
 bool OneBoundary(const BatchArguments& args) {
   int boundaries = 0;
   for (std::string_view flag : {"--rect", "--circle", "--poi", "--z"}) boundaries += args.Has(flag);
   const bool sided = args.Has("--inside") || args.Has("--outside");
   return boundaries == 1 && sided != args.Has("--z");
+}
+
+// The trim of the one boundary given.
+EditOutcome Trim(ToolpathDatabase& db, const TrimRequest& request, std::span<const std::vector<Point3>> polygons) {
+  if (request.rectangle) {
+    const std::vector<double>& c = *request.rectangle;
+    return TrimRegion(db, *RectangleBoundary(c[0], c[1], c[2], c[3]), *request.removed, UndoStep::Skip);
+  }
+  if (request.circle) {
+    const std::vector<double>& c = *request.circle;
+    return TrimCircle(db, {c[0], c[1], 0}, c[2], *request.removed, UndoStep::Skip);
+  }
+  if (request.band) return TrimZBand(db, *request.band, UndoStep::Skip);
+  return TrimPolygons(db, polygons, *request.removed, UndoStep::Skip);
 }
 
 }  // namespace
@@ -148,36 +135,8 @@ int RunTrim(const BatchArguments& args, const BatchStreams& streams) {
     polygons = std::move(*read);
   }
 
-  LoadedProgram program = LoadProgram(args.files.front(), ReaderOptions(args, streams.err), streams);
-  if (!program.result.ok()) return 1;
-  ToolpathDatabase& db = *program.db;
-  NcOutputOptions output;
-  PresetFromWorkLayer(db, output);
-  if (!ApplyOutputFlags(args, output, error)) {
-    streams.err << "fendo-batch: " << error << '\n';
-    return 2;
-  }
-  BatchPrompts prompts(streams.err, args.Has(kGoOnFlag));
-  const int before = RecordsHeld(db);
-  EditOutcome outcome = EditOutcome::Unchanged;
-  if (request.rectangle) {
-    const std::vector<double>& c = *request.rectangle;
-    outcome = TrimRegion(db, *RectangleBoundary(c[0], c[1], c[2], c[3]), *request.removed, UndoStep::Skip);
-  } else if (request.circle) {
-    const std::vector<double>& c = *request.circle;
-    outcome = TrimCircle(db, {c[0], c[1], 0}, c[2], *request.removed, UndoStep::Skip);
-  } else if (request.band) {
-    outcome = TrimZBand(db, *request.band, UndoStep::Skip);
-  } else {
-    outcome = TrimPolygons(db, polygons, *request.removed, UndoStep::Skip);
-  }
-  if (outcome == EditOutcome::NoRoom) {
-    TellNoRoom(prompts);
-    streams.err << "fendo-batch: trim: the result would pass the record limit; nothing was written\n";
-    return 1;
-  }
-  streams.out << "records: " << before << " -> " << RecordsHeld(db) << '\n';
-  return ReportWriteResult(WriteNcProgram(db, output, prompts), output.outputPath, streams.err);
+  return RunProgramEdit(args, streams,
+                        {"trim", [&](ToolpathDatabase& db, std::string&) { return Trim(db, request, polygons); }, {}});
 }
 
 }  // namespace fendo

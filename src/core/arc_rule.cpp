@@ -90,4 +90,22 @@ Point3 ArcChordPoint(const Arc& arc, int i, int n) {
   return ArcPointAt(arc, static_cast<double>(i) / n);
 }
 
+std::array<Point3, 8> CircleBoxCorners(const Arc& arc) {
+  const PlaneAxes axes = AxesOf(arc.plane);
+  std::array<Point3, 8> corners;
+  std::size_t k = 0;
+  for (double u : {-arc.radius, arc.radius}) {
+    for (double v : {-arc.radius, arc.radius}) {
+      for (double n : {arc.start.*axes.normal, arc.end.*axes.normal}) {
+        Point3& corner = corners[k++];
+        corner = arc.centre;
+        corner.*axes.first += u;
+        corner.*axes.second += v;
+        corner.*axes.normal = n;
+      }
+    }
+  }
+  return corners;
+}
+
 }  // namespace fendo

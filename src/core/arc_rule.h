@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 #include "core/move_kind.h"
 #include "core/point3.h"
 
@@ -31,6 +33,11 @@ Arc MeasureArc(Point3 start, Point3 end, Point3 centreOffset, MoveKind kind, Arc
 // The arc whose end record is i: its start is the motion record before it, its centre offset
 // and plane come from the record after it.
 Arc ArcGeometry(ToolpathDatabase& db, int i);
+
+// The eight corners of the box around the arc's whole circle, from the start's to the end's
+// height along the plane's normal: a box the arc cannot leave, for a quick test before an
+// exact one.
+std::array<Point3, 8> CircleBoxCorners(const Arc& arc);
 
 // How many equal chords keep the arc within `tolerance` (mm) of itself: 1 for an arc too small
 // to cut (radius below 0.01 mm), at most 100,000.

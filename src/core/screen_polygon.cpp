@@ -80,19 +80,8 @@ void ScreenPolygon::AddCrossings(ClientPoint a, ClientPoint b, double from, doub
 }
 
 ScreenBox ScreenPolygon::CircleBox(const Arc& arc) const {
-  const PlaneAxes axes = AxesOf(arc.plane);
   ScreenBox box;
-  for (double u : {-arc.radius, arc.radius}) {
-    for (double v : {-arc.radius, arc.radius}) {
-      for (double n : {arc.start.*axes.normal, arc.end.*axes.normal}) {
-        Point3 corner = arc.centre;
-        corner.*axes.first += u;
-        corner.*axes.second += v;
-        corner.*axes.normal = n;
-        box.Add(ToScreen(corner));
-      }
-    }
-  }
+  for (const Point3& corner : CircleBoxCorners(arc)) box.Add(ToScreen(corner));
   return box;
 }
 

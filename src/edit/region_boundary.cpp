@@ -188,19 +188,8 @@ std::vector<Point3> ModelBox::Corners() const {
 }
 
 ModelBox BoxAroundArc(const Arc& arc) {
-  const PlaneAxes axes = AxesOf(arc.plane);
   ModelBox box;
-  for (double u : {-arc.radius, arc.radius}) {
-    for (double v : {-arc.radius, arc.radius}) {
-      for (double n : {arc.start.*axes.normal, arc.end.*axes.normal}) {
-        Point3 corner = arc.centre;
-        corner.*axes.first += u;
-        corner.*axes.second += v;
-        corner.*axes.normal = n;
-        box.Add(corner);
-      }
-    }
-  }
+  for (const Point3& corner : CircleBoxCorners(arc)) box.Add(corner);
   return box;
 }
 

@@ -46,6 +46,7 @@ EditOutcome TrimRegion(ToolpathDatabase& db, const RegionBoundary& boundary, Tri
 
 EditOutcome TrimCircle(ToolpathDatabase& db, Point3 centre, double radius, TrimSide removed, UndoStep undo,
                        Progress* progress) {
+  if (!(radius > 0)) return EditOutcome::Refused;
   const std::unique_ptr<RegionBoundary> circle = CircleBoundary(centre, radius, removed == TrimSide::Outside);
   const TrimRule rule{*circle, removed, TrimDescent::Feed, TrimDescent::Feed};
   return RunTrims(db, {&rule, 1}, undo, progress);

@@ -33,7 +33,8 @@ inline constexpr std::string_view kTrimProgressText = " 도움말: 진행중 입
 EditOutcome TrimRegion(ToolpathDatabase& db, const RegionBoundary& boundary, TrimSide removed,
                        UndoStep undo = UndoStep::Push, Progress* progress = nullptr);
 // The circle trims: the rim counts as outside when the inside is removed and as inside when the
-// outside is, so a record on the circle stays under both. They descend at feed.
+// outside is, so a record on the circle stays under both. They descend at feed. Refused, with
+// nothing changed, for a radius of 0 or below.
 EditOutcome TrimCircle(ToolpathDatabase& db, Point3 centre, double radius, TrimSide removed,
                        UndoStep undo = UndoStep::Push, Progress* progress = nullptr);
 

@@ -17,13 +17,13 @@ class ViewSurface;
 // gave the offset vector `by`. Each keeps the work buffer in the undo ring before its first
 // change, redraws after a change and says so when the result would not fit (ReportEdit).
 
-// "윈도우 안쪽 Offset": one window after another (OffsetInsideWindow) until ESC, each shown at
-// once; the windows already done stay done, and one undo step covers them all. A window
-// narrower or lower than 2 pixels ends the command.
+// "윈도우 안쪽 Offset": one window after another (OffsetInsideWindow, RunWindowLoop) until ESC,
+// each shown at once; the windows already done stay done, and one undo step covers them all. A
+// window narrower or lower than 2 pixels ends the command; a corner outside the view is taken.
 void RunOffsetInWindows(ViewInput& view, InputSource& input, UserPrompts& prompts, Point3 by);
 
-// "다각형 안쪽 Offset": one polygon (OffsetInsideScreenPolygon); ESC, fewer than 3 vertices or
-// a 100th vertex cancel it with nothing changed.
+// "다각형 안쪽 Offset": one polygon drawn as for the trims (RunDrawnPolygonInput), shifted by
+// OffsetInsideScreenPolygon.
 void RunOffsetInPolygon(ViewInput& view, InputSource& input, UserPrompts& prompts, Point3 by);
 
 // "화일에 의한 안쪽 Offset" once the point file was chosen: its polygons (OffsetInsidePolygons).

@@ -15,8 +15,8 @@ namespace {
 
 constexpr int kFewestPolygonVertices = 3;
 
-bool SamePixel(ClientPoint a, ClientPoint b) {
-  return std::floor(a.x) == std::floor(b.x) && std::floor(a.y) == std::floor(b.y);
+bool NotOnThePixelOf(ClientPoint last, ClientPoint p) {
+  return std::floor(last.x) != std::floor(p.x) || std::floor(last.y) != std::floor(p.y);
 }
 
 }  // namespace
@@ -45,7 +45,8 @@ std::optional<ScreenWindow> RunWindowInput(ViewInput& view, InputSource& input) 
   return window;
 }
 
-std::optional<std::vector<ClientPoint>> RunPolygonInput(ViewInput& view, InputSource& input) {
+std::optional<std::vector<ClientPoint>> RunPolygonDrawing(ViewInput& view, InputSource& input,
+                                                          const PolygonDrawing& rules) {
   const ViewInput::LoopScope scope(view);
   ViewSurface& surface = view.surface();
   ShowPrompt(surface, kDrawPolygonPrompt);
@@ -58,16 +59,18 @@ std::optional<std::vector<ClientPoint>> RunPolygonInput(ViewInput& view, InputSo
   bool buttonWasDown = false;
   for (;;) {
     const Key key = PollInputKey(input);
-    if (key == Key::Esc) return finish(std::nullopt);
-    if (key == Key::Enter) {
+    if (key == Key::Esc && !rules.escCloses) return finish(std::nullopt);
+    if (key == Key::Enter || key == Key::Esc) {
       if (static_cast<int>(vertices.size()) < kFewestPolygonVertices) return finish(std::nullopt);
       return finish(std::move(vertices));
     }
     const bool buttonDown = input.IsDown(Key::LeftButton);
     if (buttonDown && !buttonWasDown) {
       const ClientPoint p = input.CursorPosition();
-      if (vertices.empty() || !SamePixel(vertices.back(), p)) {
-        if (static_cast<int>(vertices.size()) == kMostPolygonVertices) return finish(std::nullopt);
+      if (rules.askOutside && OutsideTheView(p)) {
+        if (rules.askOutside()) return finish(std::nullopt);
+      } else if (vertices.empty() || rules.apart(vertices.back(), p)) {
+        if (static_cast<int>(vertices.size()) == rules.mostVertices) return finish(std::nullopt);
         vertices.push_back(p);
         surface.ShowPolygon(vertices);
       }
@@ -75,6 +78,10 @@ std::optional<std::vector<ClientPoint>> RunPolygonInput(ViewInput& view, InputSo
     buttonWasDown = buttonDown;
     input.Sleep(kPollMilliseconds);
   }
+}
+
+std::optional<std::vector<ClientPoint>> RunPolygonInput(ViewInput& view, InputSource& input) {
+  return RunPolygonDrawing(view, input, {.mostVertices = kMostPolygonVertices, .apart = NotOnThePixelOf});
 }
 
 }  // namespace fendo

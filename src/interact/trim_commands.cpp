@@ -40,18 +40,10 @@ std::unique_ptr<RegionBoundary> WindowBoundary(ClientPoint a, ClientPoint b, con
 }
 
 void RunWindowInsideTrim(ViewInput& view, InputSource& input, UserPrompts& prompts, Progress& progress) {
-  UndoStep undo = UndoStep::Push;
-  while (const std::optional<ScreenWindow> window = RunWindowInput(view, input)) {
-    if (OutsideTheView(window->first) || OutsideTheView(window->second)) {
-      if (AskCancelTrim(prompts)) return;
-      continue;
-    }
-    if (TooSmallForATrim(window->first, window->second)) return;
-    const auto boundary = WindowBoundary(window->first, window->second, view.view());
-    const EditOutcome outcome = TrimInView(view, *boundary, TrimSide::Inside, undo, prompts, progress);
-    if (outcome == EditOutcome::NoRoom) return;
-    if (outcome == EditOutcome::Changed) undo = UndoStep::Skip;
-  }
+  RunWindowLoop(view, input, prompts, CornerOutsideTheView::Asked, [&](const ScreenWindow& window, UndoStep undo) {
+    const auto boundary = WindowBoundary(window.first, window.second, view.view());
+    return TrimInView(view, *boundary, TrimSide::Inside, undo, prompts, progress);
+  });
 }
 
 void RunWindowOutsideTrim(ViewInput& view, InputSource& input, UserPrompts& prompts, Progress& progress) {
@@ -65,7 +57,7 @@ void RunWindowOutsideTrim(ViewInput& view, InputSource& input, UserPrompts& prom
 }
 
 void RunPolygonTrim(ViewInput& view, InputSource& input, UserPrompts& prompts, Progress& progress, TrimSide removed) {
-  const std::optional<std::vector<ClientPoint>> polygon = RunTrimPolygonInput(view, input, prompts);
+  const std::optional<std::vector<ClientPoint>> polygon = RunDrawnPolygonInput(view, input, prompts);
   if (!polygon) return;
   const auto boundary = ScreenPolygonBoundary(*polygon, view.view());
   TrimInView(view, *boundary, removed, UndoStep::Push, prompts, progress);

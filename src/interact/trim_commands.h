@@ -37,7 +37,7 @@ void RunWindowInsideTrim(ViewInput& view, InputSource& input, UserPrompts& promp
 // command without a question.
 void RunWindowOutsideTrim(ViewInput& view, InputSource& input, UserPrompts& prompts, Progress& progress);
 
-// "다각형 안쪽 트림", "다각형 바같쪽 트림": one drawn polygon (RunTrimPolygonInput), trimmed in the
+// "다각형 안쪽 트림", "다각형 바같쪽 트림": one drawn polygon (RunDrawnPolygonInput), trimmed in the
 // client pixels of the view.
 void RunPolygonTrim(ViewInput& view, InputSource& input, UserPrompts& prompts, Progress& progress, TrimSide removed);
 

@@ -37,6 +37,7 @@
 #include "output/nc_output_options.h"
 #include "output/nc_writer.h"
 #include "support/file_bytes.h"
+#include "view_command_fixture.h"
 #include "interact/scripted_input.h"
 #include "record_twin.h"
 #include "view/path_span.h"
@@ -134,7 +135,7 @@ class BarWatch : public test::ScriptedInput {
 
 }  // namespace
 
-class EditCommandsTest : public QObject {
+class EditCommandsTest : public QObject, public ViewCommandFixture {
   Q_OBJECT
 
  private slots:
@@ -155,50 +156,14 @@ class EditCommandsTest : public QObject {
   void selectModeKeysActOnTheSelection();
   void theArcGuardsCancelEndsZUpAndStartPointChange();
   void aResultThatWouldNotFitChangesNothing();
-
- private:
-  CFendoView& view() { return *view_; }
-  ToolpathDatabase& db() { return view_->database(); }
-  CMainFrame& frame() { return fixture_->frame(); }
-  void RunWithDialog(CommandId command, std::function<void(QWidget&)> answer) {
-    AnswerNextDialog(std::move(answer));
-    frame().RunCommand(command);
-  }
-  // Runs `command` with the view reading `script`.
-  void RunScripted(CommandId command, test::ScriptedInput& script) {
-    view().SetInputSource(&script);
-    frame().RunCommand(command);
-    view().SetInputSource(nullptr);
-  }
-  ClientPoint OnScreen(double x, double y, double z = 0) {
-    return Projection(view().viewState()).ToClient({x, y, z});
-  }
-  // Undo gives back `before`, record for record.
-  void ExpectUndoGivesBack(ToolpathDatabase& before, const char* what) {
-    frame().RunCommand(CommandId::Undo);
-    QVERIFY2(Difference(db(), before).isEmpty(), qPrintable(QStringLiteral("%1 undone: %2").arg(what, Difference(db(), before))));
-  }
-
-  std::unique_ptr<AppFixture> fixture_;
-  CFendoView* view_ = nullptr;
 };
 
 void EditCommandsTest::init() {
-  fixture_ = std::make_unique<AppFixture>();
-  const QString path = fixture_->HomeFile("edit.nc");
-  std::ofstream(path.toStdString()) << TestProgram();
-  view_ = frame().OpenDocument(path);
-  QVERIFY(view_);
-  frame().resize(1000, 800);
-  QTest::qWait(0);
-  frame().RunCommand(CommandId::ViewTop);
+  QVERIFY(OpenProgram("edit.nc", TestProgram()));
   QVERIFY(db().recordCount > 40);
 }
 
-void EditCommandsTest::cleanup() {
-  view_ = nullptr;
-  fixture_.reset();
-}
+void EditCommandsTest::cleanup() { CloseProgram(); }
 
 void EditCommandsTest::commandsAreInTheMenusWithTheirTextsAndKeys() {
   struct Row {

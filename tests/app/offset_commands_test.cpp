@@ -23,6 +23,7 @@
 #include "output/nc_writer.h"
 #include "record_twin.h"
 #include "support/file_bytes.h"
+#include "view_command_fixture.h"
 
 namespace fendo {
 namespace {
@@ -68,7 +69,7 @@ std::string Number(double v) {
 
 }  // namespace
 
-class OffsetCommandsTest : public QObject {
+class OffsetCommandsTest : public QObject, public ViewCommandFixture {
   Q_OBJECT
 
  private slots:
@@ -83,11 +84,6 @@ class OffsetCommandsTest : public QObject {
   void aPointFileThatCannotBeReadIsRefused();
 
  private:
-  CFendoView& view() { return *view_; }
-  ToolpathDatabase& db() { return view_->database(); }
-  CMainFrame& frame() { return fixture_->frame(); }
-  std::string Home(const std::string& name) { return ToUtf8(fixture_->HomeFile(name)); }
-  ClientPoint OnScreen(double x, double y) { return Projection(view().viewState()).ToClient({x, y, 0}); }
   // The direction dialog answered with `by` (OK), then `next` answers the dialog after it.
   void AnswerDirection(const QStringList& by, std::function<void(QWidget&)> next = {}) {
     AnswerNextDialog([by, next](QWidget& dialog) {
@@ -95,22 +91,6 @@ class OffsetCommandsTest : public QObject {
       Fill(dialog, by);
       Press(dialog, QStringLiteral("OK"));
     });
-  }
-  void RunScripted(CommandId command, test::ScriptedInput& script) {
-    view().SetInputSource(&script);
-    frame().RunCommand(command);
-    view().SetInputSource(nullptr);
-  }
-  // The view's program as "Ncdata로 저장" writes it.
-  std::string Written() {
-    NcOutputOptions options;
-    PresetFromWorkLayer(db(), options);
-    options.outputPath = Home("desktop.nc");
-    options.diagonalRapidCheck = false;
-    options.openEditor = false;
-    test::ScriptedPrompts prompts;
-    if (!WriteNcProgram(db(), options, prompts).ok()) return "<not written>";
-    return test::ReadFile(options.outputPath);
   }
   // What fendo-batch offset writes of `input` with `flags`.
   std::string BatchOffset(const std::string& input, const std::vector<std::string>& flags,
@@ -121,31 +101,15 @@ class OffsetCommandsTest : public QObject {
     if (run.status != 0) return "<batch failed: " + run.err + ">";
     return test::ReadFile(Home(output));
   }
-  void ExpectUndoGivesBack(ToolpathDatabase& before, const char* what) {
-    frame().RunCommand(CommandId::Undo);
-    QVERIFY2(Difference(db(), before).isEmpty(), qPrintable(QStringLiteral("%1 undone: %2").arg(what, Difference(db(), before))));
-  }
-
-  std::unique_ptr<AppFixture> fixture_;
-  CFendoView* view_ = nullptr;
   std::string input_;
 };
 
 void OffsetCommandsTest::init() {
-  fixture_ = std::make_unique<AppFixture>();
+  QVERIFY(OpenProgram("offset.nc", TestProgram()));
   input_ = Home("offset.nc");
-  std::ofstream(input_) << TestProgram();
-  view_ = frame().OpenDocument(fixture_->HomeFile("offset.nc"));
-  QVERIFY(view_);
-  frame().resize(1000, 800);
-  QTest::qWait(0);
-  frame().RunCommand(CommandId::ViewTop);
 }
 
-void OffsetCommandsTest::cleanup() {
-  view_ = nullptr;
-  fixture_.reset();
-}
+void OffsetCommandsTest::cleanup() { CloseProgram(); }
 
 void OffsetCommandsTest::commandsAreInTheMenu() {
   for (CommandId id : {CommandId::OffsetInsideWindow, CommandId::OffsetInsideRectangle, CommandId::OffsetOutsideZRange,
@@ -245,19 +209,24 @@ void OffsetCommandsTest::windowsUntilEscWriteWhatTheBatchOffsetWritesAndUndoAtOn
 
 void OffsetCommandsTest::aDrawnPolygonShiftsWhatWasDrawnInside() {
   frame().RunCommand(CommandId::ViewIso1);
-  auto before = Twin(db());
-  auto twin = Twin(db());
   const ViewState shown = view().viewState();
   const std::vector<ClientPoint> polygon = {OnScreen(10, -5), OnScreen(50, -5), OnScreen(50, 15), OnScreen(10, 15)};
-  test::ScriptedInput clicks;
-  for (ClientPoint p : polygon) clicks.ClickAt(p);
-  clicks.Hold({Key::Enter});
-  AnswerDirection({"2", "0", "1"});
-  RunScripted(CommandId::OffsetInsidePolygon, clicks);
-  QVERIFY(!clicks.ranOut);
-  QCOMPARE(OffsetInsideScreenPolygon(*twin, polygon, shown, {2, 0, 1}), EditOutcome::Changed);
-  QVERIFY2(Difference(db(), *twin).isEmpty(), qPrintable(Difference(db(), *twin)));
-  ExpectUndoGivesBack(*before, "polygon offset");
+  // The polygon is drawn as for the trims: ENTER or ESC closes it, and a click closer than five
+  // pixels to the last vertex adds nothing.
+  for (Key closing : {Key::Enter, Key::Esc}) {
+    auto before = Twin(db());
+    auto twin = Twin(db());
+    test::ScriptedInput clicks;
+    for (ClientPoint p : polygon) clicks.ClickAt(p);
+    clicks.ClickAt({polygon.back().x + 3, polygon.back().y});
+    clicks.Hold({closing});
+    AnswerDirection({"2", "0", "1"});
+    RunScripted(CommandId::OffsetInsidePolygon, clicks);
+    QVERIFY(!clicks.ranOut);
+    QCOMPARE(OffsetInsideScreenPolygon(*twin, polygon, shown, {2, 0, 1}), EditOutcome::Changed);
+    QVERIFY2(Difference(db(), *twin).isEmpty(), qPrintable(Difference(db(), *twin)));
+    ExpectUndoGivesBack(*before, "polygon offset");
+  }
 }
 
 void OffsetCommandsTest::cancelLeavesTheToolpathAsItWas() {

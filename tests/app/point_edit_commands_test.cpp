@@ -29,6 +29,7 @@
 #include "output/nc_writer.h"
 #include "record_twin.h"
 #include "support/file_bytes.h"
+#include "view_command_fixture.h"
 #include "view/picking.h"
 
 namespace fendo {
@@ -83,7 +84,7 @@ void TypePoint(QWidget& d, const char* x, const char* y, const char* z, const ch
 
 }  // namespace
 
-class PointEditCommandsTest : public QObject {
+class PointEditCommandsTest : public QObject, public ViewCommandFixture {
   Q_OBJECT
 
  private slots:
@@ -97,49 +98,14 @@ class PointEditCommandsTest : public QObject {
   void rapidChangeByWindowAndContourClose();
   void cornerCommandsGiveWhatFendoBatchCornersWrites();
   void theCornerDialogOpensOnItsDefaultsAndHoldsItsRanges();
-
- private:
-  CFendoView& view() { return *view_; }
-  ToolpathDatabase& db() { return view_->database(); }
-  CMainFrame& frame() { return fixture_->frame(); }
-  void RunWithDialog(CommandId command, std::function<void(QWidget&)> answer) {
-    AnswerNextDialog(std::move(answer));
-    frame().RunCommand(command);
-  }
-  void RunScripted(CommandId command, test::ScriptedInput& script) {
-    view().SetInputSource(&script);
-    frame().RunCommand(command);
-    view().SetInputSource(nullptr);
-  }
-  ClientPoint OnScreen(double x, double y, double z = 0) {
-    return Projection(view().viewState()).ToClient({x, y, z});
-  }
-  void ExpectUndoGivesBack(ToolpathDatabase& before, const char* what) {
-    frame().RunCommand(CommandId::Undo);
-    QVERIFY2(Difference(db(), before).isEmpty(),
-             qPrintable(QStringLiteral("%1 undone: %2").arg(what, Difference(db(), before))));
-  }
-
-  std::unique_ptr<AppFixture> fixture_;
-  CFendoView* view_ = nullptr;
 };
 
 void PointEditCommandsTest::init() {
-  fixture_ = std::make_unique<AppFixture>();
-  const QString path = fixture_->HomeFile("points.nc");
-  std::ofstream(path.toStdString()) << TestProgram();
-  view_ = frame().OpenDocument(path);
-  QVERIFY(view_);
-  frame().resize(1000, 800);
-  QTest::qWait(0);
-  frame().RunCommand(CommandId::ViewTop);
+  QVERIFY(OpenProgram("points.nc", TestProgram()));
   QVERIFY(db().recordCount > 100);
 }
 
-void PointEditCommandsTest::cleanup() {
-  view_ = nullptr;
-  fixture_.reset();
-}
+void PointEditCommandsTest::cleanup() { CloseProgram(); }
 
 void PointEditCommandsTest::commandsAreInTheMenusAndShiftCChangesAPoint() {
   for (CommandId id : {CommandId::ChangePoint, CommandId::MoveStartPoint, CommandId::MoveEndPoint,

@@ -22,6 +22,7 @@
 #include "output/nc_writer.h"
 #include "record_twin.h"
 #include "support/file_bytes.h"
+#include "view_command_fixture.h"
 
 namespace fendo {
 namespace {
@@ -44,7 +45,7 @@ std::string TestProgram() {
 
 }  // namespace
 
-class TransformCommandsTest : public QObject {
+class TransformCommandsTest : public QObject, public ViewCommandFixture {
   Q_OBJECT
 
  private slots:
@@ -58,17 +59,6 @@ class TransformCommandsTest : public QObject {
   void valuesOutOfRangeAreRefusedOnTheirField();
   void copiesPastTheRecordLimitChangeNothing();
   void aMoveBeyondWhatRecordsHoldChangesNothing();
-
- private:
-  ToolpathDatabase& db() { return view_->database(); }
-  CMainFrame& frame() { return fixture_->frame(); }
-  void RunWithDialog(CommandId command, std::function<void(QWidget&)> answer) {
-    AnswerNextDialog(std::move(answer));
-    frame().RunCommand(command);
-  }
-
-  std::unique_ptr<AppFixture> fixture_;
-  CFendoView* view_ = nullptr;
 };
 
 void TransformCommandsTest::init() {
@@ -80,10 +70,7 @@ void TransformCommandsTest::init() {
   QVERIFY(db().recordCount > 20);
 }
 
-void TransformCommandsTest::cleanup() {
-  view_ = nullptr;
-  fixture_.reset();
-}
+void TransformCommandsTest::cleanup() { CloseProgram(); }
 
 void TransformCommandsTest::commandsAreInTheEditMenu() {
   for (CommandId id : {CommandId::MoveOrCopyToolpath, CommandId::SortPaths}) {

@@ -27,6 +27,7 @@
 #include "output/nc_writer.h"
 #include "record_twin.h"
 #include "support/file_bytes.h"
+#include "view_command_fixture.h"
 
 namespace fendo {
 namespace {
@@ -72,7 +73,7 @@ void Drag(test::ScriptedInput& script, ClientPoint a, ClientPoint b) {
 
 }  // namespace
 
-class TrimCommandsTest : public QObject {
+class TrimCommandsTest : public QObject, public ViewCommandFixture {
   Q_OBJECT
 
  private slots:
@@ -89,39 +90,8 @@ class TrimCommandsTest : public QObject {
   void valuesThatCannotTrimChangeNothing();
 
  private:
-  CFendoView& view() { return *view_; }
-  ToolpathDatabase& db() { return view_->database(); }
-  CMainFrame& frame() { return fixture_->frame(); }
-  std::string Home(const std::string& name) const { return ToUtf8(fixture_->HomeFile(name)); }
-  void RunWithDialog(CommandId command, std::function<void(QWidget&)> answer) {
-    AnswerNextDialog(std::move(answer));
-    frame().RunCommand(command);
-  }
-  void RunScripted(CommandId command, test::ScriptedInput& script) {
-    view().SetInputSource(&script);
-    frame().RunCommand(command);
-    view().SetInputSource(nullptr);
-  }
-  ClientPoint OnScreen(double x, double y, double z = 0) {
-    return Projection(view().viewState()).ToClient({x, y, z});
-  }
   void ExpectSame(ToolpathDatabase& expected, const char* what) {
     QVERIFY2(Difference(db(), expected).isEmpty(), qPrintable(QStringLiteral("%1: %2").arg(what, Difference(db(), expected))));
-  }
-  void ExpectUndoGivesBack(ToolpathDatabase& before, const char* what) {
-    frame().RunCommand(CommandId::Undo);
-    QVERIFY2(Difference(db(), before).isEmpty(), qPrintable(QStringLiteral("%1 undone: %2").arg(what, Difference(db(), before))));
-  }
-  // The view's toolpath as "Ncdata로 저장" writes it.
-  std::string Written() {
-    NcOutputOptions options;
-    PresetFromWorkLayer(db(), options);
-    options.outputPath = Home("desktop.nc");
-    options.diagonalRapidCheck = false;
-    options.openEditor = false;
-    test::ScriptedPrompts prompts;
-    if (!WriteNcProgram(db(), options, prompts).ok()) return "<not written>";
-    return test::ReadFile(options.outputPath);
   }
   // What fendo-batch trim writes from the same program with `trim`'s options.
   std::string BatchTrimmed(const std::vector<std::string>& trim) {
@@ -131,26 +101,14 @@ class TrimCommandsTest : public QObject {
     if (batch.status != 0) return "<batch failed: " + batch.err + ">";
     return test::ReadFile(Home("batch.nc"));
   }
-
-  std::unique_ptr<AppFixture> fixture_;
-  CFendoView* view_ = nullptr;
 };
 
 void TrimCommandsTest::init() {
-  fixture_ = std::make_unique<AppFixture>();
-  std::ofstream(Home("trim.nc")) << TestProgram();
-  view_ = frame().OpenDocument(fixture_->HomeFile("trim.nc"));
-  QVERIFY(view_);
-  frame().resize(1000, 800);
-  QTest::qWait(0);
-  frame().RunCommand(CommandId::ViewTop);
+  QVERIFY(OpenProgram("trim.nc", TestProgram()));
   QVERIFY(db().recordCount > 40);
 }
 
-void TrimCommandsTest::cleanup() {
-  view_ = nullptr;
-  fixture_.reset();
-}
+void TrimCommandsTest::cleanup() { CloseProgram(); }
 
 void TrimCommandsTest::everyTrimIsInTheMenuAndCtrlWAndCtrlXStartTheWindowTrim() {
   const CommandId trims[] = {CommandId::TrimInsideWindow,       CommandId::TrimOutsideWindow,

@@ -10,14 +10,12 @@
 #include <vector>
 
 #include "cli/batch_program.h"
-#include "cli/batch_prompts.h"
 #include "cli/batch_run.h"
-#include "cli/output_flags.h"
+#include "cli/engine_result.h"
 #include "core/toolpath_database.h"
 #include "edit/corner_region.h"
 #include "interact/arc_guard.h"
 #include "output/arc_conversion.h"
-#include "output/nc_writer.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
 
@@ -28,6 +26,7 @@ namespace fs = std::filesystem;
 
 using test::Batch;
 using test::BatchRun;
+using test::EngineResult;
 using test::ReadFile;
 using test::TempDir;
 
@@ -59,23 +58,6 @@ fs::path WriteProgram(const TempDir& dir, const std::string& name, std::string_v
   return path;
 }
 
-// The program as corners writes it, from the engine's own calls on it as the verb loads it.
-std::string EngineResult(const fs::path& in, const fs::path& out, const CornerParams& params) {
-  std::ostringstream messages;
-  const BatchStreams streams{messages, messages, false};
-  LoadedProgram program = LoadProgram(in.string(), ReaderOptions(BatchArguments{}, messages), streams);
-  EXPECT_TRUE(program.result.ok()) << messages.str();
-  ToolpathDatabase& db = *program.db;
-  EXPECT_TRUE(ArcsToLines(db, kArcGuardChordTolerance));
-  EXPECT_EQ(TrimToCorners(db, params, UndoStep::Skip), EditOutcome::Changed);
-  NcOutputOptions output;
-  PresetFromWorkLayer(db, output);
-  output.outputPath = out.string();
-  BatchPrompts prompts(messages, true);
-  EXPECT_TRUE(WriteNcProgram(db, output, prompts).ok()) << messages.str();
-  return ReadFile(out);
-}
-
 TEST(CornersCommand, WritesTheCornerTrimTheEngineMakes) {
   struct Case {
     const char* program;
@@ -102,7 +84,10 @@ TEST(CornersCommand, WritesTheCornerTrimTheEngineMakes) {
     args.insert(args.end(), c.flags.begin(), c.flags.end());
     const BatchRun run = Batch(args);
     ASSERT_EQ(run.status, 0) << c.program << ": " << run.err;
-    const std::string engine = EngineResult(in, dir.path() / "engine.nc", c.params);
+    const std::string engine = EngineResult(in, dir.path() / "engine.nc", [&](ToolpathDatabase& db) {
+      EXPECT_TRUE(ArcsToLines(db, kArcGuardChordTolerance));
+      EXPECT_EQ(TrimToCorners(db, c.params, UndoStep::Skip), EditOutcome::Changed);
+    });
     EXPECT_EQ(ReadFile(dir.path() / "batch.nc"), engine) << c.program << ' ' << c.flags[1];
     EXPECT_NE(engine.find("G01"), std::string::npos) << "corners were kept as cuts";
   }

@@ -6,15 +6,11 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <sstream>
 
-#include "cli/batch_program.h"
-#include "cli/batch_prompts.h"
 #include "cli/batch_run.h"
-#include "cli/output_flags.h"
+#include "cli/engine_result.h"
 #include "core/toolpath_database.h"
 #include "edit/point_offset.h"
-#include "output/nc_writer.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
 
@@ -25,6 +21,7 @@ namespace fs = std::filesystem;
 
 using test::Batch;
 using test::BatchRun;
+using test::EngineResult;
 using test::ReadFile;
 using test::TempDir;
 
@@ -46,26 +43,6 @@ fs::path WriteFile(const TempDir& dir, const std::string& name, std::string_view
 }
 
 using EngineOffset = std::function<EditOutcome(ToolpathDatabase&)>;
-
-// The program as offset writes it after `offset` ran on it as the engine's own call.
-std::string EngineResult(const fs::path& in, const fs::path& out, const EngineOffset& offset) {
-  std::ostringstream messages;
-  const BatchStreams streams{messages, messages, false};
-  LoadedProgram program = LoadProgram(in.string(), ReaderOptions(BatchArguments{}, messages), streams);
-  EXPECT_TRUE(program.result.ok()) << messages.str();
-  ToolpathDatabase& db = *program.db;
-  EXPECT_EQ(offset(db), EditOutcome::Changed);
-  NcOutputOptions output;
-  PresetFromWorkLayer(db, output);
-  BatchArguments args;
-  args.values[std::string(kOutputFlag)] = out.string();
-  args.flags.insert("--no-diagonal-check");
-  std::string error;
-  EXPECT_TRUE(ApplyOutputFlags(args, output, error)) << error;
-  BatchPrompts prompts(messages, true);
-  EXPECT_TRUE(WriteNcProgram(db, output, prompts).ok()) << messages.str();
-  return ReadFile(out);
-}
 
 TEST(OffsetCommand, EachRegionWritesWhatTheEngineMakes) {
   TempDir dir;
@@ -104,7 +81,8 @@ TEST(OffsetCommand, EachRegionWritesWhatTheEngineMakes) {
     ASSERT_EQ(run.status, 0) << what << ": " << run.err;
     EXPECT_TRUE(run.out.starts_with("records: ")) << what << ": " << run.out;
     const std::string shifted = ReadFile(dir.path() / "batch.nc");
-    EXPECT_EQ(shifted, EngineResult(in, dir.path() / "engine.nc", c.offset)) << what;
+    const auto engine = [&](ToolpathDatabase& db) { EXPECT_EQ(c.offset(db), EditOutcome::Changed); };
+    EXPECT_EQ(shifted, EngineResult(in, dir.path() / "engine.nc", engine)) << what;
     EXPECT_NE(shifted, plain) << what << " changed nothing";
   }
 }

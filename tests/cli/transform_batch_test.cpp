@@ -6,16 +6,12 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <sstream>
 
-#include "cli/batch_program.h"
-#include "cli/batch_prompts.h"
 #include "cli/batch_run.h"
-#include "cli/output_flags.h"
+#include "cli/engine_result.h"
 #include "core/toolpath_database.h"
 #include "edit/path_sort.h"
 #include "edit/transform.h"
-#include "output/nc_writer.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
 
@@ -26,6 +22,7 @@ namespace fs = std::filesystem;
 
 using test::Batch;
 using test::BatchRun;
+using test::EngineResult;
 using test::ReadFile;
 using test::TempDir;
 
@@ -43,25 +40,6 @@ fs::path WriteProgram(const TempDir& dir, std::string_view text) {
 }
 
 using EngineEdit = std::function<EditOutcome(ToolpathDatabase&)>;
-
-// The program as the verbs write it after `edit` ran on it as the engine's own call.
-std::string EngineResult(const fs::path& in, const fs::path& out, const EngineEdit& edit) {
-  std::ostringstream messages;
-  const BatchStreams streams{messages, messages, false};
-  LoadedProgram program = LoadProgram(in.string(), ReaderOptions(BatchArguments{}, messages), streams);
-  EXPECT_TRUE(program.result.ok()) << messages.str();
-  ToolpathDatabase& db = *program.db;
-  EXPECT_EQ(edit(db), EditOutcome::Changed);
-  NcOutputOptions output;
-  PresetFromWorkLayer(db, output);
-  BatchArguments args;
-  args.values[std::string(kOutputFlag)] = out.string();
-  std::string error;
-  EXPECT_TRUE(ApplyOutputFlags(args, output, error)) << error;
-  BatchPrompts prompts(messages, true);
-  EXPECT_TRUE(WriteNcProgram(db, output, prompts).ok()) << messages.str();
-  return ReadFile(out);
-}
 
 EngineEdit Transform(TransformParams params) {
   return [params](ToolpathDatabase& db) { return TransformToolpath(db, params); };
@@ -104,7 +82,8 @@ TEST(TransformAndSortCommands, EachWritesWhatTheEngineMakes) {
     const BatchRun run = Batch(args);
     const std::string what = testing::PrintToString(c.flags);
     ASSERT_EQ(run.status, 0) << what << run.err;
-    EXPECT_EQ(ReadFile(dir.path() / "batch.nc"), EngineResult(in, dir.path() / "engine.nc", c.edit)) << what;
+    const auto engine = [&](ToolpathDatabase& db) { EXPECT_EQ(c.edit(db), EditOutcome::Changed); };
+    EXPECT_EQ(ReadFile(dir.path() / "batch.nc"), EngineResult(in, dir.path() / "engine.nc", engine)) << what;
     EXPECT_TRUE(run.out.starts_with("records: 17 -> ")) << what << run.out;
   }
 }

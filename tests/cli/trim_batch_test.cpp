@@ -5,17 +5,13 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <sstream>
 
-#include "cli/batch_program.h"
-#include "cli/batch_prompts.h"
 #include "cli/batch_run.h"
-#include "cli/output_flags.h"
+#include "cli/engine_result.h"
 #include "core/toolpath_database.h"
 #include "edit/point_file.h"
 #include "edit/region_boundary.h"
 #include "edit/trim.h"
-#include "output/nc_writer.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
 
@@ -26,6 +22,7 @@ namespace fs = std::filesystem;
 
 using test::Batch;
 using test::BatchRun;
+using test::EngineResult;
 using test::Example;
 using test::ReadFile;
 using test::TempDir;
@@ -39,25 +36,6 @@ constexpr std::string_view kPointFile =
     "START\n90 30 0\n110 30 0\n100 50 0\n";
 
 using EngineTrim = std::function<EditOutcome(ToolpathDatabase&)>;
-
-// The program as trim writes it after `trim` ran on it as the engine's own call.
-std::string EngineResult(const fs::path& in, const fs::path& out, const EngineTrim& trim) {
-  std::ostringstream messages;
-  const BatchStreams streams{messages, messages, false};
-  LoadedProgram program = LoadProgram(in.string(), ReaderOptions(BatchArguments{}, messages), streams);
-  EXPECT_TRUE(program.result.ok()) << messages.str();
-  ToolpathDatabase& db = *program.db;
-  EXPECT_EQ(trim(db), EditOutcome::Changed);
-  NcOutputOptions output;
-  PresetFromWorkLayer(db, output);
-  BatchArguments args;
-  args.values[std::string(kOutputFlag)] = out.string();
-  std::string error;
-  EXPECT_TRUE(ApplyOutputFlags(args, output, error)) << error;
-  BatchPrompts prompts(messages, true);
-  EXPECT_TRUE(WriteNcProgram(db, output, prompts).ok()) << messages.str();
-  return ReadFile(out);
-}
 
 TEST(TrimCommand, EachBoundaryWritesWhatTheEngineMakes) {
   TempDir dir;
@@ -101,7 +79,8 @@ TEST(TrimCommand, EachBoundaryWritesWhatTheEngineMakes) {
     ASSERT_EQ(run.status, 0) << what << ": " << run.err;
     EXPECT_TRUE(run.out.starts_with("records: ")) << what << ": " << run.out;
     const std::string trimmed = ReadFile(dir.path() / "batch.nc");
-    EXPECT_EQ(trimmed, EngineResult(in, dir.path() / "engine.nc", c.trim)) << what;
+    const auto engine = [&](ToolpathDatabase& db) { EXPECT_EQ(c.trim(db), EditOutcome::Changed); };
+    EXPECT_EQ(trimmed, EngineResult(in, dir.path() / "engine.nc", engine)) << what;
     EXPECT_NE(trimmed, ReadFile(dir.path() / "plain.nc")) << what << " changed nothing";
   }
 }

@@ -145,6 +145,19 @@ TEST(TrimCircle, ARecordOnTheCircleStaysUnderBothTrims) {
   }
 }
 
+TEST(TrimCircle, ARadiusOfZeroOrBelowIsRefusedWithNothingChanged) {
+  // The path runs through the centre, so a trim that took such a circle would change it.
+  ToolpathDatabase db;
+  const std::vector<std::string> before = test::Records(AcrossTheWindow(db));
+  for (double radius : {0.0, -0.001, -10.0, std::nan("")}) {
+    for (TrimSide removed : {TrimSide::Inside, TrimSide::Outside}) {
+      EXPECT_EQ(TrimCircle(db, {0, 5, 0}, radius, removed), EditOutcome::Refused) << radius;
+    }
+  }
+  EXPECT_EQ(test::Records(db), before);
+  EXPECT_EQ(db.undoPos(), 0);
+}
+
 TEST(TrimCircle, AMovePassingThroughTheDiscIsCutThere) {
   ToolpathDatabase db;
   db.safeZ = kSafe;
@@ -206,8 +219,8 @@ TEST(TrimPolygons, EveryPolygonOfAFileInOrderWithOneUndoStep) {
 
 TEST(TrimPolygons, AResultBeyondTheRecordLimitChangesNothing) {
   // A comb of 20 teeth: a move across it becomes 81 records (a cut, a retract, a traverse and a
-  // descent for every tooth). 170,000 such moves make more records than the limit.
-  // Tooth k spans x = 2k … 2k + 1 and y = 0 … 10; the teeth stand on a base y = 0 … 1.
+  // descent for every tooth). Tooth k spans x = 2k … 2k + 1 and y = 0 … 10; the teeth stand on
+  // a base y = 0 … 1.
   std::vector<Point3> comb = {{0, 0, 0}, {39, 0, 0}};
   for (int k = 19; k >= 0; --k) {
     comb.push_back({2.0 * k + 1, 10, 0});
@@ -216,14 +229,25 @@ TEST(TrimPolygons, AResultBeyondTheRecordLimitChangesNothing) {
     comb.push_back({2.0 * k, 1, 0});
     comb.push_back({2.0 * k - 1, 1, 0});
   }
-  std::vector<ToolpathRecord> records{Rec(K::RapidStart, -1, 5, kSafe), Rec(K::FeedStart, -1, 5, 0, 500)};
-  for (int k = 0; k < 170000; ++k) records.push_back(Rec(K::Feed, k % 2 == 0 ? 41 : -1, 5, 0, 500));
+  // Moves across the comb, then rapid moves that are copied as they stand, in a program of a
+  // quarter of the record limit: the result, grown from the program's size by doubling, passes
+  // the limit with the last rapid moves and is never doubled past twice the limit. What a result
+  // of the limit's size costs in memory is the whole cost of this test.
+  const int size = ToolpathDatabase::kMaxRecords / 4 + 1;
+  const int crossings = (ToolpathDatabase::kMaxRecords - size) / 80 + 100;
+  const auto program = [&] {
+    std::vector<ToolpathRecord> records{Rec(K::RapidStart, -1, 5, kSafe), Rec(K::FeedStart, -1, 5, 0, 500)};
+    for (int k = 0; k < crossings; ++k) records.push_back(Rec(K::Feed, k % 2 == 0 ? 41 : -1, 5, 0, 500));
+    records.push_back(Rec(K::RapidStart, -1, 5, kSafe));
+    records.resize(size, Rec(K::Rapid, -1, 5, kSafe));
+    return records;
+  };
   ToolpathDatabase db;
   db.safeZ = kSafe;
-  Fill(db, records);
+  Fill(db, program());
   const std::vector<std::vector<Point3>> polygons = {comb};
   EXPECT_EQ(TrimPolygons(db, polygons, TrimSide::Inside), EditOutcome::NoRoom);
-  EXPECT_TRUE(test::HoldsRecords(db, records));
+  EXPECT_TRUE(test::HoldsRecords(db, program()));
   EXPECT_EQ(db.undoPos(), 0);
 }
 

@@ -1,9 +1,5 @@
 #include "app/commands/direction_commands.h"
 
-#include <cstdint>
-#include <optional>
-#include <string_view>
-
 #include "app/commands/view_edit_report.h"
 #include "app/dialogs/checked_dialog.h"
 #include "app/dialogs/edit_value_dialogs.h"
@@ -23,27 +19,11 @@
 namespace fendo {
 namespace {
 
-// The arc guard's conversion in the status bar, gone as soon as the conversion ends (it then
-// reports everything done), so that no bar stays while the user clicks the start points.
-class GuardProgress : public Progress {
- public:
-  explicit GuardProgress(StatusPanes& panes) : panes_(panes) {}
-
-  void Report(std::string_view text, std::int64_t done, std::int64_t total) override {
-    if (!shown_) shown_.emplace(panes_);
-    shown_->Report(text, done, total);
-    if (done >= total) shown_.reset();
-  }
-
- private:
-  StatusPanes& panes_;
-  std::optional<StatusProgress> shown_;
-};
-
 void ChangeStartPoints(CFendoView& view, StartPointMode mode) {
   const CFendoView::InteractiveCommand running(view);
   MessageBoxPrompts prompts(&view);
-  GuardProgress progress(view.frame().statusPanes());
+  // The arc guard's conversion shows its bar only while it runs.
+  TransientProgress progress(view.frame().statusPanes());
   StartPointCommand(view.input(), view.inputSource(), prompts, progress, mode);
 }
 

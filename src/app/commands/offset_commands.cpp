@@ -1,13 +1,12 @@
 #include "app/commands/offset_commands.h"
 
-#include <QFileDialog>
-
 #include <optional>
 
 #include "app/commands/view_edit_report.h"
 #include "app/dialogs/checked_dialog.h"
 #include "app/dialogs/feed_file_dialogs.h"
 #include "app/dialogs/message_box_prompts.h"
+#include "app/dialogs/point_file_dialog.h"
 #include "app/dialogs/value_dialogs.h"
 #include "app/fendo_app.h"
 #include "app/fendo_view.h"
@@ -16,9 +15,6 @@
 
 namespace fendo {
 namespace {
-
-const QString kPointFileTitle = QStringLiteral(" 포인트 화일명을 선택하시오.");
-const QString kPointFileFilter = QStringLiteral("Point Files (*.poi);;All Files (*.*) (*)");
 
 // What each command keeps between uses: the one direction of all the offsets, and each
 // command's own region.
@@ -43,16 +39,6 @@ std::optional<Point3> AskDirection(CFendoView& view) {
   Direction& direction = view.app().Remembered<OffsetDirection>().dialog;
   if (!EditInDialog<CDirectionDlg>(direction, &view)) return std::nullopt;
   return Point3{direction.x, direction.y, direction.z};
-}
-
-// A point file to read, starting where the last one was chosen; empty after Cancel.
-QString ChoosePointFile(CFendoView& view) {
-  QString& last = view.app().Remembered<PointFileFolder>().last;
-  QFileDialog dialog(&view, kPointFileTitle, last, kPointFileFilter);
-  dialog.setFileMode(QFileDialog::ExistingFile);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  last = dialog.selectedFiles().front();
-  return last;
 }
 
 }  // namespace
@@ -100,7 +86,7 @@ void OffsetInsidePolygonCommand(CFendoView& view) {
 void OffsetInsideFilePolygonsCommand(CFendoView& view) {
   const std::optional<Point3> by = AskDirection(view);
   if (!by) return;
-  const QString file = ChoosePointFile(view);
+  const QString file = ChoosePointFileToOpen(&view, view.app().Remembered<PointFileFolder>().last);
   if (file.isEmpty()) return;
   MessageBoxPrompts prompts(&view);
   OffsetByPointFile(view.database(), LocalPath(file), view, prompts, *by);

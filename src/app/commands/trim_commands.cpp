@@ -1,15 +1,10 @@
 #include "app/commands/trim_commands.h"
 
-#include <QFileDialog>
-
-#include <cstdint>
-#include <optional>
-#include <string_view>
-
 #include "app/commands/view_edit_report.h"
 #include "app/dialogs/checked_dialog.h"
 #include "app/dialogs/feed_file_dialogs.h"
 #include "app/dialogs/message_box_prompts.h"
+#include "app/dialogs/point_file_dialog.h"
 #include "app/dialogs/value_dialogs.h"
 #include "app/fendo_app.h"
 #include "app/fendo_view.h"
@@ -21,9 +16,6 @@
 
 namespace fendo {
 namespace {
-
-const QString kPointFileTitle = QStringLiteral(" 포인트 화일명을 선택하시오.");
-const QString kPointFileFilter = QStringLiteral("Point Files (*.poi);;All Files (*.*) (*)");
 
 // Each command keeps its own values: the inside and the outside trim of a kind open on what
 // each was given last.
@@ -39,28 +31,11 @@ struct ZTrimValues {
   TwoValues band{"Z 최소", ZTrimParams{}.zMin, "Z 최대", ZTrimParams{}.zMax};
 };
 
-// A trim's progress in the status bar while it runs, gone as soon as it reports everything
-// done, so that no bar stands while the user drags the next window.
-class TrimProgress : public Progress {
- public:
-  explicit TrimProgress(CFendoView& view) : panes_(view.frame().statusPanes()) {}
-
-  void Report(std::string_view text, std::int64_t done, std::int64_t total) override {
-    if (!shown_) shown_.emplace(panes_);
-    shown_->Report(text, done, total);
-    if (done >= total) shown_.reset();
-  }
-
- private:
-  StatusPanes& panes_;
-  std::optional<StatusProgress> shown_;
-};
-
 template <TrimSide removed>
 void TrimWithRectangle(CFendoView& view) {
   XYRange& range = view.app().Remembered<RectangleTrimValues<removed>>().range;
   if (!EditInDialog<CXYRangeDlg>(range, &view)) return;
-  TrimProgress progress(view);
+  TransientProgress progress(view.frame().statusPanes());
   const auto boundary = RectangleBoundary(range.xMin, range.yMin, range.xMax, range.yMax);
   ReportOnView(view, TrimRegion(view.database(), *boundary, removed, UndoStep::Push, &progress));
 }
@@ -71,7 +46,7 @@ void TrimWithCircle(CFendoView& view) {
   if (!EditInDialog<CCentreRadiusDlg>(circle, &view)) return;
   // No circle at all: an outside trim would take every cut away.
   if (!(circle.radius > 0)) return;
-  TrimProgress progress(view);
+  TransientProgress progress(view.frame().statusPanes());
   ReportOnView(view, TrimCircle(view.database(), {circle.x, circle.y, circle.z}, circle.radius, removed,
                                 UndoStep::Push, &progress));
 }
@@ -79,34 +54,24 @@ void TrimWithCircle(CFendoView& view) {
 void TrimWithWindows(CFendoView& view, void (*run)(ViewInput&, InputSource&, UserPrompts&, Progress&)) {
   const CFendoView::InteractiveCommand running(view);
   MessageBoxPrompts prompts(&view);
-  TrimProgress progress(view);
+  TransientProgress progress(view.frame().statusPanes());
   run(view.input(), view.inputSource(), prompts, progress);
 }
 
 void TrimWithPolygon(CFendoView& view, TrimSide removed) {
   const CFendoView::InteractiveCommand running(view);
   MessageBoxPrompts prompts(&view);
-  TrimProgress progress(view);
+  TransientProgress progress(view.frame().statusPanes());
   RunPolygonTrim(view.input(), view.inputSource(), prompts, progress, removed);
 }
 
-// The point file, chosen where the command's dialog was left last; nothing after Cancel.
-std::optional<QString> ChoosePointFile(CFendoView& view, CommandId command) {
-  QString& last = view.app().LastDialogPath(command);
-  QFileDialog dialog(&view, kPointFileTitle, last, kPointFileFilter);
-  dialog.setAcceptMode(QFileDialog::AcceptOpen);
-  dialog.setFileMode(QFileDialog::ExistingFile);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  last = dialog.selectedFiles().front();
-  return last;
-}
-
 void TrimWithPointFile(CFendoView& view, CommandId command, TrimSide removed) {
-  const std::optional<QString> file = ChoosePointFile(view, command);
-  if (!file) return;
+  // Each command opens where it was left last.
+  const QString file = ChoosePointFileToOpen(&view, view.app().LastDialogPath(command));
+  if (file.isEmpty()) return;
   MessageBoxPrompts prompts(&view);
-  TrimProgress progress(view);
-  RunPointFileTrim(view.database(), view, LocalPath(*file), removed, prompts, progress);
+  TransientProgress progress(view.frame().statusPanes());
+  RunPointFileTrim(view.database(), view, LocalPath(file), removed, prompts, progress);
 }
 
 }  // namespace
@@ -120,7 +85,7 @@ void TrimOutsideRectangleCommand(CFendoView& view) { TrimWithRectangle<TrimSide:
 void TrimOutsideZRangeCommand(CFendoView& view) {
   TwoValues& band = view.app().Remembered<ZTrimValues>().band;
   if (!EditInDialog<CTwoValueDlg>(band, &view)) return;
-  TrimProgress progress(view);
+  TransientProgress progress(view.frame().statusPanes());
   ReportOnView(view, TrimZBand(view.database(), {band.value1, band.value2}, UndoStep::Push, &progress));
 }
 

@@ -26,6 +26,7 @@ add_library(fendo_dialogs STATIC
   ${CMAKE_CURRENT_LIST_DIR}/options_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/path_button.cpp
   ${CMAKE_CURRENT_LIST_DIR}/plunge_dialog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/point_file_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/post_output_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/preflight_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qel_settings_dialog.cpp
