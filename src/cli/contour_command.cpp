@@ -4,6 +4,7 @@
 // distance from the dialog's defaults. Arcs are turned into straight moves first, as the desktop
 // program does when its question about them is answered with OK.
 #include "cli/batch_program.h"
+#include "cli/edited_program.h"
 #include "cli/batch_prompts.h"
 #include "cli/output_flags.h"
 #include "core/toolpath_database.h"
@@ -39,12 +40,6 @@ std::string_view FlagOf(std::string_view field) {
     if (row.field == field) return row.flag;
   }
   return kContourOptions[0].flag;
-}
-
-int RecordsHeld(ToolpathDatabase& db) {
-  int held = 0;
-  db.ForEachRecord([&held](int, const ToolpathRecord& r) { held += r.kind != MoveKind::None; });
-  return held;
 }
 
 }  // namespace

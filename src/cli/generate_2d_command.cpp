@@ -7,6 +7,7 @@
 
 #include "cli/batch_prompts.h"
 #include "cli/batch_program.h"
+#include "cli/edited_program.h"
 #include "cli/output_flags.h"
 #include "core/toolpath_database.h"
 #include "generate/face.h"
@@ -151,13 +152,6 @@ constexpr Option<FaceParams> kFaceRows[] = {
 constexpr std::string_view kAppendToHelp =
     "Append the pattern behind the records of IN (read with the reader\n"
     "options) instead of writing it as a program of its own.";
-
-// The records that hold a move or an arc's centre.
-int RecordsHeld(ToolpathDatabase& db) {
-  int held = 0;
-  db.ForEachRecord([&held](int, const ToolpathRecord& r) { held += r.kind != MoveKind::None; });
-  return held;
-}
 
 // Reads the values, runs the generator on a new program or on the one of --append-to, and
 // writes the result.

@@ -62,7 +62,7 @@ int RunPencil(const BatchArguments& args, const BatchStreams& streams) {
     return 2;
   }
   PencilResult result;
-  const auto edit = [&](ToolpathDatabase& db) {
+  const auto edit = [&](ToolpathDatabase& db, std::string&) {
     result = GeneratePencil(db, params, nullptr, UndoStep::Skip);
     return result.outcome;
   };

@@ -52,7 +52,7 @@ int RunRadialSpacing(const BatchArguments& args, const BatchStreams& streams) {
     streams.err << "fendo-batch: " << error << '\n';
     return 2;
   }
-  const auto space = [&params, &streams](ToolpathDatabase& db) {
+  const auto space = [&params, &streams](ToolpathDatabase& db, std::string&) {
     if (!ArcsToLines(db, kArcGuardChordTolerance)) return EditOutcome::NoRoom;
     const EditOutcome outcome = SpaceRadialPaths(db, params);
     if (outcome == EditOutcome::Unchanged) {
