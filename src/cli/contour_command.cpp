@@ -4,15 +4,13 @@
 // distance from the dialog's defaults. Arcs are turned into straight moves first, as the desktop
 // program does when its question about them is answered with OK.
 #include "cli/batch_program.h"
-#include "cli/edited_program.h"
-#include "cli/batch_prompts.h"
+#include "cli/generated_program.h"
 #include "cli/output_flags.h"
 #include "core/toolpath_database.h"
 #include "generate/contours.h"
 #include "interact/arc_guard.h"
-#include "interact/no_room.h"
 #include "output/arc_conversion.h"
-#include "output/nc_writer.h"
+#include "output/nc_output_options.h"
 
 namespace fendo {
 namespace {
@@ -78,22 +76,15 @@ int RunContour(const BatchArguments& args, const BatchStreams& streams) {
     return 2;
   }
 
-  BatchPrompts prompts(streams.err, args.Has(kGoOnFlag));
-  const int before = RecordsHeld(db);
-  const EditOutcome outcome =
-      ArcsToLines(db, kArcGuardChordTolerance) ? GenerateContours(db, params) : EditOutcome::NoRoom;
-  if (outcome == EditOutcome::NoRoom) {
-    TellNoRoom(prompts);
-    streams.err << "fendo-batch: contour: the result would pass the record limit; nothing was written\n";
-    return 1;
-  }
-  if (outcome == EditOutcome::Unchanged) {
-    streams.err << "fendo-batch: contour: no plane between --top-z and --bottom-z makes a contour; nothing was "
-                   "written\n";
-    return 1;
-  }
-  streams.out << "records: " << before << " -> " << RecordsHeld(db) << '\n';
-  return ReportWriteResult(WriteNcProgram(db, output, prompts), output.outputPath, streams.err);
+  return GenerateAndWrite(args, streams, db, output, {"contour", [&](ToolpathDatabase& target, std::string& refusal) {
+                            if (!ArcsToLines(target, kArcGuardChordTolerance)) return EditOutcome::NoRoom;
+                            const EditOutcome outcome = GenerateContours(target, params);
+                            if (outcome == EditOutcome::Unchanged) {
+                              refusal = "contour: no plane between --top-z and --bottom-z makes a contour; nothing "
+                                        "was written";
+                            }
+                            return outcome;
+                          }});
 }
 
 }  // namespace fendo

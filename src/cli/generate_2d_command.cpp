@@ -5,21 +5,16 @@
 #include <string>
 #include <string_view>
 
-#include "cli/batch_prompts.h"
 #include "cli/batch_program.h"
-#include "cli/edited_program.h"
+#include "cli/generated_program.h"
 #include "cli/output_flags.h"
 #include "core/toolpath_database.h"
 #include "generate/face.h"
 #include "generate/pocket.h"
 #include "generate/profile.h"
-#include "interact/no_room.h"
-#include "output/nc_writer.h"
 
 namespace fendo {
 namespace {
-
-constexpr std::string_view kAppendToFlag = "--append-to";
 
 // A word of a choice and the value it stands for.
 template <typename E>
@@ -159,8 +154,9 @@ template <typename P>
 int RunGenerator(const BatchArguments& args, const BatchStreams& streams, std::string_view name, P& params,
                  std::string error, std::optional<OptionOutOfRange> (*check)(const P&),
                  GenerateResult (*generate)(ToolpathDatabase&, const P&)) {
+  const std::string verb = "generate " + std::string(name);
   if (error.empty() && (!args.files.empty() || !args.Has(kOutputFlag))) {
-    error = "generate " + std::string(name) + " takes -o OUT and no input but --append-to IN (see fendo-batch --help)";
+    error = verb + " takes -o OUT and no input but --append-to IN (see fendo-batch --help)";
   }
   if (error.empty()) {
     if (const std::optional<OptionOutOfRange> refused = check(params)) error = refused->message;
@@ -169,36 +165,17 @@ int RunGenerator(const BatchArguments& args, const BatchStreams& streams, std::s
     streams.err << "fendo-batch: " << error << '\n';
     return 2;
   }
-  LoadedProgram program;
-  const auto appendTo = args.values.find(std::string(kAppendToFlag));
-  if (appendTo != args.values.end()) {
-    program = LoadProgram(appendTo->second, ReaderOptions(args, streams.err), streams);
-    if (!program.result.ok()) return 1;
-  }
-  ToolpathDatabase& db = *program.db;
-  NcOutputOptions output;
-  PresetFromWorkLayer(db, output);
-  if (!ApplyOutputFlags(args, output, error)) {
-    streams.err << "fendo-batch: " << error << '\n';
-    return 2;
-  }
-  BatchPrompts prompts(streams.err, args.Has(kGoOnFlag));
-  const int before = RecordsHeld(db);
-  const GenerateResult result = generate(db, params);
-  if (result.levelsLeftOut > 0) {
-    streams.out << "levels left out: " << result.levelsLeftOut << " (the offsets leave nothing to cut there)\n";
-  }
-  if (result.outcome == EditOutcome::NoRoom) {
-    TellNoRoom(prompts);
-    streams.err << "fendo-batch: generate " << name << ": the result would pass the record limit; nothing was written\n";
-    return 1;
-  }
-  if (result.outcome != EditOutcome::Changed) {
-    streams.err << "fendo-batch: generate " << name << ": these values make no pass; nothing was written\n";
-    return 1;
-  }
-  streams.out << "records: " << before << " -> " << RecordsHeld(db) << '\n';
-  return ReportWriteResult(WriteNcProgram(db, output, prompts), output.outputPath, streams.err);
+  return RunGeneration(args, streams, {verb, [&](ToolpathDatabase& db, std::string& refusal) {
+                                         const GenerateResult result = generate(db, params);
+                                         if (result.levelsLeftOut > 0) {
+                                           streams.out << "levels left out: " << result.levelsLeftOut
+                                                       << " (the offsets leave nothing to cut there)\n";
+                                         }
+                                         if (result.outcome != EditOutcome::NoRoom) {
+                                           refusal = verb + ": these values make no pass; nothing was written";
+                                         }
+                                         return result.outcome;
+                                       }});
 }
 
 }  // namespace

@@ -5,18 +5,12 @@
 #include <string>
 
 #include "cli/batch_program.h"
-#include "cli/batch_prompts.h"
-#include "cli/edited_program.h"
+#include "cli/generated_program.h"
 #include "cli/output_flags.h"
-#include "core/toolpath_database.h"
 #include "generate/ring_patterns.h"
-#include "interact/no_room.h"
-#include "output/nc_writer.h"
 
 namespace fendo {
 namespace {
-
-constexpr std::string_view kAppendToFlag = "--append-to";
 
 constexpr Option<RingParams> kRingOptions[] = {
     {"--centre-x", "X", "\"X 좌표\": the ring's centre, mm (default 0)", Store<&RingParams::centreX>},
@@ -34,6 +28,17 @@ constexpr Option<RingParams> kRingOptions[] = {
      "alone, at the rapid height\n100 and the feed 300)"},
 };
 
+// Why a ring pattern was not made, after the verb.
+const char* RingRefusal(EditOutcome outcome) {
+  switch (outcome) {
+    case EditOutcome::Unchanged: return ": the outer diameter must be larger than the inner one; nothing was made";
+    case EditOutcome::Refused: return ": the pattern would lie beyond the coordinates a program can hold; nothing was made";
+    case EditOutcome::NoRoom: return ": the pattern would pass the record limit; nothing was made";
+    case EditOutcome::Changed: break;
+  }
+  return "";
+}
+
 int RunRing(const BatchArguments& args, const BatchStreams& streams, std::string_view verb,
             EditOutcome (*generate)(ToolpathDatabase&, const RingParams&)) {
   RingParams params;
@@ -47,38 +52,11 @@ int RunRing(const BatchArguments& args, const BatchStreams& streams, std::string
     streams.err << "fendo-batch: " << error << '\n';
     return 2;
   }
-
-  LoadedProgram program;
-  if (args.Has(kAppendToFlag)) {
-    program = LoadProgram(args.values.at(std::string(kAppendToFlag)), ReaderOptions(args, streams.err), streams);
-    if (!program.result.ok()) return 1;
-  }
-  ToolpathDatabase& db = *program.db;
-  NcOutputOptions output;
-  PresetFromWorkLayer(db, output);
-  if (!ApplyOutputFlags(args, output, error)) {
-    streams.err << "fendo-batch: " << error << '\n';
-    return 2;
-  }
-  BatchPrompts prompts(streams.err, args.Has(kGoOnFlag));
-  const int before = RecordsHeld(db);
-  switch (generate(db, params)) {
-    case EditOutcome::Unchanged:
-      streams.err << "fendo-batch: " << verb
-                  << ": the outer diameter must be larger than the inner one; nothing was made\n";
-      return 1;
-    case EditOutcome::Refused:
-      streams.err << "fendo-batch: " << verb
-                  << ": the pattern would lie beyond the coordinates a program can hold; nothing was made\n";
-      return 1;
-    case EditOutcome::NoRoom:
-      TellNoRoom(prompts);
-      streams.err << "fendo-batch: " << verb << ": the pattern would pass the record limit; nothing was made\n";
-      return 1;
-    case EditOutcome::Changed: break;
-  }
-  streams.out << "records: " << before << " -> " << RecordsHeld(db) << '\n';
-  return ReportWriteResult(WriteNcProgram(db, output, prompts), output.outputPath, streams.err);
+  return RunGeneration(args, streams, {verb, [&](ToolpathDatabase& db, std::string& refusal) {
+                                         const EditOutcome outcome = generate(db, params);
+                                         refusal = std::string(verb) + RingRefusal(outcome);
+                                         return outcome;
+                                       }});
 }
 
 }  // namespace
