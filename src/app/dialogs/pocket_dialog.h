@@ -21,13 +21,7 @@ class PocketDialog : public ShapeDialog {
 
   PocketParams params_;
   QButtonGroup* shape_;
-  NumberField* cornerRadius_;
-  NumberField* circleRadius_;
-  NumberField* xyStepover_;
-  NumberField* zStepover_;
-  NumberField* startHeight_;
-  NumberField* zDepth_;
-  NumberField* allowance_;
+  OutlineFields outline_;
 };
 
 }  // namespace fendo

@@ -22,13 +22,7 @@ class ProfileDialog : public ShapeDialog {
   ProfileParams params_;
   QButtonGroup* shape_;
   QButtonGroup* side_;
-  NumberField* cornerRadius_;
-  NumberField* circleRadius_;
-  NumberField* xyStepover_;
-  NumberField* zStepover_;
-  NumberField* startHeight_;
-  NumberField* zDepth_;
-  NumberField* allowance_;
+  OutlineFields outline_;
   NumberField* passes_;
 };
 

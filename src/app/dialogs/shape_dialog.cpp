@@ -31,13 +31,34 @@ QGroupBox* ShapeDialog::RadioBox(const QString& title, QButtonGroup* group) {
   return box;
 }
 
-QGroupBox* ShapeDialog::FieldBox(const QString& title, std::initializer_list<NumberField*> fields) {
+QGroupBox* ShapeDialog::FieldBox(const QString& title, const std::vector<NumberField*>& fields) {
   auto* form = new QFormLayout;
   for (NumberField* field : fields) form->addRow(field->Label(), field);
   auto* box = new QGroupBox(title, this);
   box->setLayout(form);
   return box;
 }
+
+QGroupBox* ShapeDialog::AddShapes(QButtonGroup* group, PocketShape shape) {
+  const int checked = static_cast<int>(shape);
+  Radio(group, "rectangle", QStringLiteral("사각형"), static_cast<int>(PocketShape::Rectangle), checked);
+  Radio(group, "rounded", QStringLiteral("라운드 사각형"), static_cast<int>(PocketShape::RoundedRectangle), checked);
+  Radio(group, "circle", QStringLiteral("원형"), static_cast<int>(PocketShape::Circle), checked);
+  return RadioBox({}, group);
+}
+
+OutlineFields ShapeDialog::AddOutlineFields(const QString& circleRadiusLabel, const QString& xyStepoverLabel) {
+  NumberField* cornerRadius = AddNumberField("cornerRadius", QStringLiteral("코너반경"));
+  NumberField* circleRadius = AddNumberField("circleRadius", circleRadiusLabel);
+  NumberField* xyStepover = AddNumberField("xyStepover", xyStepoverLabel);
+  NumberField* zStepover = AddNumberField("zStepover", QStringLiteral("Z Stepover"));
+  NumberField* startHeight = AddNumberField("startHeight", QStringLiteral("시작 높이"));
+  NumberField* zDepth = AddNumberField("zDepth", QStringLiteral("Z 깊이"));
+  NumberField* allowance = AddNumberField("allowance", QStringLiteral("가공 여유"));
+  return {cornerRadius, circleRadius, xyStepover, zStepover, startHeight, zDepth, allowance};
+}
+
+void ShapeDialog::SetNumber(NumberField* field, double v) { field->SetNumber(v); }
 
 QGroupBox* ShapeDialog::AddRectangle(const RectangleFields& fields) {
   form_ = new QButtonGroup(this);

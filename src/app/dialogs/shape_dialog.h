@@ -2,7 +2,11 @@
 
 #include <QString>
 
+#include <array>
+#include <vector>
+
 #include "app/dialogs/options_dialog.h"
+#include "generate/pocket.h"
 #include "generate/rectangle_shape.h"
 #include "generate/z_levels.h"
 
@@ -12,6 +16,13 @@ class QGroupBox;
 class QRadioButton;
 
 namespace fendo {
+
+// The numbers a pocket and a profile share, in their dialogs' order: "코너반경", the circle's
+// radius, the XY and Z stepovers, "시작 높이", "Z 깊이" and "가공 여유".
+template <typename P>
+inline constexpr std::array<double P::*, 7> kOutlineNumbers = {
+    &P::cornerRadius, &P::circleRadius, &P::xyStepover, &P::zStepover, &P::startHeight, &P::zDepth, &P::allowance};
+using OutlineFields = std::array<NumberField*, 7>;
 
 // The parts the pocket, profile and facing dialogs share: the rectangle in one of its three
 // forms ("<< 변수 Type >>") and the tapers ("단일 taper", "<< 다중 taper angle >>"). The number
@@ -26,7 +37,26 @@ class ShapeDialog : public OptionsDialog {
   // A group box titled `title` around the radio buttons of `group`, side by side.
   QGroupBox* RadioBox(const QString& title, QButtonGroup* group);
   // A group box titled `title` with the number fields in a form, each with its label.
-  QGroupBox* FieldBox(const QString& title, std::initializer_list<NumberField*> fields);
+  QGroupBox* FieldBox(const QString& title, const std::vector<NumberField*>& fields);
+
+  // The radio buttons of the pocket shapes ("사각형", "라운드 사각형", "원형") in `group`, `shape`
+  // on, in an untitled box.
+  QGroupBox* AddShapes(QButtonGroup* group, PocketShape shape);
+
+  // The fields of kOutlineNumbers, named after them; the circle's radius and the XY stepover
+  // carry each dialog's own label.
+  OutlineFields AddOutlineFields(const QString& circleRadiusLabel, const QString& xyStepoverLabel);
+  template <typename P>
+  static void SetOutlineFields(const OutlineFields& fields, const P& params) {
+    for (std::size_t i = 0; i < fields.size(); ++i) SetNumber(fields[i], params.*kOutlineNumbers<P>[i]);
+  }
+  template <typename P>
+  bool TakeOutlineFields(const OutlineFields& fields, P& taken) {
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+      if (!TakeNumber(fields[i], taken.*kOutlineNumbers<P>[i])) return false;
+    }
+    return true;
+  }
 
   // The rectangle's form and fields, set to `fields`.
   QGroupBox* AddRectangle(const RectangleFields& fields);
@@ -37,6 +67,8 @@ class ShapeDialog : public OptionsDialog {
   bool TakeTapers(TaperFields& taper);
 
  private:
+  static void SetNumber(NumberField* field, double v);
+
   QButtonGroup* form_ = nullptr;
   NumberField* xMax_ = nullptr;
   NumberField* xMin_ = nullptr;
