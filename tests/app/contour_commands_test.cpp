@@ -7,30 +7,19 @@
 #include <fstream>
 #include <memory>
 #include <string>
-#include <vector>
 
-#include "app/command_ids.h"
-#include "app/fendo_view.h"
-#include "app/qt_text.h"
-#include "app_fixture.h"
 #include "cli/batch_run.h"
-#include "cli/output_flags.h"
-#include "core/scripted_prompts.h"
-#include "core/toolpath_database.h"
 #include "dialog_controls.h"
 #include "generate/contour_programs.h"
 #include "interact/arc_guard.h"
-#include "output/nc_output_options.h"
-#include "output/nc_writer.h"
-#include "record_twin.h"
-#include "support/file_bytes.h"
+#include "view_command_fixture.h"
 
 namespace fendo {
 
 using test::Difference;
 using test::Twin;
 
-class ContourCommandsTest : public QObject {
+class ContourCommandsTest : public QObject, public ViewCommandFixture {
   Q_OBJECT
 
  private slots:
@@ -43,30 +32,17 @@ class ContourCommandsTest : public QObject {
   void theArcGuardComesAfterTheDialog();
 
  private:
-  ToolpathDatabase& db() { return view_->database(); }
-  CMainFrame& frame() { return fixture_->frame(); }
   void RunWithDialog(std::function<void(QWidget&)> answer) {
-    AnswerNextDialog(std::move(answer));
-    frame().RunCommand(CommandId::GenerateContours);
+    ViewCommandFixture::RunWithDialog(CommandId::GenerateContours, std::move(answer));
   }
-
-  std::unique_ptr<AppFixture> fixture_;
-  CFendoView* view_ = nullptr;
 };
 
 void ContourCommandsTest::init() {
-  fixture_ = std::make_unique<AppFixture>();
-  const QString path = fixture_->HomeFile("hemisphere.nc");
-  std::ofstream(path.toStdString()) << test::HemisphereFinishing();
-  view_ = frame().OpenDocument(path);
-  QVERIFY(view_);
+  QVERIFY(OpenProgram("hemisphere.nc", test::HemisphereFinishing()));
   QVERIFY(frame().Action(CommandId::GenerateContours)->isEnabled());
 }
 
-void ContourCommandsTest::cleanup() {
-  view_ = nullptr;
-  fixture_.reset();
-}
+void ContourCommandsTest::cleanup() { CloseProgram(); }
 
 void ContourCommandsTest::theDialogOpensOnThePresetsOfTheProgram() {
   QStringList shown;
@@ -100,20 +76,13 @@ void ContourCommandsTest::theCommandWritesWhatTheBatchContourWrites() {
     Press(d, QStringLiteral("OK"));
   });
   QCOMPARE(db().undoPos(), 1);
-  NcOutputOptions options;
-  PresetFromWorkLayer(db(), options);
-  options.outputPath = ToUtf8(fixture_->HomeFile("desktop.nc"));
-  options.diagonalRapidCheck = false;
-  options.openEditor = false;
-  test::ScriptedPrompts prompts;
-  QVERIFY(WriteNcProgram(db(), options, prompts).ok());
 
-  const std::string batchOut = ToUtf8(fixture_->HomeFile("batch.nc"));
+  const std::string batchOut = Home("batch.nc");
   const test::BatchRun batch =
-      test::Batch({"contour", ToUtf8(fixture_->HomeFile("hemisphere.nc")), "-o", batchOut, "--no-diagonal-check",
+      test::Batch({"contour", Home("hemisphere.nc"), "-o", batchOut, "--no-diagonal-check",
                    "--z-spacing", "2.5", "--start-x", "3", "--max-link", "3.5"});
   QVERIFY2(batch.status == 0, batch.err.c_str());
-  QVERIFY(test::ReadFile(options.outputPath) == test::ReadFile(batchOut));
+  QVERIFY(Written() == test::ReadFile(batchOut));
 
   // The spacing and link distance are kept for the next time, the presets taken afresh.
   QStringList seen;
@@ -125,8 +94,7 @@ void ContourCommandsTest::theCommandWritesWhatTheBatchContourWrites() {
   QCOMPARE(seen[2], QStringLiteral("3.5"));
   QVERIFY(seen[1] != QStringLiteral("3"));
 
-  frame().RunCommand(CommandId::Undo);
-  QVERIFY2(Difference(db(), *before).isEmpty(), qPrintable(Difference(db(), *before)));
+  ExpectUndoGivesBack(*before, "the contours");
 }
 
 void ContourCommandsTest::aSpacingOfZeroIsRefusedAndTakesNoSnapshot() {
@@ -149,11 +117,11 @@ void ContourCommandsTest::aSpacingOfZeroIsRefusedAndTakesNoSnapshot() {
 
 // Passes over a half cylinder of radius 10, each an arc in G18.
 void ContourCommandsTest::theArcGuardComesAfterTheDialog() {
-  const QString path = fixture_->HomeFile("dome.nc");
-  std::ofstream(path.toStdString()) << "G90 G17 G21\nG00 X-20 Y0 Z50\nG01 Z0 F800\nG01 X-10\nG18 G02 X10 Z0 I10 K0\n"
+  const std::string path = Home("dome.nc");
+  std::ofstream(path) << "G90 G17 G21\nG00 X-20 Y0 Z50\nG01 Z0 F800\nG01 X-10\nG18 G02 X10 Z0 I10 K0\n"
                                        "G01 X20\nG00 Z50\nG00 X-20 Y1\nG01 Z0\nG01 X-10\nG18 G02 X10 Z0 I10 K0\n"
                                        "G01 X20\nG00 Z50\n";
-  view_ = frame().OpenDocument(path);
+  view_ = frame().OpenDocument(QString::fromStdString(path));
   QVERIFY(view_);
   auto before = Twin(db());
   const auto fill = [](QWidget& d) {
@@ -184,19 +152,12 @@ void ContourCommandsTest::theArcGuardComesAfterTheDialog() {
     AnswerNextDialog([](QWidget& question) { Press(question, QStringLiteral("OK")); });
     Press(d, QStringLiteral("OK"));
   });
-  NcOutputOptions options;
-  PresetFromWorkLayer(db(), options);
-  options.outputPath = ToUtf8(fixture_->HomeFile("desktop.nc"));
-  options.diagonalRapidCheck = false;
-  options.openEditor = false;
-  test::ScriptedPrompts prompts;
-  QVERIFY(WriteNcProgram(db(), options, prompts).ok());
-  const std::string batchOut = ToUtf8(fixture_->HomeFile("batch.nc"));
+  const std::string batchOut = Home("batch.nc");
   const test::BatchRun batch =
-      test::Batch({"contour", ToUtf8(path), "-o", batchOut, "--no-diagonal-check", "--top-z", "12", "--bottom-z", "-12",
+      test::Batch({"contour", path, "-o", batchOut, "--no-diagonal-check", "--top-z", "12", "--bottom-z", "-12",
                    "--z-spacing", "2", "--max-link", "1.5"});
   QVERIFY2(batch.status == 0, batch.err.c_str());
-  QVERIFY(test::ReadFile(options.outputPath) == test::ReadFile(batchOut));
+  QVERIFY(Written() == test::ReadFile(batchOut));
 }
 
 }  // namespace fendo

@@ -11,27 +11,19 @@
 #include <string>
 #include <vector>
 
-#include "app/fendo_view.h"
-#include "app/qt_text.h"
-#include "app_fixture.h"
-#include "dialog_controls.h"
-#include "cli/batch_run.h"
-#include "core/scripted_prompts.h"
-#include "core/toolpath_database.h"
 #include "app/commands/pencil_commands.h"
+#include "cli/batch_run.h"
+#include "dialog_controls.h"
 #include "generate/pencil.h"
 #include "generate/pencil_programs.h"
-#include "output/nc_output_options.h"
-#include "output/nc_writer.h"
-#include "record_twin.h"
-#include "support/file_bytes.h"
+#include "view_command_fixture.h"
 
 namespace fendo {
 
 using test::Difference;
 using test::Twin;
 
-class PencilCommandsTest : public QObject {
+class PencilCommandsTest : public QObject, public ViewCommandFixture {
   Q_OBJECT
 
  private slots:
@@ -43,33 +35,26 @@ class PencilCommandsTest : public QObject {
   void aToolpathWithoutCornersIsLeftAsItWasWithAMessage();
 
  private:
-  ToolpathDatabase& db() { return view_->database(); }
-  CMainFrame& frame() { return fixture_->frame(); }
   void RunWithDialog(std::function<void(QWidget&)> answer) {
-    AnswerNextDialog(std::move(answer));
-    frame().RunCommand(CommandId::Pencil);
+    ViewCommandFixture::RunWithDialog(CommandId::Pencil, std::move(answer));
   }
-  void Open(const std::string& name, const std::string& nc) {
-    input_ = ToUtf8(fixture_->HomeFile(name));
+  // Opens `nc` in another view of the same frame.
+  void OpenAnother(const std::string& name, const std::string& nc) {
+    input_ = Home(name);
     std::ofstream(input_) << nc;
     view_ = frame().OpenDocument(QString::fromStdString(input_));
     QVERIFY(view_);
   }
 
-  std::unique_ptr<AppFixture> fixture_;
-  CFendoView* view_ = nullptr;
   std::string input_;
 };
 
 void PencilCommandsTest::init() {
-  fixture_ = std::make_unique<AppFixture>();
-  Open("pocket.nc", test::NcText(test::Pocket(0, 30).records()));
+  QVERIFY(OpenProgram("pocket.nc", test::NcText(test::Pocket(0, 30).records())));
+  input_ = Home("pocket.nc");
 }
 
-void PencilCommandsTest::cleanup() {
-  view_ = nullptr;
-  fixture_.reset();
-}
+void PencilCommandsTest::cleanup() { CloseProgram(); }
 
 void PencilCommandsTest::theDialogShowsItsLabelsAndDefaultsAndRefusesValuesOutOfRange() {
   auto before = Twin(db());
@@ -128,28 +113,19 @@ void PencilCommandsTest::theCommandWritesWhatTheBatchVerbWritesAndUndoTakesItBac
       Press(d, QStringLiteral("OK"));
     });
     QVERIFY2(Difference(db(), *before).size() > 0, c.name);
-    NcOutputOptions options;
-    PresetFromWorkLayer(db(), options);
-    options.outputPath = ToUtf8(fixture_->HomeFile("desktop.nc"));
-    options.diagonalRapidCheck = false;
-    options.openEditor = false;
-    test::ScriptedPrompts prompts;
-    QVERIFY2(WriteNcProgram(db(), options, prompts).ok(), c.name);
-
-    const std::string batchOut = ToUtf8(fixture_->HomeFile("batch.nc"));
+    const std::string batchOut = Home("batch.nc");
     std::vector<std::string> args = {"pencil", input_, "-o", batchOut, "--no-diagonal-check"};
     args.insert(args.end(), c.flags.begin(), c.flags.end());
     const test::BatchRun batch = test::Batch(args);
     QVERIFY2(batch.status == 0, qPrintable(QString::fromStdString(batch.err)));
-    QVERIFY2(test::ReadFile(options.outputPath) == test::ReadFile(batchOut), c.name);
+    QVERIFY2(Written() == test::ReadFile(batchOut), c.name);
 
-    frame().RunCommand(CommandId::Undo);
-    QVERIFY2(Difference(db(), *before).isEmpty(), qPrintable(Difference(db(), *before)));
+    ExpectUndoGivesBack(*before, c.name);
   }
 }
 
 void PencilCommandsTest::aToolpathWithoutCornersIsLeftAsItWasWithAMessage() {
-  Open("flat.nc", "G00 X0 Y0 Z50\nG01 Z0 F500\nG01 X10\nG01 X20\nG00 Z50\n");
+  OpenAnother("flat.nc", "G00 X0 Y0 Z50\nG01 Z0 F500\nG01 X10\nG01 X20\nG00 Z50\n");
   auto before = Twin(db());
   const int undoBefore = db().undoTop();
   std::shared_ptr<ShownMessage> shown;
