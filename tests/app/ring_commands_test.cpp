@@ -11,19 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "app/fendo_view.h"
-#include "app/qt_text.h"
-#include "app_fixture.h"
 #include "cli/batch_run.h"
-#include "core/scripted_prompts.h"
-#include "core/toolpath_database.h"
 #include "dialog_controls.h"
 #include "generate/radial_spacing.h"
 #include "generate/ring_patterns.h"
-#include "output/nc_output_options.h"
-#include "output/nc_writer.h"
-#include "record_twin.h"
-#include "support/file_bytes.h"
+#include "view_command_fixture.h"
 
 namespace fendo {
 namespace {
@@ -39,7 +31,7 @@ constexpr char kArcSpokes[] =
 
 }  // namespace
 
-class RingCommandsTest : public QObject {
+class RingCommandsTest : public QObject, public ViewCommandFixture {
   Q_OBJECT
 
  private slots:
@@ -54,32 +46,17 @@ class RingCommandsTest : public QObject {
   void whatCannotBeMadeIsSaidAndChangesNothing();
 
  private:
-  ToolpathDatabase& db() { return view_->database(); }
-  CMainFrame& frame() { return fixture_->frame(); }
-  void RunWithDialog(CommandId command, std::function<void(QWidget&)> answer) {
-    AnswerNextDialog(std::move(answer));
-    frame().RunCommand(command);
-  }
+  // Opens `program` in another view of the same frame.
   void Open(const char* name, const std::string& program) {
-    const QString path = fixture_->HomeFile(name);
-    std::ofstream(path.toStdString()) << program;
-    view_ = frame().OpenDocument(path);
+    std::ofstream(Home(name)) << program;
+    view_ = frame().OpenDocument(QString::fromStdString(Home(name)));
     QVERIFY(view_);
   }
-
-  std::unique_ptr<AppFixture> fixture_;
-  CFendoView* view_ = nullptr;
 };
 
-void RingCommandsTest::init() {
-  fixture_ = std::make_unique<AppFixture>();
-  Open("plate.nc", kPlate);
-}
+void RingCommandsTest::init() { QVERIFY(OpenProgram("plate.nc", kPlate)); }
 
-void RingCommandsTest::cleanup() {
-  view_ = nullptr;
-  fixture_.reset();
-}
+void RingCommandsTest::cleanup() { CloseProgram(); }
 
 void RingCommandsTest::commandsAreInTheOptimizeMenu() {
   const struct {
@@ -126,7 +103,7 @@ void RingCommandsTest::commandsWriteWhatTheBatchVerbsWriteAndUndoTakesItBack() {
     std::vector<std::string> batch;  // the verb and its options; "IN" stands for the program
     bool asksArcGuard = false;
   };
-  const std::string radial = ToUtf8(fixture_->HomeFile("radial.nc"));
+  const std::string radial = Home("radial.nc");
   QCOMPARE(test::Batch({"generate", "radial", "-o", radial, "--stepover", "1.5", "--cutting-z", "-2",
                         "--centre-y", "10", "--inner-diameter", "8"})
                .status,
@@ -175,27 +152,17 @@ void RingCommandsTest::commandsWriteWhatTheBatchVerbsWriteAndUndoTakesItBack() {
       Press(dialog, QStringLiteral("OK"));
     });
     QVERIFY2(!Difference(db(), *before).isEmpty(), c.name);
-    NcOutputOptions options;
-    PresetFromWorkLayer(db(), options);
-    options.outputPath = ToUtf8(fixture_->HomeFile("desktop.nc"));
-    options.diagonalRapidCheck = false;
-    options.openEditor = false;
-    test::ScriptedPrompts prompts;
-    QVERIFY2(WriteNcProgram(db(), options, prompts).ok(), c.name);
-
-    const std::string batchOut = ToUtf8(fixture_->HomeFile("batch.nc"));
+    const std::string batchOut = Home("batch.nc");
     std::vector<std::string> args;
-    for (const std::string& word : c.batch) args.push_back(word == "IN" ? ToUtf8(fixture_->HomeFile("input.nc")) : word);
+    for (const std::string& word : c.batch) args.push_back(word == "IN" ? Home("input.nc") : word);
     args.insert(args.end(), {"-o", batchOut, "--no-diagonal-check"});
     const test::BatchRun batch = test::Batch(args);
     QVERIFY2(batch.status == 0, qPrintable(QStringLiteral("%1: %2").arg(c.name, QString::fromStdString(batch.err))));
-    QVERIFY2(test::ReadFile(options.outputPath) == test::ReadFile(batchOut), c.name);
+    QVERIFY2(Written() == test::ReadFile(batchOut), c.name);
 
     // One undo step takes the command back (the arc guard's conversion has a step of its own).
-    frame().RunCommand(CommandId::Undo);
     if (c.asksArcGuard) frame().RunCommand(CommandId::Undo);
-    QVERIFY2(Difference(db(), *before).isEmpty(),
-             qPrintable(QStringLiteral("%1 undone: %2").arg(c.name, Difference(db(), *before))));
+    ExpectUndoGivesBack(*before, c.name);
   }
 }
 
