@@ -4,26 +4,16 @@
 #include <QLabel>
 #include <QTest>
 
-#include <fstream>
-#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "app/fendo_view.h"
-#include "app/qt_text.h"
-#include "app_fixture.h"
 #include "cli/batch_run.h"
-#include "core/scripted_prompts.h"
-#include "core/toolpath_database.h"
 #include "dialog_controls.h"
 #include "generate/face.h"
 #include "generate/pocket.h"
 #include "generate/profile.h"
-#include "output/nc_output_options.h"
-#include "output/nc_writer.h"
-#include "record_twin.h"
-#include "support/file_bytes.h"
+#include "view_command_fixture.h"
 
 namespace fendo {
 namespace {
@@ -62,7 +52,7 @@ void Enter(QWidget& dialog, const std::vector<Entry>& entries) {
 
 }  // namespace
 
-class Generate2dTest : public QObject {
+class Generate2dTest : public QObject, public ViewCommandFixture {
   Q_OBJECT
 
  private slots:
@@ -75,22 +65,6 @@ class Generate2dTest : public QObject {
   void valuesThatMakeNoPassChangeNothing();
 
  private:
-  CFendoView& view() { return *view_; }
-  ToolpathDatabase& db() { return view_->database(); }
-  CMainFrame& frame() { return fixture_->frame(); }
-  std::string Home(const std::string& name) { return ToUtf8(fixture_->HomeFile(name)); }
-
-  // The view's program as "Ncdata로 저장" writes it.
-  std::string Written() {
-    NcOutputOptions options;
-    PresetFromWorkLayer(db(), options);
-    options.outputPath = Home("desktop.nc");
-    options.diagonalRapidCheck = false;
-    options.openEditor = false;
-    test::ScriptedPrompts prompts;
-    if (!WriteNcProgram(db(), options, prompts).ok()) return "<not written>";
-    return test::ReadFile(options.outputPath);
-  }
   // What fendo-batch generate writes, appended to the test program, with `flags`.
   std::string BatchGenerate(const std::vector<std::string>& flags) {
     std::vector<std::string> args = {"generate"};
@@ -112,25 +86,15 @@ class Generate2dTest : public QObject {
     return title;
   }
 
-  std::unique_ptr<AppFixture> fixture_;
-  CFendoView* view_ = nullptr;
   std::string input_;
 };
 
 void Generate2dTest::init() {
-  fixture_ = std::make_unique<AppFixture>();
+  QVERIFY(OpenProgram("generate.nc", TestProgram()));
   input_ = Home("generate.nc");
-  std::ofstream(input_) << TestProgram();
-  view_ = frame().OpenDocument(fixture_->HomeFile("generate.nc"));
-  QVERIFY(view_);
-  frame().resize(1000, 800);
-  QTest::qWait(0);
 }
 
-void Generate2dTest::cleanup() {
-  view_ = nullptr;
-  fixture_.reset();
-}
+void Generate2dTest::cleanup() { CloseProgram(); }
 
 void Generate2dTest::commandsAreInTheMenu() {
   for (CommandId id : {CommandId::GeneratePocket, CommandId::GenerateProfile, CommandId::GenerateFace}) {
@@ -228,8 +192,7 @@ void Generate2dTest::eachCommandWritesWhatTheBatchVerbWritesAndUndoesAtOnce() {
     QVERIFY2(db().recordCount > before->recordCount, what.c_str());
     QCOMPARE(db().undoPos(), undoBefore + 1);
     QCOMPARE(QString::fromStdString(Written()), QString::fromStdString(BatchGenerate(c.batch)));
-    frame().RunCommand(CommandId::Undo);
-    QVERIFY2(Difference(db(), *before).isEmpty(), qPrintable(Difference(db(), *before)));
+    ExpectUndoGivesBack(*before, what.c_str());
   }
 }
 
