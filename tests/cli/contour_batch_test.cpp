@@ -4,14 +4,11 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "cli/batch_program.h"
-#include "cli/batch_prompts.h"
 #include "cli/batch_run.h"
-#include "cli/output_flags.h"
+#include "cli/engine_result.h"
 #include "core/nc_reader.h"
 #include "core/toolpath_database.h"
 #include "core/toolpath_text.h"
@@ -19,7 +16,6 @@
 #include "generate/contours.h"
 #include "interact/arc_guard.h"
 #include "output/arc_conversion.h"
-#include "output/nc_writer.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
 
@@ -46,23 +42,14 @@ fs::path WriteProgram(const TempDir& dir, const std::string& name, std::string_v
 
 // The program as contour writes it, from the engine's own calls on it as the verb loads it; the
 // fields not given are the presets.
-std::string EngineResult(const fs::path& in, const fs::path& out, void (*set)(ContourParams&)) {
-  std::ostringstream messages;
-  const BatchStreams streams{messages, messages, false};
-  LoadedProgram program = LoadProgram(in.string(), ReaderOptions(BatchArguments{}, messages), streams);
-  EXPECT_TRUE(program.result.ok()) << messages.str();
-  ToolpathDatabase& db = *program.db;
-  std::optional<ContourParams> params = ContourPresets(db, ContourParams{});
-  EXPECT_TRUE(params);
-  set(*params);
-  EXPECT_TRUE(ArcsToLines(db, kArcGuardChordTolerance));
-  EXPECT_EQ(GenerateContours(db, *params), EditOutcome::Changed);
-  NcOutputOptions output;
-  PresetFromWorkLayer(db, output);
-  output.outputPath = out.string();
-  BatchPrompts prompts(messages, true);
-  EXPECT_TRUE(WriteNcProgram(db, output, prompts).ok()) << messages.str();
-  return ReadFile(out);
+std::string ContoursByEngine(const fs::path& in, const fs::path& out, void (*set)(ContourParams&)) {
+  return test::EngineResult(in, out, [set](ToolpathDatabase& db) {
+    std::optional<ContourParams> params = ContourPresets(db, ContourParams{});
+    ASSERT_TRUE(params);
+    set(*params);
+    EXPECT_TRUE(ArcsToLines(db, kArcGuardChordTolerance));
+    EXPECT_EQ(GenerateContours(db, *params), EditOutcome::Changed);
+  });
 }
 
 TEST(ContourCommand, WritesTheContoursTheEngineMakes) {
@@ -100,7 +87,7 @@ TEST(ContourCommand, WritesTheContoursTheEngineMakes) {
     const BatchRun run = Batch(args);
     ASSERT_EQ(run.status, 0) << c.name << run.err;
     EXPECT_EQ(run.out.rfind("records: ", 0), 0u) << c.name << run.out;
-    EXPECT_EQ(ReadFile(out), EngineResult(c.in, dir.path() / "engine.nc", c.set)) << c.name;
+    EXPECT_EQ(ReadFile(out), ContoursByEngine(c.in, dir.path() / "engine.nc", c.set)) << c.name;
     EXPECT_EQ(Batch({"check", out.string()}).status, 0) << c.name;
   }
 }

@@ -18,13 +18,17 @@
 namespace fendo::test {
 
 // The program `in` as the edit verbs write it to `out` (the writer's defaults) after `edit` made
-// the engine's own calls on it as the verb loads it: what the verb must write.
+// the engine's own calls on it as the verb loads it: what the verb must write. With `in` left
+// empty, `edit` starts from an empty program, as generate does without --append-to.
 inline std::string EngineResult(const std::filesystem::path& in, const std::filesystem::path& out,
                                 const std::function<void(ToolpathDatabase&)>& edit) {
   std::ostringstream messages;
   const BatchStreams streams{messages, messages, false};
-  LoadedProgram program = LoadProgram(in.string(), ReaderOptions(BatchArguments{}, messages), streams);
-  EXPECT_TRUE(program.result.ok()) << messages.str();
+  LoadedProgram program;
+  if (!in.empty()) {
+    program = LoadProgram(in.string(), ReaderOptions(BatchArguments{}, messages), streams);
+    EXPECT_TRUE(program.result.ok()) << messages.str();
+  }
   ToolpathDatabase& db = *program.db;
   edit(db);
   NcOutputOptions output;

@@ -5,21 +5,16 @@
 
 #include <filesystem>
 #include <fstream>
-#include <functional>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "cli/batch_program.h"
-#include "cli/batch_prompts.h"
 #include "cli/batch_run.h"
-#include "cli/output_flags.h"
+#include "cli/engine_result.h"
 #include "core/toolpath_database.h"
 #include "generate/radial_spacing.h"
 #include "generate/ring_patterns.h"
 #include "interact/arc_guard.h"
 #include "output/arc_conversion.h"
-#include "output/nc_writer.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
 
@@ -30,28 +25,9 @@ namespace fs = std::filesystem;
 
 using test::Batch;
 using test::BatchRun;
+using test::EngineResult;
 using test::ReadFile;
 using test::TempDir;
-
-// The program `make` leaves in a database (holding `in` first, when given), written as the verbs
-// write it.
-std::string EngineResult(const fs::path& in, const fs::path& out, const std::function<void(ToolpathDatabase&)>& make) {
-  std::ostringstream messages;
-  const BatchStreams streams{messages, messages, false};
-  LoadedProgram program;
-  if (!in.empty()) {
-    program = LoadProgram(in.string(), ReaderOptions(BatchArguments{}, messages), streams);
-    EXPECT_TRUE(program.result.ok()) << messages.str();
-  }
-  ToolpathDatabase& db = *program.db;
-  make(db);
-  NcOutputOptions output;
-  PresetFromWorkLayer(db, output);
-  output.outputPath = out.string();
-  BatchPrompts prompts(messages, true);
-  EXPECT_TRUE(WriteNcProgram(db, output, prompts).ok()) << messages.str();
-  return ReadFile(out);
-}
 
 fs::path WriteProgram(const TempDir& dir, const std::string& name, std::string_view text) {
   const fs::path path = dir.path() / name;
