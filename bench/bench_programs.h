@@ -2,15 +2,18 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/nc_reader.h"
 #include "core/toolpath_database.h"
 #include "core/user_prompts.h"
+#include "edit/edit_commit.h"
 
 namespace fendo::bench {
 
@@ -31,6 +34,26 @@ inline std::unique_ptr<ToolpathDatabase> ReadProgram(benchmark::State& state, co
     return nullptr;
   }
   return db;
+}
+
+// Times `edit` on `db`, given its records back before each run (outside the timing, with the
+// undo snapshots of the run before dropped); a run for which `edit` returns false skips the
+// benchmark with `failure`.
+template <typename Edit>
+void TimeOnRecords(benchmark::State& state, ToolpathDatabase& db, const char* failure, Edit edit) {
+  const std::vector<ToolpathRecord> program = CopyRecords(db);
+  for (auto _ : state) {
+    state.PauseTiming();
+    db.ReplaceRecords(program);
+    db.ClearUndo();
+    state.ResumeTiming();
+    if (!edit(db)) {
+      state.SkipWithError(failure);
+      break;
+    }
+  }
+  state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(program.size()));
+  state.counters["records_out"] = db.recordCount;
 }
 
 // Answers nothing: messages go unseen, a question to stop is answered "go on", a value dialog

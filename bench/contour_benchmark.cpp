@@ -14,14 +14,11 @@
 // before every iteration, outside the timed region.
 #include <benchmark/benchmark.h>
 
-#include <cstdint>
 #include <memory>
 #include <optional>
-#include <vector>
 
 #include "bench_programs.h"
 #include "core/toolpath_database.h"
-#include "edit/edit_commit.h"
 #include "generate/contours.h"
 #include "interact/arc_guard.h"
 #include "output/arc_conversion.h"
@@ -41,16 +38,9 @@ void TimeContours(benchmark::State& state, double spacing) {
     state.SkipWithError("the program has no linear feed move");
     return;
   }
-  const std::vector<ToolpathRecord> program = CopyRecords(*db);
-  for (auto _ : state) {
-    state.PauseTiming();
-    db->ReplaceRecords(program);
-    db->ClearUndo();
-    state.ResumeTiming();
-    if (GenerateContours(*db, *params) != EditOutcome::Changed) state.SkipWithError("no contour was made");
-  }
-  state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(program.size()));
-  state.counters["records_out"] = db->recordCount;
+  bench::TimeOnRecords(state, *db, "no contour was made", [&params](ToolpathDatabase& target) {
+    return GenerateContours(target, *params) == EditOutcome::Changed;
+  });
   state.counters["planes"] = static_cast<double>(static_cast<int>((params->topZ - params->bottomZ) / spacing));
 }
 

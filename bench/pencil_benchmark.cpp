@@ -15,13 +15,10 @@
 // the timed region.
 #include <benchmark/benchmark.h>
 
-#include <cstdint>
 #include <memory>
-#include <vector>
 
 #include "bench_programs.h"
 #include "core/toolpath_database.h"
-#include "edit/edit_commit.h"
 #include "generate/pencil.h"
 
 namespace fendo {
@@ -31,21 +28,13 @@ void TimePencil(benchmark::State& state, const PencilParams& params) {
   const std::unique_ptr<ToolpathDatabase> db = bench::ReadProgram(state, "FENDO_BENCH_1M");
   if (!db) return;
   db->safeZ = 50;
-  const std::vector<ToolpathRecord> program = CopyRecords(*db);
   PencilResult result;
-  for (auto _ : state) {
-    state.PauseTiming();
-    db->ReplaceRecords(program);
-    state.ResumeTiming();
-    result = GeneratePencil(*db, params, nullptr, UndoStep::Skip);
-    if (result.outcome == EditOutcome::NoRoom || result.outcome == EditOutcome::Refused) {
-      state.SkipWithError("the pencil command failed");
-    }
-  }
-  state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(program.size()));
+  bench::TimeOnRecords(state, *db, "the pencil command failed", [&](ToolpathDatabase& target) {
+    result = GeneratePencil(target, params, nullptr, UndoStep::Skip);
+    return result.outcome != EditOutcome::NoRoom && result.outcome != EditOutcome::Refused;
+  });
   state.counters["corners"] = result.corners;
   state.counters["paths"] = result.paths;
-  state.counters["records_out"] = db->recordCount;
 }
 
 void BM_Pencil_1M(benchmark::State& state) { TimePencil(state, {}); }

@@ -16,11 +16,9 @@
 
 #include <cstdint>
 #include <memory>
-#include <vector>
 
 #include "bench_programs.h"
 #include "core/toolpath_database.h"
-#include "edit/edit_commit.h"
 #include "generate/radial_spacing.h"
 #include "generate/ring_patterns.h"
 #include "interact/arc_guard.h"
@@ -49,19 +47,8 @@ void TimeGenerator(benchmark::State& state, EditOutcome (*generate)(ToolpathData
 }
 
 void TimeSpacing(benchmark::State& state, ToolpathDatabase& db) {
-  const std::vector<ToolpathRecord> program = CopyRecords(db);
-  for (auto _ : state) {
-    state.PauseTiming();
-    db.ReplaceRecords(program);
-    db.ClearUndo();
-    state.ResumeTiming();
-    if (SpaceRadialPaths(db, {}) != EditOutcome::Changed) {
-      state.SkipWithError("the spacing changed nothing");
-      break;
-    }
-  }
-  state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(program.size()));
-  state.counters["records_out"] = db.recordCount;
+  bench::TimeOnRecords(state, db, "the spacing changed nothing",
+                       [](ToolpathDatabase& target) { return SpaceRadialPaths(target, {}) == EditOutcome::Changed; });
 }
 
 void BM_Spiral10000Turns(benchmark::State& state) { TimeGenerator(state, &GenerateSpiral, kSpiral10000Turns); }
