@@ -1,0 +1,1 @@
+fendo_test(cutting_data_tests feed/cutting_data_test.cpp)
