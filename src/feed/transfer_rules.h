@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/option_range.h"
+#include "feed/cutting_data.h"
 #include "feed/machine_condition.h"
 #include "feed/qel_file.h"
 
@@ -34,6 +35,7 @@ struct TransferDialogState {
   bool initialised = false;    // the copy has been taken from the slot
   std::string conditionFileText = std::string(kConditionFileButton);  // the "조건화일 :" button
   std::string masterFileText = std::string(kMasterFileButton);        // the "MMA : " button
+  CuttingData cuttingData;  // the "GetFeed" calculator's values
 };
 
 // The initialisation at every showing. The first time the copy is taken from `slot`, the

@@ -153,6 +153,7 @@ class OptimizerTest : public QObject {
   void transferFeedsSetTheReductions();
   void cuttingConditionsEditLoadAndSave();
   void qelSettingsAndTheMasterFile();
+  void getFeedSetsTheMaximumFeed();
   void masterModelBuildSaveLoadDelete();
   void optimizerSlowsByTheViewsMasterModel();
   void desktopRunWritesWhatTheBatchToolWrites();
@@ -192,7 +193,7 @@ void OptimizerTest::transferFeedsSetTheReductions() {
     QCOMPARE(minimum->text(), QStringLiteral("100"));
     QVERIFY(Button(dialog, QStringLiteral("조건화일 :")));
     QVERIFY(Button(dialog, QStringLiteral("MMA : ")));
-    QVERIFY(!Button(dialog, QStringLiteral("GetFeed"))->isEnabled());
+    QVERIFY(Button(dialog, QStringLiteral("GetFeed"))->isEnabled());
     QVERIFY(CheckBox(dialog, QStringLiteral("정삭"))->isChecked());
     QVERIFY(CheckBox(dialog, QStringLiteral("Z 상하향 검색"))->isChecked());
 
@@ -316,6 +317,54 @@ void OptimizerTest::cuttingConditionsEditLoadAndSave() {
   QCOMPARE(saved.safetyDistance, 3.0f);
   QCOMPARE(saved.qelMaxFeed, 1500);
   QCOMPARE(slot().toolDiameter, 10.0f);  // the transfer dialog was cancelled
+}
+
+// "GetFeed": the calculator opens on the optimizer's tool diameter, works either way as the user
+// types, keeps its values from one opening to the next, and "적용" puts F into "최대 피드".
+void OptimizerTest::getFeedSetsTheMaximumFeed() {
+  Answer([&](QDialog& transfer) {
+    QPushButton* getFeed = Button(transfer, QStringLiteral("GetFeed"));
+    NumberField* maximum = Field(transfer, QStringLiteral("최대 피드"));
+
+    // S and F typed give Vc and fz; closed, "최대 피드" stays.
+    Answer([](QDialog& dialog) {
+      QCOMPARE(dialog.windowTitle(), QStringLiteral("GetFeed Ver 1.0"));
+      QCOMPARE(Field(dialog, QStringLiteral("D (mm)"))->text(), QStringLiteral("10"));
+      Type(Field(dialog, QStringLiteral("z (날수)")), QStringLiteral("4"));
+      Type(Field(dialog, QStringLiteral("S (rpm)")), QStringLiteral("6366"));
+      Type(Field(dialog, QStringLiteral("F (mm/min)")), QStringLiteral("1273"));
+      QCOMPARE(Field(dialog, QStringLiteral("Vc (m/min)"))->text(), QStringLiteral("200.0"));
+      QCOMPARE(Field(dialog, QStringLiteral("fz (mm/날)"))->text(), QStringLiteral("0.0500"));
+      Button(dialog, QStringLiteral("닫기"))->click();
+    });
+    getFeed->click();
+    QCOMPARE(maximum->text(), QStringLiteral("1000"));
+
+    // The four conditions typed give S and F; a value out of range is refused on its field.
+    Answer([](QDialog& dialog) {
+      NumberField* teeth = Field(dialog, QStringLiteral("z (날수)"));
+      QCOMPARE(teeth->text(), QStringLiteral("4"));  // kept from the last opening
+      Type(Field(dialog, QStringLiteral("D (mm)")), QStringLiteral("10"));
+      Type(teeth, QStringLiteral("4"));
+      Type(Field(dialog, QStringLiteral("Vc (m/min)")), QStringLiteral("200"));
+      Type(Field(dialog, QStringLiteral("fz (mm/날)")), QStringLiteral("0.05"));
+      QCOMPARE(Field(dialog, QStringLiteral("S (rpm)"))->text(), QStringLiteral("6366"));
+      QCOMPARE(Field(dialog, QStringLiteral("F (mm/min)"))->text(), QStringLiteral("1273"));
+
+      Type(teeth, QStringLiteral("0"));
+      const auto refused = CatchNextMessage();
+      Button(dialog, QStringLiteral("적용"))->click();
+      QVERIFY(dialog.isVisible());
+      QVERIFY(refused->text.startsWith(QStringLiteral("z (날수)")));
+      Type(teeth, QStringLiteral("4"));
+      Button(dialog, QStringLiteral("적용"))->click();
+    });
+    getFeed->click();
+    QCOMPARE(maximum->text(), QStringLiteral("1273"));
+    QCOMPARE(copy().qelMaxFeed, 1273);
+  });
+  frame().RunCommand(CommandId::OptimizeFeed);
+  QCOMPARE(host().transferDialog.cuttingData.teeth, 4);  // kept past the transfer dialog's Cancel
 }
 
 void OptimizerTest::qelSettingsAndTheMasterFile() {

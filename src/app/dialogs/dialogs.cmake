@@ -11,6 +11,7 @@ add_library(fendo_dialogs STATIC
   ${CMAKE_CURRENT_LIST_DIR}/echo_layer_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/edit_value_dialogs.cpp
   ${CMAKE_CURRENT_LIST_DIR}/feed_file_dialogs.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/get_feed_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/layer_colour_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/layer_copy_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/layer_info_dialog.cpp

@@ -12,6 +12,7 @@
 #include "app/dialogs/cutting_condition_dialog.h"
 #include "app/dialogs/dialog_layout.h"
 #include "app/dialogs/feed_file_dialogs.h"
+#include "app/dialogs/get_feed_dialog.h"
 #include "app/dialogs/number_field.h"
 #include "app/dialogs/qel_settings_dialog.h"
 #include "app/qt_text.h"
@@ -58,17 +59,15 @@ TransferDialog::TransferDialog(TransferDialogState& state, MachineCondition& slo
   form->addRow(minimumFeed_->Label(), minimumFeed_);
   form->addRow(maximumFeed_->Label(), maximumFeed_);
   layout->addLayout(form);
-  // The feed calculator this button once opened is not part of the program: it stays greyed.
   auto* getFeed = new QPushButton(QStringLiteral("GetFeed"), this);
-  getFeed->setEnabled(false);
   layout->addLayout(ButtonRow({cuttingCondition_, qelSettings_, getFeed}));
   layout->addWidget(conditionFile_);
   layout->addWidget(masterFile_);
   layout->addWidget(finishing_);
   layout->addWidget(upDown_);
   const AcceptRejectButtons buttons = AddAcceptReject(*this, *layout);
-  ChainTabOrder({minimumFeed_, maximumFeed_, cuttingCondition_, qelSettings_, conditionFile_, masterFile_, finishing_,
-                 upDown_, buttons.accept, buttons.reject});
+  ChainTabOrder({minimumFeed_, maximumFeed_, cuttingCondition_, qelSettings_, getFeed, conditionFile_, masterFile_,
+                 finishing_, upDown_, buttons.accept, buttons.reject});
 
   ShowsSetting("qelMaxFeed", maximumFeed_);
   WorkedOutFrom("cornerMaxReduction", minimumFeed_);
@@ -89,6 +88,7 @@ TransferDialog::TransferDialog(TransferDialogState& state, MachineCondition& slo
   connect(conditionFile_, &QPushButton::clicked, this, &TransferDialog::LoadConditionFile);
   connect(qelSettings_, &QPushButton::clicked, this, &TransferDialog::EditQelSettings);
   connect(masterFile_, &QPushButton::clicked, this, &TransferDialog::ChooseMasterFile);
+  connect(getFeed, &QPushButton::clicked, this, &TransferDialog::GetFeed);
   maximumFeed_->setFocus();
 }
 
@@ -136,6 +136,14 @@ void TransferDialog::EditQelSettings() {
 void TransferDialog::ChooseMasterFile() {
   fendo::ChooseMasterFile(state_, ChooseOptimizerMasterFile(this, state_.condition));
   ShowState();
+}
+
+void TransferDialog::GetFeed() {
+  GetFeedDialog dialog(state_.cuttingData, state_.condition.toolDiameter, this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  // As if typed: the reductions follow the new maximum feed.
+  maximumFeed_->setText(QString::number(dialog.AppliedFeed()));
+  FeedEdited(maximumFeed_, &SetMaximumFeed);
 }
 
 bool TransferDialog::TakeFields() {

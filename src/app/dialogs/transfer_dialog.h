@@ -13,7 +13,7 @@ class NumberField;
 // "전송 dialog", which the "Feed Optimizer" command shows before every run: the maximum and
 // minimum feed (the reductions follow them), the buttons to the cutting conditions ("QEL"),
 // a *.qel file ("조건화일 :"), the stepping and weights ("Set") and the master model file
-// ("MMA : "), and the finishing and Z up/down switches.
+// ("MMA : "), the cutting-data calculator ("GetFeed"), and the finishing and Z up/down switches.
 //
 // It edits `state`, the private copy of the optimizer's machine slot that the program keeps
 // for the whole run, in place: OK writes the copy into `slot` once the optimizer can work with
@@ -33,6 +33,8 @@ class TransferDialog : public ConditionDialog {
   void LoadConditionFile();
   void EditQelSettings();
   void ChooseMasterFile();
+  // "GetFeed": the cutting-data calculator, whose "적용" sets "최대 피드".
+  void GetFeed();
 
   TransferDialogState& state_;
   MachineCondition& slot_;
