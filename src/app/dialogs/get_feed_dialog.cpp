@@ -60,6 +60,8 @@ bool ReadInto(const NumberField& field, std::size_t index, CuttingData& data) {
 
 GetFeedDialog::GetFeedDialog(CuttingData& data, double toolDiameter, QWidget* parent)
     : CheckedDialog(QStringLiteral("GetFeed Ver 1.0"), parent), data_(data) {
+  // S and F follow the new D; a value left out of range last time keeps them as they were, and
+  // "적용" refuses it on its field.
   data_.toolDiameter = toolDiameter;
   WorkOutSpindleAndFeed(data_);
 
