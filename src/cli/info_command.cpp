@@ -273,7 +273,9 @@ int RunInfo(const BatchArguments& args, const BatchStreams& streams) {
     if (!program.result.ok()) status = 1;
     if (program.result.refused()) continue;
     const KindCounts kinds = CountKinds(*program.db);
-    const DynamicTime dynamic = PlanMotion(*program.db);
+    // An inch program's lengths and feeds are inches: the machine is planned in inches too.
+    const bool inches = UnitOrMillimetres(program.db->layers[program.db->layers.workLayer].unit.stated) == LengthUnit::Inch;
+    const DynamicTime dynamic = PlanMotion(*program.db, InProgramUnit({}, inches ? kMillimetresPerInch : 1));
     if (request.json) {
       PrintJson(file, program, kinds, dynamic, streams.out);
     } else {

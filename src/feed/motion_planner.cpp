@@ -139,6 +139,13 @@ std::vector<PlannedMove> GatherMoves(ToolpathDatabase& db, const MachineDynamics
 
 }  // namespace
 
+MachineDynamics InProgramUnit(const MachineDynamics& machine, double unitInMillimetres) {
+  return {.acceleration = machine.acceleration / unitInMillimetres,
+          .rapidFeed = machine.rapidFeed / unitInMillimetres,
+          .junctionDeviation = machine.junctionDeviation / unitInMillimetres,
+          .blockTime = machine.blockTime};
+}
+
 DynamicTime PlanMotion(ToolpathDatabase& db, const MachineDynamics& machine) {
   std::vector<PlannedMove> moves = GatherMoves(db, machine);
   double cutting = 0;

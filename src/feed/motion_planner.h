@@ -14,6 +14,10 @@ struct MachineDynamics {
   double blockTime = 0.004;         // s, the shortest time any block takes
 };
 
+// The same machine measured in a program's length unit (`unitInMillimetres` mm to the unit), so
+// that an inch program is planned with its acceleration, rapid feed and deviation in inches.
+MachineDynamics InProgramUnit(const MachineDynamics& machine, double unitInMillimetres);
+
 // The cycle time the machine will take, minutes: the cutting moves (linear feed moves and arcs
 // with a feed, the moves of the simple length/feed estimate) and the rapids (at the rapid
 // feed), kept apart.

@@ -93,6 +93,19 @@ TEST(MotionPlanner, ATangentArcKeepsTheSpeedAndASharpCornerLosesIt) {
               kTolerance);
 }
 
+TEST(MotionPlanner, AnInchProgramTakesAsLongAsTheSameProgramInMillimetres) {
+  ToolpathDatabase inches;
+  Fill(inches, {Rec(K::RapidStart, 0, 0, 0), Rec(K::Rapid, 4, 0, 0), Rec(K::FeedStart, 14, 0, 0, 50),
+                Rec(K::Feed, 14, 0.01f, 0, 50)});
+  ToolpathDatabase millimetres;
+  Fill(millimetres, {Rec(K::RapidStart, 0, 0, 0), Rec(K::Rapid, 101.6f, 0, 0), Rec(K::FeedStart, 355.6f, 0, 0, 1270),
+                     Rec(K::Feed, 355.6f, 0.254f, 0, 1270)});
+  const DynamicTime inInches = PlanMotion(inches, InProgramUnit({}, 25.4));
+  const DynamicTime inMillimetres = PlanMotion(millimetres);
+  EXPECT_NEAR(inInches.cutting, inMillimetres.cutting, kTolerance);
+  EXPECT_NEAR(inInches.rapid, inMillimetres.rapid, kTolerance);
+}
+
 TEST(MotionPlanner, NeverFasterThanTheSimpleEstimate) {
   const MachineDynamics machine;
   for (unsigned seed = 1; seed <= 30; ++seed) {
