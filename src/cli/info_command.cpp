@@ -10,6 +10,7 @@
 #include "cli/json_writer.h"
 #include "core/statistics.h"
 #include "core/text_encoding.h"
+#include "feed/motion_planner.h"
 
 namespace fendo {
 namespace {
@@ -140,7 +141,8 @@ std::string ArcCentresJson(const ArcCentreCheck& check) {
   return json.str();
 }
 
-void PrintText(const std::string& file, const LoadedProgram& program, const KindCounts& kinds, std::ostream& out) {
+void PrintText(const std::string& file, const LoadedProgram& program, const KindCounts& kinds,
+               const DynamicTime& dynamic, std::ostream& out) {
   const ToolpathDatabase& db = *program.db;
   const ToolpathStatistics& s = db.statistics;
   const LayerSlot& layer = db.layers[db.layers.workLayer];
@@ -164,6 +166,8 @@ void PrintText(const std::string& file, const LoadedProgram& program, const Kind
   row("rapid extents", ExtentsText(s.rapidExtents));
   row("feed length", Fixed(s.feedLength) + length);
   row("cutting time", Fixed(s.cuttingTime) + " min");
+  row("dynamic time", Fixed(dynamic.cutting) + " min");
+  row("rapid time", Fixed(dynamic.rapid) + " min");
   row("feed extents", ExtentsText(s.feedExtents));
   row("highest feed", std::to_string(s.highestFeed).append(" ").append(FeedUnitName(unit)));
   row("program (O)", std::to_string(layer.programNumber));
@@ -199,7 +203,8 @@ void PrintText(const std::string& file, const LoadedProgram& program, const Kind
   if (!program.result.ok()) row("status", std::string(StatusName(program.result.status)));
 }
 
-void PrintJson(const std::string& file, const LoadedProgram& program, const KindCounts& kinds, std::ostream& out) {
+void PrintJson(const std::string& file, const LoadedProgram& program, const KindCounts& kinds,
+               const DynamicTime& dynamic, std::ostream& out) {
   const ToolpathDatabase& db = *program.db;
   const ToolpathStatistics& s = db.statistics;
   const LayerSlot& layer = db.layers[db.layers.workLayer];
@@ -214,6 +219,8 @@ void PrintJson(const std::string& file, const LoadedProgram& program, const Kind
       .AddRaw("rapidExtents", ExtentsJson(s.rapidExtents))
       .Add("feedLength", s.feedLength)
       .Add("cuttingTime", s.cuttingTime)
+      .Add("dynamicTime", dynamic.cutting)
+      .Add("rapidTime", dynamic.rapid)
       .AddRaw("feedExtents", ExtentsJson(s.feedExtents))
       .Add("highestFeed", s.highestFeed)
       .Add("programNumber", layer.programNumber)
@@ -266,10 +273,13 @@ int RunInfo(const BatchArguments& args, const BatchStreams& streams) {
     if (!program.result.ok()) status = 1;
     if (program.result.refused()) continue;
     const KindCounts kinds = CountKinds(*program.db);
+    // An inch program's lengths and feeds are inches: the machine is planned in inches too.
+    const bool inches = UnitOrMillimetres(program.db->layers[program.db->layers.workLayer].unit.stated) == LengthUnit::Inch;
+    const DynamicTime dynamic = PlanMotion(*program.db, InProgramUnit({}, inches ? kMillimetresPerInch : 1));
     if (request.json) {
-      PrintJson(file, program, kinds, streams.out);
+      PrintJson(file, program, kinds, dynamic, streams.out);
     } else {
-      PrintText(file, program, kinds, blocks.Next());
+      PrintText(file, program, kinds, dynamic, blocks.Next());
     }
   }
   streams.out.flush();

@@ -78,6 +78,20 @@ TEST(BatchInfo, JsonIsOneObjectPerProgram) {
   EXPECT_NE(second.find("\"feedExtents\":{\"min\":[-5,0,0],\"max\":[10,10,1]}"), std::string::npos) << second;
 }
 
+TEST(BatchInfo, JsonGivesThePlannedTimesBesideTheSimpleEstimate) {
+  const BatchRun run = Batch({"info", "--json", Data("iso_features.nc").string()});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto number = [&run](const std::string& name) {
+    const std::size_t at = run.out.find("\"" + name + "\":");
+    EXPECT_NE(at, std::string::npos) << name << "\n" << run.out;
+    return at == std::string::npos ? 0.0 : std::stod(run.out.substr(at + name.size() + 3));
+  };
+  const double simple = number("cuttingTime");
+  EXPECT_GT(simple, 0);
+  EXPECT_GE(number("dynamicTime"), simple);
+  EXPECT_GT(number("rapidTime"), 0);
+}
+
 TEST(BatchInfo, CommentsInOtherEncodingsAreShownInUtf8) {
   TempDir dir;
   const fs::path korean = dir.path() / "korean.nc";

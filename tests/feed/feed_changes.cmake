@@ -1,1 +1,2 @@
 fendo_test(feed_changes_tests feed/feed_changes_test.cpp)
+fendo_test(motion_planner_tests feed/motion_planner_test.cpp)
