@@ -106,7 +106,9 @@ class OutputWriter {
         // Where a deceleration zone follows, its first point takes the cruise feed instead.
         const int last = q.HasDecelZone() ? k - 1 : k;
         for (int s = 1; s <= last; ++s) {
-          Append(q, start + (zoneEnd - start) * (double(s) / k), SteppedFeed(from, cruise, s, k), rules.accel);
+          // The last step reaches the cruise feed, which is the cruise feed's rule.
+          Append(q, start + (zoneEnd - start) * (double(s) / k), SteppedFeed(from, cruise, s, k),
+                 s == k ? rules.cruise : rules.accel);
         }
       } else {
         Append(q, zoneEnd, from, rules.accel);
