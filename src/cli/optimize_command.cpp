@@ -2,10 +2,12 @@
 // program runs it after its transfer dialog, then the program written with the writer's
 // defaults (or the output options given).
 #include <cstdio>
+#include <fstream>
 #include <optional>
 
 #include "cli/batch_program.h"
 #include "cli/batch_prompts.h"
+#include "cli/optimize_report.h"
 #include "cli/output_flags.h"
 #include "cli/terminal_progress.h"
 #include "feed/feed_control.h"
@@ -21,6 +23,8 @@ namespace {
 // model after they have been checked.
 constexpr std::string_view kQelFlag = "--qel";
 constexpr std::string_view kMasterFlag = "--master";
+constexpr std::string_view kReportFlag = "--report";
+constexpr std::string_view kReportToTerminal = "-";
 
 // The transfer dialog's fields, as the user would edit them after it is shown.
 constexpr Option<TransferDialogState> kOptimizeOptions[] = {
@@ -46,6 +50,9 @@ constexpr Option<TransferDialogState> kOptimizeOptions[] = {
      .target = [](TransferDialogState& dialog, bool on) { dialog.condition.feedChgSmoothCheck = on; },
      .twin = "--no-smooth"},
     {kMasterFlag, "FILE.mma", "Slow down where the master model stands higher than the tool."},
+    {kReportFlag, "FILE.json",
+     "Write which rule slowed each feed and the minutes it added (\"-\": a table on\n"
+     "standard output)."},
 };
 
 // Slot 1's condition as the transfer dialog hands it to the optimizer: its settings (or the
@@ -120,20 +127,33 @@ int RunOptimize(const BatchArguments& args, const BatchStreams& streams) {
     streams.err << "fendo-batch: " << error << '\n';
     return 2;
   }
+  const auto reportPath = args.values.find(std::string(kReportFlag));
+  const bool reports = reportPath != args.values.end();
   OptimizerResult result;
+  FeedReport report;
   {
     std::optional<TerminalProgress> progress;
     if (streams.terminal) progress.emplace(streams.err);
     result = OptimizeFeeds(db, machine, control.optimizerSlots[FeedControl::kOptimizerMachine],
-                           master.present == 1 ? &master : nullptr, progress ? &*progress : nullptr);
+                           master.present == 1 ? &master : nullptr, progress ? &*progress : nullptr,
+                           reports ? &report : nullptr);
   }
   if (result.status != OptimizerStatus::Done) {
     streams.err << "fendo-batch: " << args.files.front() << ": " << result.message << '\n';
     return 1;
   }
   PrintSummary(result, streams.out);
+  if (reports && reportPath->second == kReportToTerminal) PrintFeedReport(report, streams.out);
   BatchPrompts prompts(streams.err, args.Has(kGoOnFlag));
-  return ReportWriteResult(WriteNcProgram(db, output, prompts), output.outputPath, streams.err);
+  const int written = ReportWriteResult(WriteNcProgram(db, output, prompts), output.outputPath, streams.err);
+  if (written != 0 || !reports || reportPath->second == kReportToTerminal) return written;
+  std::ofstream file(reportPath->second, std::ios::binary);
+  file << FeedReportJson(report) << '\n';
+  if (!file.flush()) {
+    streams.err << "fendo-batch: " << reportPath->second << ": cannot write the report\n";
+    return 1;
+  }
+  return 0;
 }
 
 }  // namespace fendo

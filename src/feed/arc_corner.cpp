@@ -40,6 +40,7 @@ void SpreadFeed(OptimizerRun& run, int from, Direction direction, int feed, doub
   int k = forwards ? run.NextMotion(from) : from;
   int near = from;
   for (int walked = 0; k >= 0 && walked < kMostWalkedPoints; ++walked) {
+    const RuleWitness witness(run, k, FeedRule::Arc);
     QelPoint& move = run[k];
     if (IsRapidKind(move.kind) || (IsArcKind(move.kind) && (forwards || k != from))) return;
     const int farEnd = forwards ? k : run.PrevMotion(k);
@@ -81,6 +82,7 @@ int ArcCornerFeed(const OptimizerRun& run, double angle) {
 void ArcCorner(OptimizerRun& run, int i) {
   const int start = run.PrevMotion(i);
   if (start < 0 || i + 1 >= run.Count() || !IsCentreKind(run[i + 1].kind)) return;
+  const RuleWitness witness(run, i, FeedRule::Arc);
   QelPoint& end = run[i];
   const QelPoint& centre = run[i + 1];
   const ArcPlane plane = PlaneOfCentreKind(centre.kind);

@@ -180,6 +180,9 @@ class CornerMeasurer {
     }
     const int feed = run_.Round(FeedByWeights(run_.cornerWeights, angle, WeightStep::WholeFeedPerDegree,
                                               BandEdge::InLowerBand));
+    const FeedRule rule = measure == Measure::XyHeading ? FeedRule::XyCorner : FeedRule::SlopeChange;
+    const RuleWitness atCorner(run_, i, rule);
+    const RuleWitness after(run_, n, rule);
     ApplyNear(i, p, n, feed, lookAhead, chords.behindLast, chords.aheadLast);
   }
 

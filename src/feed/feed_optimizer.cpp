@@ -41,6 +41,7 @@
 #include "core/post_edit.h"
 #include "core/statistics.h"
 #include "core/toolpath_database.h"
+#include "feed/feed_report.h"
 #include "feed/machine_condition_ranges.h"
 #include "feed/optimizer_passes.h"
 #include "feed/optimizer_run.h"
@@ -91,8 +92,12 @@ int MovesBelow(ToolpathDatabase& db, int feed) {
 }  // namespace
 
 std::vector<QelPoint> RunEngine(std::vector<QelPoint> points, const MachineCondition& machine, OptimizerSlot& slot,
-                                const MasterModel* master, Progress* progress) {
+                                const MasterModel* master, Progress* progress, FeedReasons* reasons) {
   OptimizerRun run(points, machine, ModelForMasterPass(machine, slot, master), progress);
+  if (reasons) {
+    reasons->points.assign(points.size(), PointRules{});
+    run.reasons = reasons;
+  }
   if (!machine.ReducesXyLookAhead()) slot.xyLookAhead = run.xyLookAhead;
   ResetFeeds(run);
   SlopePass(run);
@@ -102,7 +107,7 @@ std::vector<QelPoint> RunEngine(std::vector<QelPoint> points, const MachineCondi
   return OutputStage(run);
 }
 
-void SmoothAccelerations(ToolpathDatabase& db, double radius) {
+void SmoothAccelerations(ToolpathDatabase& db, double radius, std::vector<FeedRule>* smoothed) {
   for (int q = 0; q < db.recordCount; ++q) {
     const ToolpathRecord* record = db.RecordAt(q);
     if (!record || record->kind != MoveKind::Feed) continue;
@@ -124,13 +129,14 @@ void SmoothAccelerations(ToolpathDatabase& db, double radius) {
     db.ReadRecord(q);
     db.cursor.feed = (slowest + feedP) / 2;
     db.WriteRecord(q);
+    if (smoothed) (*smoothed)[static_cast<std::size_t>(q)] = FeedRule::Smoothing;
   }
 }
 
 double CuttingMinutes(ToolpathDatabase& db) { return MeasureStatistics(db).cuttingTime; }
 
 OptimizerResult OptimizeFeeds(ToolpathDatabase& db, const MachineCondition& machine, OptimizerSlot& slot,
-                              const MasterModel* master, Progress* progress) {
+                              const MasterModel* master, Progress* progress, FeedReport* report) {
   OptimizerResult result;
   result.recordsIn = db.recordCount;
   if (!machine.OptimizerEnabled()) {
@@ -145,7 +151,15 @@ OptimizerResult OptimizeFeeds(ToolpathDatabase& db, const MachineCondition& mach
   }
   result.cuttingMinutesBefore = CuttingMinutes(db);
 
-  const std::vector<QelPoint> optimized = RunEngine(QelPointsFrom(db), machine, slot, master, progress);
+  std::vector<QelPoint> points = QelPointsFrom(db);
+  std::vector<int> feedsBefore;
+  FeedReasons reasons;
+  if (report) {
+    feedsBefore.reserve(points.size());
+    for (const QelPoint& p : points) feedsBefore.push_back(p.feed);
+  }
+  const std::vector<QelPoint> optimized =
+      RunEngine(std::move(points), machine, slot, master, progress, report ? &reasons : nullptr);
   if (optimized.size() > static_cast<std::size_t>(ToolpathDatabase::kMaxRecords)) {
     result.status = OptimizerStatus::TooManyRecords;
     result.message = "the optimized program would have " + std::to_string(optimized.size()) +
@@ -155,7 +169,10 @@ OptimizerResult OptimizeFeeds(ToolpathDatabase& db, const MachineCondition& mach
   }
   WriteBack(db, optimized);
   db.workFeed = machine.qelMaxFeed;
-  SmoothAccelerations(db, machine.toolDiameter / 2.0);
+  SmoothAccelerations(db, machine.toolDiameter / 2.0, report ? &reasons.rule : nullptr);
+  // The shares are measured before the buffer closes up, while records and output points
+  // still stand one for one; what closing up removes has no length and costs no time.
+  if (report) report->rules = MeasureRuleShares(db, feedsBefore, reasons);
   CompactRecords(db);
   NormalizeKinds(db);
   CompactRecords(db);
@@ -163,6 +180,10 @@ OptimizerResult OptimizeFeeds(ToolpathDatabase& db, const MachineCondition& mach
   result.recordsOut = db.recordCount;
   result.movesSlowed = MovesBelow(db, machine.qelMaxFeed);
   result.cuttingMinutesAfter = CuttingMinutes(db);
+  if (report) {
+    report->minutesBefore = result.cuttingMinutesBefore;
+    report->minutesAfter = result.cuttingMinutesAfter;
+  }
   return result;
 }
 

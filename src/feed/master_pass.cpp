@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <optional>
 
 #include "feed/master_lookup.h"
 #include "feed/optimizer_passes.h"
@@ -61,6 +62,7 @@ void MasterPass(OptimizerRun& run) {
     if (engagement <= run.slopeMinAngle) continue;
     if (percentIn == 0) along = engagement;
 
+    std::optional<RuleWitness> witness(std::in_place, run, i, FeedRule::MasterModel);
     if (along > run.slopeMinAngle) point.feed = std::min(point.feed, wallFeed(along));
     if (IsZonePercent(percentIn)) {
       const int feed = wallFeed(atEnd);
@@ -71,6 +73,7 @@ void MasterPass(OptimizerRun& run) {
     // The cut after the point enters the same wall (a rapid move's feed means nothing).
     if (n < 0 || n == lastOutgoing || !IsCuttingKind(run[n].kind)) continue;
     lastOutgoing = n;
+    witness.emplace(run, n, FeedRule::MasterModel);
     QelPoint& next = run[n];
     if (!IsZonePercent(percentOut)) {
       const float reduction = run.slopeWeights.reduction;

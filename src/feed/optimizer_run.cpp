@@ -53,6 +53,18 @@ Point3 OptimizerRun::MoveInto(int i) const {
   return (*this)[i].position() - (*this)[p].position();
 }
 
+void OptimizerRun::Note(int i, const QelPoint& before, FeedRule rule) {
+  const QelPoint& now = (*this)[i];
+  PointRules& rules = reasons->points[static_cast<std::size_t>(i)];
+  if (now.feed < before.feed) rules.cruise = rule;
+  if (now.HasAccelZone() && (now.accelFeed != before.accelFeed || now.accelPercent > before.accelPercent)) {
+    rules.accel = rule;
+  }
+  if (now.HasDecelZone() && (now.decelFeed != before.decelFeed || now.decelPercent > before.decelPercent)) {
+    rules.decel = rule;
+  }
+}
+
 void OptimizerRun::ReportProgress(std::string_view pass, int done) const {
   if (progress_ && done % kPointsBetweenReports == 0) progress_->Report(pass, done, Count());
 }

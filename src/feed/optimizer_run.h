@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "feed/feed_by_weights.h"
+#include "feed/feed_rules.h"
 #include "feed/machine_condition.h"
 #include "feed/qel_point.h"
 
@@ -30,6 +31,7 @@ class OptimizerRun {
 
   std::vector<QelPoint>& points;
   const MasterModel* master;
+  FeedReasons* reasons = nullptr;  // where the passes note their rules; null when nobody asks
 
   int maxFeed;             // F, mm/min: the feed where nothing slows the cutter
   int feedUnit;            // mm/min: lowered feeds are multiples of it; 0 leaves them as they are
@@ -61,11 +63,34 @@ class OptimizerRun {
   int ReducedCornerFeed() const { return ReducedFeed(maxFeed, cornerWeights.reduction); }
   int ReducedSlopeFeed() const { return ReducedFeed(maxFeed, slopeWeights.reduction); }
 
+  // Notes `rule` for each feed of point i lowered (or zone lengthened) since `before`.
+  void Note(int i, const QelPoint& before, FeedRule rule);
+
   // Tells how far a pass has come (every so many points).
   void ReportProgress(std::string_view pass, int done) const;
 
  private:
   Progress* progress_;
+};
+
+// Watches point i while a rule works on it, and notes the rule for what it lowered. Copies
+// nothing when no reasons are asked for.
+class RuleWitness {
+ public:
+  RuleWitness(OptimizerRun& run, int i, FeedRule rule) : run_(run), i_(i), rule_(rule) {
+    if (run.reasons) before_ = run[i];
+  }
+  ~RuleWitness() {
+    if (run_.reasons) run_.Note(i_, before_, rule_);
+  }
+  RuleWitness(const RuleWitness&) = delete;
+  RuleWitness& operator=(const RuleWitness&) = delete;
+
+ private:
+  OptimizerRun& run_;
+  int i_;
+  FeedRule rule_;
+  QelPoint before_;
 };
 
 // The zone rules shared by the passes. A zone is only ever made longer and its end feed only

@@ -22,18 +22,25 @@ int SteppedFeed(int from, int to, int s, int k) {
 
 class OutputWriter {
  public:
-  explicit OutputWriter(const OptimizerRun& run) : run_(run) { out_.reserve(2 * run.points.size()); }
+  explicit OutputWriter(const OptimizerRun& run) : run_(run) {
+    out_.reserve(2 * run.points.size());
+    if (run.reasons) {
+      run.reasons->rule.reserve(out_.capacity());
+      run.reasons->source.reserve(out_.capacity());
+    }
+  }
 
   std::vector<QelPoint> Write() && {
     for (int j = 0; j < run_.Count(); ++j) {
+      source_ = j;
       const QelPoint& q = run_[j];
       const int p = run_.PrevMotion(j);
       if (IsArcKind(q.kind)) {
         QelPoint arc = q;
         arc.feed = Cruise(q);
-        out_.push_back(arc);
+        Push(arc, Rules(j).cruise);
       } else if (!q.IsLinearFeed() || p < 0) {
-        out_.push_back(q);
+        Push(q, Rules(j).cruise);
       } else if (q.HasAccelZone() || q.HasDecelZone()) {
         ZonedMove(run_[p], q);
       } else {
@@ -56,8 +63,20 @@ class OutputWriter {
     return length > kLongZone ? kLongZoneSteps : static_cast<int>(kStepsPerMm * length + 1);
   }
 
+  PointRules Rules(int j) const {
+    return run_.reasons ? run_.reasons->points[static_cast<std::size_t>(j)] : PointRules{};
+  }
+
+  // Appends an output point made from the current input point, with the rule of its feed.
+  void Push(const QelPoint& point, FeedRule rule) {
+    out_.push_back(point);
+    if (!run_.reasons) return;
+    run_.reasons->rule.push_back(rule);
+    run_.reasons->source.push_back(source_);
+  }
+
   // Appends a point of the move into q: the first keeps q's kind, the rest are Feed moves.
-  void Append(const QelPoint& q, Point3 at, int feed) {
+  void Append(const QelPoint& q, Point3 at, int feed, FeedRule rule) {
     QelPoint point = q;
     point.x = at.x;
     point.y = at.y;
@@ -67,11 +86,12 @@ class OutputWriter {
     point.accelFeed = point.decelFeed = 0;
     if (!firstOfMove_) point.kind = MoveKind::Feed;
     firstOfMove_ = false;
-    out_.push_back(point);
+    Push(point, rule);
   }
 
   void ZonedMove(const QelPoint& p, const QelPoint& q) {
     firstOfMove_ = true;
+    const PointRules rules = Rules(source_);
     const bool smooth = run_.smoothFeedChanges;
     const Point3 start = p.position();
     const Point3 end = q.position();
@@ -85,13 +105,17 @@ class OutputWriter {
       if (k > 1 && smooth) {
         // Where a deceleration zone follows, its first point takes the cruise feed instead.
         const int last = q.HasDecelZone() ? k - 1 : k;
-        for (int s = 1; s <= last; ++s) Append(q, start + (zoneEnd - start) * (double(s) / k), SteppedFeed(from, cruise, s, k));
+        for (int s = 1; s <= last; ++s) {
+          // The last step reaches the cruise feed, which is the cruise feed's rule.
+          Append(q, start + (zoneEnd - start) * (double(s) / k), SteppedFeed(from, cruise, s, k),
+                 s == k ? rules.cruise : rules.accel);
+        }
       } else {
-        Append(q, zoneEnd, from);
+        Append(q, zoneEnd, from, rules.accel);
       }
     }
     if (!q.HasDecelZone()) {
-      Append(q, end, cruise);
+      Append(q, end, cruise, rules.cruise);
       return;
     }
     const Point3 zoneStart = end - v * (q.decelPercent / 100.0);
@@ -99,11 +123,14 @@ class OutputWriter {
     cruise = Cruise(q);
     const int k = Steps(Length(end - zoneStart), q.kind);
     if (k > 1 && smooth) {
-      for (int s = 0; s < k; ++s) Append(q, zoneStart + (end - zoneStart) * (double(s) / k), SteppedFeed(cruise, to, s, k));
+      for (int s = 0; s < k; ++s) {
+        Append(q, zoneStart + (end - zoneStart) * (double(s) / k), SteppedFeed(cruise, to, s, k),
+               s == 0 ? rules.cruise : rules.decel);
+      }
     } else {
-      Append(q, zoneStart, cruise);
+      Append(q, zoneStart, cruise, rules.cruise);
     }
-    Append(q, end, to);
+    Append(q, end, to, rules.decel);
   }
 
   void RampedMove(const QelPoint& p, const QelPoint& q, int next) {
@@ -128,16 +155,18 @@ class OutputWriter {
       const Point3 v = q.position() - start;
       const int k = Steps(Length(v), q.kind);
       for (int s = 1; s <= k; ++s) {
-        Append(q, s == k ? q.position() : start + v * (double(s) / k), SteppedFeed(from, to, s, k));
+        Append(q, s == k ? q.position() : start + v * (double(s) / k), SteppedFeed(from, to, s, k),
+               FeedRule::Smoothing);
       }
     } else {
-      Append(q, q.position(), cruise);
+      Append(q, q.position(), cruise, Rules(source_).cruise);
     }
   }
 
   const OptimizerRun& run_;
   std::vector<QelPoint> out_;
   bool firstOfMove_ = true;
+  int source_ = 0;  // the input point the output points are made from
 };
 
 }  // namespace

@@ -8,6 +8,7 @@ void ShortCruisePass(OptimizerRun& run) {
     run.ReportProgress("Feed Optimizer: short moves", i);
     QelPoint& point = run[i];
     if (point.kind != MoveKind::Feed) continue;
+    const RuleWitness witness(run, i, FeedRule::ShortCruise);
     const double length = Length(run.MoveInto(i));
     // The feed where the move starts: its own acceleration zone's, else where the move before
     // ends; likewise where it ends. No neighbour: the move's own feed.

@@ -33,8 +33,10 @@ void SlopePass(OptimizerRun& run) {
     const double slope = std::fabs(RoundedDegrees(std::atan2(u.z, std::sqrt(u.x * u.x + u.y * u.y))));
     if (slope <= run.slopeMinAngle) continue;
 
+    const bool plunge = point.kind == MoveKind::FeedStart && slope > kPlungeAngle;
+    const RuleWitness witness(run, i, plunge ? FeedRule::Plunge : u.z < 0 ? FeedRule::SlopeDown : FeedRule::SlopeUp);
     int feed;
-    if (point.kind == MoveKind::FeedStart && slope > kPlungeAngle) {
+    if (plunge) {
       feed = run.plungeFeed;
     } else {
       feed = FeedByWeights(run.slopeWeights, slope, WeightStep::WholeFeedPerDegree, BandEdge::InUpperBand);

@@ -1,1 +1,3 @@
 fendo_test(feed_optimizer_tests feed/feed_optimizer_test.cpp)
+fendo_test(feed_report_tests feed/feed_report_test.cpp)
+fendo_test(feed_report_batch_tests feed/feed_report_batch_test.cpp)
