@@ -3,8 +3,10 @@
 #include <QElapsedTimer>
 
 #include <optional>
+#include <string>
 
 #include "core/progress.h"
+#include "view/show_prompt.h"
 
 namespace fendo {
 
@@ -41,6 +43,19 @@ class TransientProgress : public Progress {
  private:
   StatusPanes& panes_;
   std::optional<StatusProgress> shown_;
+};
+
+// Another progress with its text behind the help prefix, as the prompts stand: the work a
+// command runs after its dialog (a conversion, the spacing of spokes).
+class PromptedProgress : public Progress {
+ public:
+  explicit PromptedProgress(Progress& shown) : shown_(shown) {}
+  void Report(std::string_view text, std::int64_t done, std::int64_t total) override {
+    shown_.Report(std::string(kPromptPrefix).append(text), done, total);
+  }
+
+ private:
+  Progress& shown_;
 };
 
 }  // namespace fendo

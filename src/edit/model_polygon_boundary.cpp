@@ -30,6 +30,31 @@ struct Vertex {
   double y = 0;
 };
 
+// Where the lines through a → b and c → d meet: at a + t·(b − a) and c + u·(d − c). Parallel
+// lines (denominator 0) meet nowhere, or everywhere when `collinear`.
+struct LineMeeting {
+  double denominator = 0;
+  bool collinear = false;
+  double t = 0;
+  double u = 0;
+};
+LineMeeting MeetingOf(Vertex a, Vertex b, Vertex c, Vertex d) {
+  const double rx = b.x - a.x;
+  const double ry = b.y - a.y;
+  const double sx = d.x - c.x;
+  const double sy = d.y - c.y;
+  const double qx = c.x - a.x;
+  const double qy = c.y - a.y;
+  LineMeeting m{.denominator = rx * sy - ry * sx};
+  if (m.denominator == 0) {
+    m.collinear = qx * ry - qy * rx == 0;
+    return m;
+  }
+  m.t = (qx * sy - qy * sx) / m.denominator;
+  m.u = (qx * ry - qy * rx) / m.denominator;
+  return m;
+}
+
 // The lower and the higher of two values.
 std::pair<double, double> Span(double a, double b) { return {std::min(a, b), std::max(a, b)}; }
 
@@ -194,18 +219,10 @@ class ModelPolygonRegion final : public ChordedBoundary {
   // Whether the way from a to b crosses edge e; unclear where it passes a vertex, runs along the
   // edge, or starts or ends on it.
   Meeting Meet(Vertex a, Vertex b, int e) const {
-    const Vertex c = vertices_[e];
-    const Vertex d = EdgeEnd(e);
-    const double rx = b.x - a.x;
-    const double ry = b.y - a.y;
-    const double sx = d.x - c.x;
-    const double sy = d.y - c.y;
-    const double qx = c.x - a.x;
-    const double qy = c.y - a.y;
-    const double denominator = rx * sy - ry * sx;
-    if (denominator == 0) return qx * ry - qy * rx == 0 ? Meeting::Unclear : Meeting::None;
-    const double t = (qx * sy - qy * sx) / denominator;
-    const double u = (qx * ry - qy * rx) / denominator;
+    const LineMeeting m = MeetingOf(a, b, vertices_[e], EdgeEnd(e));
+    if (m.denominator == 0) return m.collinear ? Meeting::Unclear : Meeting::None;
+    const double t = m.t;
+    const double u = m.u;
     if (t < -kUnclear || t > 1 + kUnclear || u < -kUnclear || u > 1 + kUnclear) return Meeting::None;
     if (t <= kUnclear || t >= 1 - kUnclear || u <= kUnclear || u >= 1 - kUnclear) return Meeting::Unclear;
     return Meeting::Crossing;
@@ -263,19 +280,9 @@ class ModelPolygonRegion final : public ChordedBoundary {
 
   // Where the move a -> b meets edge e in XY, as a fraction of the move.
   void AddCrossing(Point3 a, Point3 b, int e, std::vector<double>& out) const {
-    const Vertex c = vertices_[e];
-    const Vertex d = EdgeEnd(e);
-    const double rx = b.x - a.x;
-    const double ry = b.y - a.y;
-    const double sx = d.x - c.x;
-    const double sy = d.y - c.y;
-    const double denominator = rx * sy - ry * sx;
-    if (denominator == 0) return;  // parallel: the pieces' middles decide their side
-    const double qx = c.x - a.x;
-    const double qy = c.y - a.y;
-    const double t = (qx * sy - qy * sx) / denominator;
-    const double u = (qx * ry - qy * rx) / denominator;
-    if (t >= 0 && t <= 1 && u >= 0 && u <= 1) out.push_back(t);
+    const LineMeeting m = MeetingOf({a.x, a.y}, {b.x, b.y}, vertices_[e], EdgeEnd(e));
+    if (m.denominator == 0) return;  // parallel: the pieces' middles decide their side
+    if (m.t >= 0 && m.t <= 1 && m.u >= 0 && m.u <= 1) out.push_back(m.t);
   }
 
   std::vector<Vertex> vertices_;

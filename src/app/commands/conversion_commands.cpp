@@ -36,18 +36,6 @@ void RunFilter(CFendoView& view, int (*filter)(ToolpathDatabase&, double)) {
   view.Redraw();
 }
 
-// The conversion's progress in the status bar, behind the help prefix as the prompts are.
-class PromptedProgress : public Progress {
- public:
-  explicit PromptedProgress(Progress& shown) : shown_(shown) {}
-  void Report(std::string_view text, std::int64_t done, std::int64_t total) override {
-    shown_.Report(std::string(kPromptPrefix).append(text), done, total);
-  }
-
- private:
-  Progress& shown_;
-};
-
 }  // namespace
 
 void FilterLinearCommand(CFendoView& view) { RunFilter<LinearFilterTolerance>(view, &FilterLinear); }

@@ -18,18 +18,6 @@
 namespace fendo {
 namespace {
 
-// The spacing's percentage as the help prompt shows it, with the bar beside it.
-class SpacingProgress : public Progress {
- public:
-  explicit SpacingProgress(Progress& shown) : shown_(shown) {}
-  void Report(std::string_view text, std::int64_t done, std::int64_t total) override {
-    shown_.Report(std::string(kPromptPrefix).append(text), done, total);
-  }
-
- private:
-  Progress& shown_;
-};
-
 void GenerateRing(CFendoView& view, EditOutcome (*generate)(ToolpathDatabase&, const RingParams&)) {
   RingParams& params = view.app().Remembered<RingParams>();
   if (!EditInDialog<RingDialog>(params, &view)) return;
@@ -59,7 +47,7 @@ void AdjustRadialSpacingCommand(CFendoView& view) {
   {
     StatusProgress status(view.frame().statusPanes());
     if (!ArcGuard(view.database(), prompts, status)) return;
-    SpacingProgress progress(status);
+    PromptedProgress progress(status);
     outcome = SpaceRadialPaths(view.database(), params, &progress);
   }
   if (outcome == EditOutcome::Unchanged) prompts.Message(kNoSpokesText, kFieldMessageCaption, PromptIcon::Warning);
